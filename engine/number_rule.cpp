@@ -1,0 +1,105 @@
+#include "number_rule.h"
+
+#include <algorithm>
+#include <charconv>
+#include <string>
+
+namespace tarvelle {
+
+namespace {
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+std::string_view takeDigits(std::string_view text, std::size_t& pos) {
+    const std::size_t start = pos;
+    while (pos < text.size() && isDigit(text[pos])) {
+        ++pos;
+    }
+    return text.substr(start, pos - start);
+}
+
+// The power of ten of the leading significant digit, enough to tell whether a
+// value that does not fit a double is too large or too small.
+long long decimalMagnitude(std::string_view intDigits, std::string_view fracDigits,
+                           std::string_view expDigits, bool negativeExponent) {
+    long long exponent = 0;
+    for (const char c : expDigits) {
+        exponent = std::min(exponent * 10 + (c - '0'), 1'000'000'000LL);
+    }
+    if (negativeExponent) {
+        exponent = -exponent;
+    }
+    const auto firstInt = intDigits.find_first_not_of('0');
+    if (firstInt != std::string_view::npos) {
+        return exponent + static_cast<long long>(intDigits.size() - firstInt) - 1;
+    }
+    const auto firstFrac = fracDigits.find_first_not_of('0');
+    return exponent - static_cast<long long>(firstFrac) - 1;
+}
+
+}  // namespace
+
+std::optional<double> parseLevel(std::string_view text, std::string_view decimalSeparator) {
+    std::size_t pos = 0;
+    bool negative = false;
+    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
+        negative = text[pos] == '-';
+        ++pos;
+    }
+    const std::string_view intDigits = takeDigits(text, pos);
+    std::string_view fracDigits;
+    if (!decimalSeparator.empty() && text.substr(pos).starts_with(decimalSeparator)) {
+        pos += decimalSeparator.size();
+        fracDigits = takeDigits(text, pos);
+    }
+    if (intDigits.empty() && fracDigits.empty()) {
+        return std::nullopt;
+    }
+    std::string_view expDigits;
+    bool negativeExponent = false;
+    if (pos < text.size() && (text[pos] == 'e' || text[pos] == 'E')) {
+        ++pos;
+        if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
+            negativeExponent = text[pos] == '-';
+            ++pos;
+        }
+        expDigits = takeDigits(text, pos);
+        if (expDigits.empty()) {
+            return std::nullopt;
+        }
+    }
+    if (pos != text.size()) {
+        return std::nullopt;
+    }
+
+    std::string canonical;
+    canonical.reserve(text.size() + 4);
+    if (negative) {
+        canonical += '-';
+    }
+    canonical.append(intDigits.empty() ? "0" : intDigits);
+    canonical += '.';
+    canonical.append(fracDigits);
+    if (!expDigits.empty()) {
+        canonical += negativeExponent ? "e-" : "e";
+        canonical.append(expDigits);
+    }
+
+    double value = 0;
+    const auto [end, error] =
+        std::from_chars(canonical.data(), canonical.data() + canonical.size(), value);
+    if (error == std::errc::result_out_of_range) {
+        if (decimalMagnitude(intDigits, fracDigits, expDigits, negativeExponent) < 0) {
+            return negative ? -0.0 : 0.0;
+        }
+        return std::nullopt;
+    }
+    if (error != std::errc() || end != canonical.data() + canonical.size()) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+}  // namespace tarvelle

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs, from Debian's packages, whatever the build and the tests need and
+# this machine lacks. Sourced by run.sh and test.sh.
+set -euo pipefail
+
+tarvelle_packages=(
+    cmake ninja-build g++ pkg-config
+    qt6-base-dev libgtest-dev
+    fontconfig fonts-liberation fonts-dejavu-core
+)
+
+missing=()
+for package in "${tarvelle_packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$package")
+    fi
+done
+
+if ((${#missing[@]})); then
+    echo "Installing: ${missing[*]}"
+    sudo_cmd=()
+    if ((EUID != 0)); then
+        sudo_cmd=(sudo)
+    fi
+    export DEBIAN_FRONTEND=noninteractive
+    "${sudo_cmd[@]}" apt-get update -q
+    "${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
