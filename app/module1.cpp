@@ -1,0 +1,23 @@
+#include "module1.h"
+
+#include <QPointer>
+
+#include "frm_main.h"
+
+namespace Module1 {
+
+namespace {
+
+// The main window, for the life of the program; it deletes itself on close,
+// before the application object goes.
+QPointer<frmMain> mainWindow;
+
+}  // namespace
+
+void Main() {
+    mainWindow = new frmMain;
+    mainWindow->setAttribute(Qt::WA_DeleteOnClose);
+    mainWindow->show();
+}
+
+}  // namespace Module1

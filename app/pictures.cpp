@@ -1,0 +1,12 @@
+#include "pictures.h"
+
+namespace Module1 {
+
+QIcon applicationIcon() {
+    QIcon icon;
+    icon.addFile(":/pictures/emblem-32.png", QSize(32, 32));
+    icon.addFile(":/pictures/emblem-16.png", QSize(16, 16));
+    return icon;
+}
+
+}  // namespace Module1

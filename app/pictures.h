@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QIcon>
+
+namespace Module1 {
+
+// The maker's emblem at 32 x 32 and 16 x 16, for the windows' icon.
+QIcon applicationIcon();
+
+}  // namespace Module1

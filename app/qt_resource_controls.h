@@ -1,0 +1,24 @@
+#pragma once
+
+// The Qt side of the captioning routine. Every control that takes part carries
+// two dynamic properties: "kindName" (its kind, as the layout names it) and
+// "Tag" (a string identifier as decimal text, usually empty).
+
+#include <QString>
+
+#include "resource_captions.h"
+
+class QObject;
+class QWidget;
+
+namespace Module1 {
+
+inline constexpr char kKindProperty[] = "kindName";
+inline constexpr char kTagProperty[] = "Tag";
+
+// Marks a control, widget or menu object, as one the routine enumerates.
+void markControl(QObject& control, const QString& kindName, const QString& tag = {});
+
+void ApplyResourceCaptions(QWidget& window, const StringLookup& lookup = LoadResString);
+
+}  // namespace Module1

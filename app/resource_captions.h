@@ -1,0 +1,26 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string_view>
+
+#include "resource_control.h"
+#include "string_table.h"
+
+namespace Module1 {
+
+using StringLookup = std::function<std::optional<std::string_view>(int)>;
+
+// Whole text as a number, rounded half to even, within 16 bits; else nullopt.
+std::optional<int> integerConversion(std::string_view text);
+
+// The number the text begins with (blanks skipped, period decimal, 0 when
+// there is none), rounded half to even; nullopt when beyond 16 bits.
+std::optional<int> leadingNumberValue(std::string_view text);
+
+// Gives the window and its controls their texts from the string table, by the
+// identifiers they carry in their Tag (menu items: in their Caption). A step
+// that fails is skipped without a word; the routine never fails its caller.
+void ApplyResourceCaptions(ResourceWindow& window, const StringLookup& lookup = LoadResString);
+
+}  // namespace Module1

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+namespace Module1 {
+
+// The program's string table; an identifier without a text is a failed lookup.
+std::optional<std::string_view> LoadResString(int id);
+
+}  // namespace Module1

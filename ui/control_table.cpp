@@ -1,0 +1,132 @@
+#include "control_table.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <algorithm>
+#include <vector>
+
+#include "qt_resource_controls.h"
+#include "status_bar.h"
+
+namespace Module1 {
+
+namespace {
+
+QString qstr(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QWidget* createWidget(const ControlSpec& spec, QWidget* parent) {
+    const QString caption = qstr(spec.caption);
+    switch (spec.kind) {
+        case ControlKind::Label: {
+            auto* label = new QLabel(caption, parent);
+            label->setWordWrap(true);
+            label->setAlignment(spec.align == Align::Centre ? Qt::AlignHCenter | Qt::AlignTop
+                                                            : Qt::AlignLeft | Qt::AlignTop);
+            return label;
+        }
+        case ControlKind::TextBox:
+            return new QLineEdit(parent);
+        case ControlKind::ComboBox:
+            return new QComboBox(parent);  // not editable: pick only
+        case ControlKind::OptionButton:
+            return new QRadioButton(caption, parent);
+        case ControlKind::Frame:
+            return new QGroupBox(caption, parent);
+        case ControlKind::CommandButton: {
+            auto* button = new QPushButton(caption, parent);
+            button->setAutoDefault(false);
+            return button;
+        }
+        case ControlKind::Image:
+        case ControlKind::PictureBox: {
+            auto* picture = new QLabel(parent);
+            picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            return picture;
+        }
+        case ControlKind::StatusBar:
+            return new StatusBar(parent);
+    }
+    return nullptr;
+}
+
+void applyLook(const ControlSpec& spec, QWidget& widget) {
+    if (spec.picture.empty()) {
+        return;
+    }
+    const QPixmap pixmap(qstr(spec.picture));
+    if (auto* button = qobject_cast<QPushButton*>(&widget)) {
+        button->setIcon(QIcon(pixmap));
+        button->setIconSize(pixmap.size());
+    } else if (auto* label = qobject_cast<QLabel*>(&widget)) {
+        label->setPixmap(pixmap);
+    }
+}
+
+void applyBackground(const ControlSpec& spec, QWidget& widget) {
+    if (!spec.background.isValid()) {
+        return;
+    }
+    QPalette palette = widget.palette();
+    for (const auto role : {QPalette::Base, QPalette::Button, QPalette::Window}) {
+        palette.setColor(role, spec.background);
+    }
+    widget.setPalette(palette);
+    widget.setAutoFillBackground(true);
+}
+
+}  // namespace
+
+const char* kindName(ControlKind kind) {
+    switch (kind) {
+        case ControlKind::Label:
+            return "Label";
+        case ControlKind::TextBox:
+            return "TextBox";
+        case ControlKind::ComboBox:
+            return "ComboBox";
+        case ControlKind::OptionButton:
+            return "OptionButton";
+        case ControlKind::Frame:
+            return "Frame";
+        case ControlKind::CommandButton:
+            return "CommandButton";
+        case ControlKind::Image:
+            return "Image";
+        case ControlKind::PictureBox:
+            return "PictureBox";
+        case ControlKind::StatusBar:
+            return "StatusBar";
+    }
+    return "";
+}
+
+void buildControls(QWidget& client, std::span<const ControlSpec> table) {
+    std::vector<std::pair<int, QWidget*>> focusable;
+    for (const ControlSpec& spec : table) {
+        QWidget* parent =
+            spec.container.empty() ? &client : client.findChild<QWidget*>(qstr(spec.container));
+        QWidget* widget = createWidget(spec, parent);
+        widget->setObjectName(qstr(spec.name));
+        markControl(*widget, kindName(spec.kind));
+        widget->setGeometry(spec.rect.toPixels());
+        widget->setFont(controlFont(spec.font));
+        applyLook(spec, *widget);
+        applyBackground(spec, *widget);
+        if (widget->focusPolicy() != Qt::NoFocus && spec.tabIndex >= 0) {
+            focusable.emplace_back(spec.tabIndex, widget);
+        }
+    }
+    std::sort(focusable.begin(), focusable.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < focusable.size(); ++i) {
+        QWidget::setTabOrder(focusable[i - 1].second, focusable[i].second);
+    }
+}
+
+}  // namespace Module1

@@ -1,0 +1,53 @@
+#pragma once
+
+// A window's controls as one table of data: what each control is, where it
+// sits (twips, in its container's coordinates) and how it looks. One loop
+// builds the widgets; the tests check the built window against the same table.
+
+#include <QColor>
+#include <span>
+#include <string_view>
+
+#include "fonts.h"
+#include "twips.h"
+
+class QWidget;
+
+namespace Module1 {
+
+enum class ControlKind {
+    Label,
+    TextBox,
+    ComboBox,
+    OptionButton,
+    Frame,
+    CommandButton,
+    Image,
+    PictureBox,
+    StatusBar,
+};
+
+enum class Align { Left, Centre };
+
+struct ControlSpec {
+    std::string_view name;
+    ControlKind kind;
+    std::string_view container;  // empty for the window itself
+    std::string_view caption;
+    TwipRect rect;
+    int tabIndex;  // -1 for controls without one
+    FontSpec font = kDefaultFont;
+    Align align = Align::Left;
+    std::string_view picture = {};  // a Qt resource path
+    QColor background = {};         // invalid: the style's own
+};
+
+// The kind name a control reports to the captioning routine.
+const char* kindName(ControlKind kind);
+
+// Creates every control of the table on client (containers before their
+// contents, later rows drawn above earlier ones) and chains the focusable ones
+// in tab-index order.
+void buildControls(QWidget& client, std::span<const ControlSpec> table);
+
+}  // namespace Module1

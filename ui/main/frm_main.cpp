@@ -1,0 +1,179 @@
+#include "frm_main.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSettings>
+#include <exception>
+
+#include "cable_table.h"
+#include "calculation_run.h"
+#include "main_layout.h"
+#include "pictures.h"
+#include "product_table.h"
+#include "qt_resource_controls.h"
+#include "tarvelle_version.h"
+
+namespace Module1 {
+
+namespace {
+
+QString qstr(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Frames draw their border through the middle of their caption.
+constexpr char kFrameStyle[] =
+    "QGroupBox { border: 1px solid palette(mid); border-radius: 0px; margin-top: 0.5em; }"
+    "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
+    " left: 6px; padding: 0px 2px; }";
+
+}  // namespace
+
+frmMain::frmMain(QWidget* parent)
+    : QMainWindow(parent),
+      present_(modalMessageBoxes(this)),
+      operations_(*this, [this](const QString& text) { present_(text); }) {
+    setObjectName("frmMain");
+    setProperty(kTagProperty, QString());
+    setWindowTitle(kApplicationTitle);
+    setWindowIcon(applicationIcon());
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    setFont(controlFont(kDefaultFont));
+
+    auto* client = new QWidget(this);
+    client->setObjectName("client");
+    client->setFixedSize(twipsToPixels(kMainClientWidthTwips),
+                         twipsToPixels(kMainClientHeightTwips));
+    setCentralWidget(client);
+    client->setStyleSheet(kFrameStyle);
+    buildControls(*client, mainWindowControls());
+    buildMenu();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    connectReactions();
+}
+
+void frmMain::buildMenu() {
+    QMenu* help = menuBar()->addMenu("1000");
+    help->setObjectName("mnuHelp");
+    markControl(*help, "Menu");
+    QAction* about = help->addAction("1001");
+    about->setObjectName("mnuHelpAbout");
+    markControl(*about, "Menu");
+}
+
+void frmMain::connectReactions() {
+    const auto onClick = [this](const char* name, void (frmMain::*reaction)()) {
+        auto* button = findChild<QAbstractButton*>(name);
+        connect(button, &QAbstractButton::clicked, this,
+                [this, reaction] { guarded([this, reaction] { (this->*reaction)(); }); });
+    };
+    onClick("OptionDocsysMin", &frmMain::OptionDocsysMin_Click);
+    onClick("OptionCustomMin", &frmMain::OptionCustomMin_Click);
+    onClick("OptionDocsysMax", &frmMain::OptionDocsysMax_Click);
+    onClick("OptionCustomMax", &frmMain::OptionCustomMax_Click);
+    onClick("Calculate", &frmMain::Calculate_Click);
+}
+
+void frmMain::showEvent(QShowEvent* event) {
+    if (!loaded_) {
+        loaded_ = true;
+        const QRect screenArea = screen()->availableGeometry();
+        move(screenArea.center() - QPoint(width() / 2, height() / 2));
+        guarded([this] { Form_Load(); });
+    }
+    QMainWindow::showEvent(event);
+}
+
+void frmMain::Form_Load() {
+    ApplyResourceCaptions(*this);
+
+    auto* products = findChild<QComboBox*>("Combo_ProductConfig");
+    for (const auto& product : tarvelle::kProductConfigurations) {
+        products->addItem(qstr(product.listText));
+    }
+    products->setCurrentIndex(0);
+    auto* cables = findChild<QComboBox*>("Combo_CableType");
+    for (const auto& cable : tarvelle::kCableCategories) {
+        cables->addItem(qstr(cable.listText));
+    }
+    cables->setCurrentIndex(0);
+
+    findChild<QRadioButton*>("OptionDocsysMin")->setChecked(true);
+    applyPreset(kMinimumLevels);
+    findChild<QRadioButton*>("OptionDocsysMax")->setChecked(true);
+    applyPreset(kMaximumLevels);
+    findChild<QRadioButton*>("OptionFrequency2")->setChecked(true);
+    field(tarvelle::TextBox::Pin).setText("0");
+    products->setFocus(Qt::OtherFocusReason);
+}
+
+void frmMain::applyPreset(const LevelPresetGroup& group) {
+    field(group.analogField).setText(qstr(group.analogPreset));
+    field(group.digitalField).setText(qstr(group.digitalPreset));
+    field(group.analogField).setEnabled(false);
+    field(group.digitalField).setEnabled(false);
+}
+
+void frmMain::releasePreset(const LevelPresetGroup& group) {
+    field(group.analogField).setEnabled(true);
+    field(group.digitalField).setEnabled(true);
+}
+
+void frmMain::Calculate_Click() {
+    tarvelle::runCalculation(operations_, localeDecimalSeparator());
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    guarded([this] { Form_Unload(); });
+    event->accept();
+}
+
+void frmMain::Form_Unload() {
+    unloadOtherWindows();
+    if (!isMinimized()) {
+        saveGeometry();
+    }
+}
+
+void frmMain::unloadOtherWindows() {
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
+        QWidget* window = *it;
+        if (window != this && window->isVisible() && !(window->windowType() == Qt::Popup)) {
+            window->close();
+        }
+    }
+}
+
+void frmMain::saveGeometry() {
+    // The outer frame in twips, as plain decimal text.
+    QSettings settings(kApplicationTitle);
+    settings.beginGroup("Settings");
+    const auto twips = [](int pixels) { return QString::number(pixels * kTwipsPerPixel); };
+    settings.setValue("MainLeft", twips(frameGeometry().left()));
+    settings.setValue("MainTop", twips(frameGeometry().top()));
+    settings.setValue("MainWidth", twips(frameGeometry().width()));
+    settings.setValue("MainHeight", twips(frameGeometry().height()));
+}
+
+void frmMain::guarded(const std::function<void()>& reaction) {
+    try {
+        reaction();
+    } catch (const std::exception& error) {
+        present_(QStringLiteral("Run-time error: %1").arg(QString::fromUtf8(error.what())));
+    }
+}
+
+QLineEdit& frmMain::field(tarvelle::TextBox box) const {
+    return *findChild<QLineEdit*>(qstr(controlName(box)));
+}
+
+}  // namespace Module1

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QMainWindow>
+#include <functional>
+
+#include "level_presets.h"
+#include "message_box.h"
+#include "qt_window_operations.h"
+
+class QLineEdit;
+
+namespace Module1 {
+
+class frmMain : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    explicit frmMain(QWidget* parent = nullptr);
+
+    // Where user messages go; a modal message box unless a test says otherwise.
+    void setMessagePresenter(MessagePresenter present) { present_ = std::move(present); }
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void Form_Load();
+    void Form_Unload();
+    void OptionDocsysMin_Click() { applyPreset(kMinimumLevels); }
+    void OptionCustomMin_Click() { releasePreset(kMinimumLevels); }
+    void OptionDocsysMax_Click() { applyPreset(kMaximumLevels); }
+    void OptionCustomMax_Click() { releasePreset(kMaximumLevels); }
+    void Calculate_Click();
+
+    void buildMenu();
+    void connectReactions();
+    void applyPreset(const LevelPresetGroup& group);
+    void releasePreset(const LevelPresetGroup& group);
+    void unloadOtherWindows();
+    void saveGeometry();
+    // Runs a reaction; an error that escapes it is shown, and the program goes on.
+    void guarded(const std::function<void()>& reaction);
+    QLineEdit& field(tarvelle::TextBox box) const;
+
+    MessagePresenter present_;
+    QtWindowOperations operations_;
+    bool loaded_ = false;
+};
+
+}  // namespace Module1

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <span>
+
+#include "control_table.h"
+
+namespace Module1 {
+
+// Every control of the main window, frames first so that the level fields and
+// the minimum-level options, which lie over the frames, are drawn above them.
+std::span<const ControlSpec> mainWindowControls();
+
+// The client area below the menu bar, in twips.
+inline constexpr int kMainClientWidthTwips = 10905;
+inline constexpr int kMainClientHeightTwips = 6930;
+
+}  // namespace Module1

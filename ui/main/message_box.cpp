@@ -1,0 +1,20 @@
+#include "message_box.h"
+
+#include <QMessageBox>
+
+#include "tarvelle_version.h"
+
+namespace Module1 {
+
+std::unique_ptr<QMessageBox> makeMessageBox(QWidget* parent, const QString& text) {
+    auto box = std::make_unique<QMessageBox>(QMessageBox::NoIcon, kApplicationTitle, text,
+                                             QMessageBox::Ok, parent);
+    box->setWindowModality(Qt::ApplicationModal);
+    return box;
+}
+
+MessagePresenter modalMessageBoxes(QWidget* parent) {
+    return [parent](const QString& text) { makeMessageBox(parent, text)->exec(); };
+}
+
+}  // namespace Module1
