@@ -1,0 +1,119 @@
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+#include "main_layout.h"
+#include "offscreen_fixture.h"
+
+using namespace Module1;
+using namespace Module1::testing;
+
+namespace {
+
+QString qstr(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString captionOf(const QWidget& widget) {
+    if (auto* label = qobject_cast<const QLabel*>(&widget)) {
+        return label->text();
+    }
+    if (auto* button = qobject_cast<const QAbstractButton*>(&widget)) {
+        return button->text();
+    }
+    if (auto* frame = qobject_cast<const QGroupBox*>(&widget)) {
+        return frame->title();
+    }
+    return {};
+}
+
+}  // namespace
+
+class MainLayoutTest : public QObject {
+    Q_OBJECT
+
+  public:
+    static void initMain() { useOffscreenPlatform(); }
+
+  private slots:
+    void every_control_stands_where_the_table_puts_it() {
+        MainWindowHarness main;
+        QCOMPARE(main.window.centralWidget()->size(), QSize(727, 462));
+        for (const ControlSpec& spec : mainWindowControls()) {
+            const QString name = qstr(spec.name);
+            auto* widget = main.control(name);
+            const QString container = spec.container.empty() ? "client" : qstr(spec.container);
+            QCOMPARE(widget->parentWidget()->objectName(), container);
+            QCOMPARE(widget->geometry(), spec.rect.toPixels());
+            QCOMPARE(widget->property("kindName").toString(), QString(kindName(spec.kind)));
+            QCOMPARE(widget->property("Tag").toString(), QString());
+            QCOMPARE(widget->font().family(), qstr(spec.font.family));
+            QCOMPARE(widget->font().pointSizeF(), spec.font.points);
+            QCOMPARE(widget->font().bold(), spec.font.bold);
+            QVERIFY2(widget->toolTip().isEmpty(), qPrintable(name));
+            if (spec.kind != ControlKind::TextBox && spec.kind != ControlKind::ComboBox) {
+                QCOMPARE(captionOf(*widget), qstr(spec.caption));
+            }
+        }
+    }
+
+    void pictures_are_their_natural_size() {
+        MainWindowHarness main;
+        QCOMPARE(main.control<QLabel>("Image1")->pixmap().size(), QSize(170, 36));
+        auto* go = main.control<QPushButton>("Calculate");
+        QCOMPARE(go->iconSize(), QSize(56, 36));
+        QVERIFY(go->text().isEmpty());
+        QVERIFY(!go->isDefault());
+        QVERIFY(!go->autoDefault());
+        QCOMPARE(go->palette().color(QPalette::Button), QColor(255, 255, 192));
+    }
+
+    void frequency_plan_captions_keep_their_spacing() {
+        MainWindowHarness main;
+        const QString plan1 = main.control<QRadioButton>("OptionFrequency1")->text();
+        QCOMPARE(plan1.size(), 55);
+        QCOMPARE(plan1, QString(14, ' ') + "55-450 MHz" + QString(10, ' ') + "-" + QString(9, ' ') +
+                            "450-860 MHz");
+    }
+
+    void tab_order_follows_the_tab_indexes() {
+        MainWindowHarness main;
+        main.click("OptionCustomMin");
+        main.click("OptionCustomMax");
+        const QStringList expected{
+            "Combo_ProductConfig",  "Pin",
+            "PminAnalog",           "PminDigital",
+            "PmaxAnalog",           "PmaxDigital",
+            "OptionDocsysMin",      "OptionCustomMin",
+            "OptionDocsysMax",      "OptionCustomMax",
+            "Combo_CableType",      "OptionFrequency1",
+            "OptionFrequency2",     "MinDistanceAnalogFt",
+            "MinDistanceAnalogM",   "MaxDistanceAnalogM",
+            "MaxDistanceAnalogFt",  "MinDistanceDigitalM",
+            "MinDistanceDigitalFt", "MaxDistanceDigitalM",
+            "MaxDistanceDigitalFt", "MinWorstCaseM",
+            "MinWorstCaseFt",       "MaxWorstCaseM",
+            "MaxWorstCaseFt",       "Calculate",
+        };
+        QStringList chain;
+        QWidget* widget = main.control("Combo_ProductConfig");
+        while (chain.size() < expected.size()) {
+            if (expected.contains(widget->objectName())) {
+                chain << widget->objectName();
+            }
+            widget = widget->nextInFocusChain();
+        }
+        QCOMPARE(chain, expected);
+    }
+
+    void the_window_cannot_be_resized() {
+        MainWindowHarness main;
+        QCOMPARE(main.window.minimumSize(), main.window.maximumSize());
+        const Qt::WindowFlags flags = main.window.windowFlags();
+        QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+        QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
+    }
+};
+
+QTEST_MAIN(MainLayoutTest)
+#include "main_layout_test.moc"
