@@ -43,12 +43,21 @@ QWidget* createWidget(const ControlSpec& spec, QWidget* parent) {
             button->setAutoDefault(false);
             return button;
         }
-        case ControlKind::Image:
-        case ControlKind::PictureBox: {
+        case ControlKind::Image: {
             auto* picture = new QLabel(parent);
             picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             return picture;
         }
+        case ControlKind::PictureBox: {
+            auto* picture = new QLabel(parent);
+            picture->setAlignment(Qt::AlignCenter);
+            picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+            picture->setLineWidth(2);
+            picture->setFocusPolicy(Qt::TabFocus);
+            return picture;
+        }
+        case ControlKind::Line:
+            return new QWidget(parent);
         case ControlKind::StatusBar:
             return new StatusBar(parent);
     }
@@ -102,6 +111,8 @@ const char* kindName(ControlKind kind) {
             return "PictureBox";
         case ControlKind::StatusBar:
             return "StatusBar";
+        case ControlKind::Line:
+            return "Line";
     }
     return "";
 }
@@ -113,7 +124,7 @@ void buildControls(QWidget& client, std::span<const ControlSpec> table) {
             spec.container.empty() ? &client : client.findChild<QWidget*>(qstr(spec.container));
         QWidget* widget = createWidget(spec, parent);
         widget->setObjectName(qstr(spec.name));
-        markControl(*widget, kindName(spec.kind));
+        markControl(*widget, kindName(spec.kind), qstr(spec.tag));
         widget->setGeometry(spec.rect.toPixels());
         widget->setFont(controlFont(spec.font));
         applyLook(spec, *widget);

@@ -25,6 +25,7 @@ enum class ControlKind {
     Image,
     PictureBox,
     StatusBar,
+    Line,  // a horizontal line: its rectangle's height is its thickness
 };
 
 enum class Align { Left, Centre };
@@ -39,7 +40,8 @@ struct ControlSpec {
     FontSpec font = kDefaultFont;
     Align align = Align::Left;
     std::string_view picture = {};  // a Qt resource path
-    QColor background = {};         // invalid: the style's own
+    QColor background = {};         // invalid: the style's own; a line's colour
+    std::string_view tag = {};      // a string identifier for the captioning routine
 };
 
 // The kind name a control reports to the captioning routine.

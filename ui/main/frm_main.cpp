@@ -13,6 +13,7 @@
 
 #include "cable_table.h"
 #include "calculation_run.h"
+#include "frm_about.h"
 #include "main_layout.h"
 #include "pictures.h"
 #include "product_table.h"
@@ -80,6 +81,8 @@ void frmMain::connectReactions() {
     onClick("OptionDocsysMax", &frmMain::OptionDocsysMax_Click);
     onClick("OptionCustomMax", &frmMain::OptionCustomMax_Click);
     onClick("Calculate", &frmMain::Calculate_Click);
+    connect(findChild<QAction*>("mnuHelpAbout"), &QAction::triggered, this,
+            [this] { guarded([this] { mnuHelpAbout_Click(); }); });
 }
 
 void frmMain::showEvent(QShowEvent* event) {
@@ -129,6 +132,13 @@ void frmMain::releasePreset(const LevelPresetGroup& group) {
 
 void frmMain::Calculate_Click() {
     tarvelle::runCalculation(operations_, localeDecimalSeparator());
+}
+
+void frmMain::mnuHelpAbout_Click() {
+    if (about_ == nullptr) {
+        about_ = new frmAbout(this);
+    }
+    about_->exec();
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

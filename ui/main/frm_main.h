@@ -11,6 +11,8 @@ class QLineEdit;
 
 namespace Module1 {
 
+class frmAbout;
+
 class frmMain : public QMainWindow {
     Q_OBJECT
 
@@ -32,6 +34,7 @@ class frmMain : public QMainWindow {
     void OptionDocsysMax_Click() { applyPreset(kMaximumLevels); }
     void OptionCustomMax_Click() { releasePreset(kMaximumLevels); }
     void Calculate_Click();
+    void mnuHelpAbout_Click();
 
     void buildMenu();
     void connectReactions();
@@ -45,6 +48,7 @@ class frmMain : public QMainWindow {
 
     MessagePresenter present_;
     QtWindowOperations operations_;
+    frmAbout* about_ = nullptr;  // created on first use, then kept
     bool loaded_ = false;
 };
 

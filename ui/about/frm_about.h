@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QDialog>
+
+#include "resource_captions.h"
+
+namespace Module1 {
+
+// The modal About box: title, version line, description and the maker's
+// copyright and support lines. OK, Enter, Esc and the close box unload it; each
+// showing loads it afresh.
+class frmAbout : public QDialog {
+    Q_OBJECT
+
+  public:
+    explicit frmAbout(QWidget* owner);
+
+    // Where the captioning routine finds its texts; tests take strings away.
+    void setStringLookup(StringLookup lookup) { lookup_ = std::move(lookup); }
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void Form_Load();
+
+    StringLookup lookup_ = LoadResString;
+};
+
+}  // namespace Module1
