@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+#include "qt_text.h"
+
 namespace Module1 {
 
 namespace {
@@ -19,11 +21,11 @@ void installSubstitutes() {
 
 }  // namespace
 
-QFont controlFont(const FontSpec& spec) {
+QFont controlFont(const FontSpec& face) {
     installSubstitutes();
-    QFont font(QString::fromUtf8(spec.family.data(), static_cast<qsizetype>(spec.family.size())));
-    font.setPointSizeF(spec.points);
-    font.setBold(spec.bold);
+    QFont font(toQString(face.family));
+    font.setPointSizeF(face.points);
+    font.setBold(face.bold);
     font.setItalic(false);
     font.setUnderline(false);
     return font;

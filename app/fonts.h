@@ -17,6 +17,6 @@ inline constexpr FontSpec kDefaultBold{"MS Sans Serif", 8.25, true};
 // The font of a control, every attribute set so that nothing is inherited
 // from its container (a bold frame caption must not make its contents bold).
 // Where "MS Sans Serif" or "Arial" is missing, a metric-compatible face stands in.
-QFont controlFont(const FontSpec& spec);
+QFont controlFont(const FontSpec& face);
 
 }  // namespace Module1

@@ -10,24 +10,21 @@
 #include <vector>
 
 #include "qt_resource_controls.h"
+#include "qt_text.h"
 #include "status_bar.h"
 
 namespace Module1 {
 
 namespace {
 
-QString qstr(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QWidget* createWidget(const ControlSpec& spec, QWidget* parent) {
-    const QString caption = qstr(spec.caption);
-    switch (spec.kind) {
+QWidget* createWidget(const ControlSpec& row, QWidget* parent) {
+    const QString caption = toQString(row.caption);
+    switch (row.kind) {
         case ControlKind::Label: {
             auto* label = new QLabel(caption, parent);
             label->setWordWrap(true);
-            label->setAlignment(spec.align == Align::Centre ? Qt::AlignHCenter | Qt::AlignTop
-                                                            : Qt::AlignLeft | Qt::AlignTop);
+            label->setAlignment(row.align == Align::Centre ? Qt::AlignHCenter | Qt::AlignTop
+                                                           : Qt::AlignLeft | Qt::AlignTop);
             return label;
         }
         case ControlKind::TextBox:
@@ -64,11 +61,11 @@ QWidget* createWidget(const ControlSpec& spec, QWidget* parent) {
     return nullptr;
 }
 
-void applyLook(const ControlSpec& spec, QWidget& widget) {
-    if (spec.picture.empty()) {
+void applyLook(const ControlSpec& row, QWidget& widget) {
+    if (row.picture.empty()) {
         return;
     }
-    const QPixmap pixmap(qstr(spec.picture));
+    const QPixmap pixmap(toQString(row.picture));
     if (auto* button = qobject_cast<QPushButton*>(&widget)) {
         button->setIcon(QIcon(pixmap));
         button->setIconSize(pixmap.size());
@@ -77,13 +74,13 @@ void applyLook(const ControlSpec& spec, QWidget& widget) {
     }
 }
 
-void applyBackground(const ControlSpec& spec, QWidget& widget) {
-    if (!spec.background.isValid()) {
+void applyBackground(const ControlSpec& row, QWidget& widget) {
+    if (!row.background.isValid()) {
         return;
     }
     QPalette palette = widget.palette();
     for (const auto role : {QPalette::Base, QPalette::Button, QPalette::Window}) {
-        palette.setColor(role, spec.background);
+        palette.setColor(role, row.background);
     }
     widget.setPalette(palette);
     widget.setAutoFillBackground(true);
@@ -119,18 +116,18 @@ const char* kindName(ControlKind kind) {
 
 void buildControls(QWidget& client, std::span<const ControlSpec> table) {
     std::vector<std::pair<int, QWidget*>> focusable;
-    for (const ControlSpec& spec : table) {
+    for (const ControlSpec& row : table) {
         QWidget* parent =
-            spec.container.empty() ? &client : client.findChild<QWidget*>(qstr(spec.container));
-        QWidget* widget = createWidget(spec, parent);
-        widget->setObjectName(qstr(spec.name));
-        markControl(*widget, kindName(spec.kind), qstr(spec.tag));
-        widget->setGeometry(spec.rect.toPixels());
-        widget->setFont(controlFont(spec.font));
-        applyLook(spec, *widget);
-        applyBackground(spec, *widget);
-        if (widget->focusPolicy() != Qt::NoFocus && spec.tabIndex >= 0) {
-            focusable.emplace_back(spec.tabIndex, widget);
+            row.container.empty() ? &client : client.findChild<QWidget*>(toQString(row.container));
+        QWidget* widget = createWidget(row, parent);
+        widget->setObjectName(toQString(row.name));
+        markControl(*widget, kindName(row.kind), toQString(row.tag));
+        widget->setGeometry(row.rect.toPixels());
+        widget->setFont(controlFont(row.font));
+        applyLook(row, *widget);
+        applyBackground(row, *widget);
+        if (widget->focusPolicy() != Qt::NoFocus && row.tabIndex >= 0) {
+            focusable.emplace_back(row.tabIndex, widget);
         }
     }
     std::sort(focusable.begin(), focusable.end(),

@@ -7,6 +7,7 @@
 #include "about_layout.h"
 #include "frm_about.h"
 #include "offscreen_fixture.h"
+#include "qt_text.h"
 #include "version_line.h"
 
 using namespace Module1;
@@ -119,13 +120,12 @@ class AboutWindowTest : public QObject {
         frmAbout about(nullptr);
         QCOMPARE(about.size(), QSize(391, 235));
         QCOMPARE(about.property("Tag").toString(), "1002");
-        for (const ControlSpec& spec : aboutWindowControls()) {
-            const QString name = QString::fromUtf8(spec.name.data(), spec.name.size());
+        for (const ControlSpec& row : aboutWindowControls()) {
+            const QString name = toQString(row.name);
             auto* widget = about.findChild<QWidget*>(name);
             QVERIFY2(widget != nullptr, qPrintable(name));
-            QCOMPARE(widget->geometry(), spec.rect.toPixels());
-            QCOMPARE(widget->property("Tag").toString(),
-                     QString::fromUtf8(spec.tag.data(), spec.tag.size()));
+            QCOMPARE(widget->geometry(), row.rect.toPixels());
+            QCOMPARE(widget->property("Tag").toString(), toQString(row.tag));
             QCOMPARE(widget->font().pointSizeF(), 8.25);
         }
         QCOMPARE(about.findChild<QLabel*>("picIcon")->pixmap().size(), QSize(32, 32));

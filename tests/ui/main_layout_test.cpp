@@ -4,15 +4,12 @@
 
 #include "main_layout.h"
 #include "offscreen_fixture.h"
+#include "qt_text.h"
 
 using namespace Module1;
 using namespace Module1::testing;
 
 namespace {
-
-QString qstr(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QString captionOf(const QWidget& widget) {
     if (auto* label = qobject_cast<const QLabel*>(&widget)) {
@@ -39,20 +36,20 @@ class MainLayoutTest : public QObject {
     void every_control_stands_where_the_table_puts_it() {
         MainWindowHarness main;
         QCOMPARE(main.window.centralWidget()->size(), QSize(727, 462));
-        for (const ControlSpec& spec : mainWindowControls()) {
-            const QString name = qstr(spec.name);
+        for (const ControlSpec& row : mainWindowControls()) {
+            const QString name = toQString(row.name);
             auto* widget = main.control(name);
-            const QString container = spec.container.empty() ? "client" : qstr(spec.container);
+            const QString container = row.container.empty() ? "client" : toQString(row.container);
             QCOMPARE(widget->parentWidget()->objectName(), container);
-            QCOMPARE(widget->geometry(), spec.rect.toPixels());
-            QCOMPARE(widget->property("kindName").toString(), QString(kindName(spec.kind)));
+            QCOMPARE(widget->geometry(), row.rect.toPixels());
+            QCOMPARE(widget->property("kindName").toString(), QString(kindName(row.kind)));
             QCOMPARE(widget->property("Tag").toString(), QString());
-            QCOMPARE(widget->font().family(), qstr(spec.font.family));
-            QCOMPARE(widget->font().pointSizeF(), spec.font.points);
-            QCOMPARE(widget->font().bold(), spec.font.bold);
+            QCOMPARE(widget->font().family(), toQString(row.font.family));
+            QCOMPARE(widget->font().pointSizeF(), row.font.points);
+            QCOMPARE(widget->font().bold(), row.font.bold);
             QVERIFY2(widget->toolTip().isEmpty(), qPrintable(name));
-            if (spec.kind != ControlKind::TextBox && spec.kind != ControlKind::ComboBox) {
-                QCOMPARE(captionOf(*widget), qstr(spec.caption));
+            if (row.kind != ControlKind::TextBox && row.kind != ControlKind::ComboBox) {
+                QCOMPARE(captionOf(*widget), toQString(row.caption));
             }
         }
     }

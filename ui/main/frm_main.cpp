@@ -18,15 +18,12 @@
 #include "pictures.h"
 #include "product_table.h"
 #include "qt_resource_controls.h"
+#include "qt_text.h"
 #include "tarvelle_version.h"
 
 namespace Module1 {
 
 namespace {
-
-QString qstr(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // Frames draw their border through the middle of their caption.
 constexpr char kFrameStyle[] =
@@ -100,12 +97,12 @@ void frmMain::Form_Load() {
 
     auto* products = findChild<QComboBox*>("Combo_ProductConfig");
     for (const auto& product : tarvelle::kProductConfigurations) {
-        products->addItem(qstr(product.listText));
+        products->addItem(toQString(product.listText));
     }
     products->setCurrentIndex(0);
     auto* cables = findChild<QComboBox*>("Combo_CableType");
     for (const auto& cable : tarvelle::kCableCategories) {
-        cables->addItem(qstr(cable.listText));
+        cables->addItem(toQString(cable.listText));
     }
     cables->setCurrentIndex(0);
 
@@ -119,8 +116,8 @@ void frmMain::Form_Load() {
 }
 
 void frmMain::applyPreset(const LevelPresetGroup& group) {
-    field(group.analogField).setText(qstr(group.analogPreset));
-    field(group.digitalField).setText(qstr(group.digitalPreset));
+    field(group.analogField).setText(toQString(group.analogPreset));
+    field(group.digitalField).setText(toQString(group.digitalPreset));
     field(group.analogField).setEnabled(false);
     field(group.digitalField).setEnabled(false);
 }
@@ -183,7 +180,7 @@ void frmMain::guarded(const std::function<void()>& reaction) {
 }
 
 QLineEdit& frmMain::field(tarvelle::TextBox box) const {
-    return *findChild<QLineEdit*>(qstr(controlName(box)));
+    return *findChild<QLineEdit*>(toQString(controlName(box)));
 }
 
 }  // namespace Module1

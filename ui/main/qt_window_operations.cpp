@@ -5,12 +5,13 @@
 #include <QRadioButton>
 #include <stdexcept>
 
+#include "qt_text.h"
+
 namespace Module1 {
 
 template <typename Widget>
 Widget& QtWindowOperations::control(std::string_view name) const {
-    const QString objectName = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
-    auto* widget = window_.findChild<Widget*>(objectName);
+    auto* widget = window_.findChild<Widget*>(toQString(name));
     if (widget == nullptr) {
         throw std::logic_error("the window has no control " + std::string(name));
     }
