@@ -6,6 +6,7 @@ set -euo pipefail
 tarvelle_packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev libgtest-dev
+    clang libclang-rt-14-dev
     fontconfig fonts-liberation fonts-dejavu-core
 )
 
