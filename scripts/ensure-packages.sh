@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs, from Debian's packages, whatever the build and the tests need and
-# this machine lacks. Sourced by run.sh and test.sh.
+# this machine lacks. Sourced by the other scripts, which may name further
+# packages as arguments.
 set -euo pipefail
 
 tarvelle_packages=(
@@ -8,6 +9,7 @@ tarvelle_packages=(
     qt6-base-dev libgtest-dev
     clang libclang-rt-14-dev
     fontconfig fonts-liberation fonts-dejavu-core
+    "$@"
 )
 
 missing=()

@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <algorithm>
 #include <vector>
+#include "frame_style.h"
 
 #include "qt_resource_controls.h"
 #include "qt_text.h"
@@ -17,7 +18,7 @@ namespace Module1 {
 
 namespace {
 
-QWidget* createWidget(const ControlSpec& row, QWidget* parent) {
+QWidget* createWidget(const ControlSpec& row, QWidget* parent, QStyle& frameStyle) {
     const QString caption = toQString(row.caption);
     switch (row.kind) {
         case ControlKind::Label: {
@@ -33,8 +34,11 @@ QWidget* createWidget(const ControlSpec& row, QWidget* parent) {
             return new QComboBox(parent);  // not editable: pick only
         case ControlKind::OptionButton:
             return new QRadioButton(caption, parent);
-        case ControlKind::Frame:
-            return new QGroupBox(caption, parent);
+        case ControlKind::Frame: {
+            auto* frame = new QGroupBox(caption, parent);
+            frame->setStyle(&frameStyle);
+            return frame;
+        }
         case ControlKind::CommandButton: {
             auto* button = new QPushButton(caption, parent);
             button->setAutoDefault(false);
@@ -115,15 +119,20 @@ const char* kindName(ControlKind kind) {
 }
 
 void buildControls(QWidget& client, std::span<const ControlSpec> table) {
+    auto* frameStyle = new FrameStyle;
+    frameStyle->setParent(&client);
     std::vector<std::pair<int, QWidget*>> focusable;
     for (const ControlSpec& row : table) {
         QWidget* parent =
             row.container.empty() ? &client : client.findChild<QWidget*>(toQString(row.container));
-        QWidget* widget = createWidget(row, parent);
+        QWidget* widget = createWidget(row, parent, *frameStyle);
         widget->setObjectName(toQString(row.name));
         markControl(*widget, kindName(row.kind), toQString(row.tag));
         widget->setGeometry(row.rect.toPixels());
-        widget->setFont(controlFont(row.font));
+        // Setting a font re-polishes the widget: only where it differs from the inherited one.
+        if (const QFont font = controlFont(row.font); widget->font() != font) {
+            widget->setFont(font);
+        }
         applyLook(row, *widget);
         applyBackground(row, *widget);
         if (widget->focusPolicy() != Qt::NoFocus && row.tabIndex >= 0) {

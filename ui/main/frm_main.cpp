@@ -23,16 +23,6 @@
 
 namespace Module1 {
 
-namespace {
-
-// Frames draw their border through the middle of their caption.
-constexpr char kFrameStyle[] =
-    "QGroupBox { border: 1px solid palette(mid); border-radius: 0px; margin-top: 0.5em; }"
-    "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
-    " left: 6px; padding: 0px 2px; }";
-
-}  // namespace
-
 frmMain::frmMain(QWidget* parent)
     : QMainWindow(parent),
       present_(modalMessageBoxes(this)),
@@ -51,7 +41,6 @@ frmMain::frmMain(QWidget* parent)
     client->setFixedSize(twipsToPixels(kMainClientWidthTwips),
                          twipsToPixels(kMainClientHeightTwips));
     setCentralWidget(client);
-    client->setStyleSheet(kFrameStyle);
     buildControls(*client, mainWindowControls());
     buildMenu();
     layout()->setSizeConstraint(QLayout::SetFixedSize);

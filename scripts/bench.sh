@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Builds an optimised tree and runs the benchmarks: the engine, a Calculate
+# click through the real window, start-up against a bare window, and resident
+# memory at rest against a bare window. Benchmarks are never part of the tests.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/ensure-packages.sh libbenchmark-dev
+
+cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DTARVELLE_BUILD_TESTS=OFF \
+    -DTARVELLE_BUILD_BENCHMARKS=ON
+cmake --build build/bench
+build/bench/bench/engine_bench
+build/bench/bench/window_bench
+main=$(build/bench/bench/window_bench --resident main)
+bare=$(build/bench/bench/window_bench --resident bare)
+echo "Resident memory at rest: main window ${main} KiB, bare window ${bare} KiB," \
+    "ratio $(awk "BEGIN { printf \"%.2f\", $main / $bare }")"
