@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QGroupBox>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -65,16 +66,20 @@ QWidget* createWidget(const ControlSpec& row, QWidget* parent, QStyle& frameStyl
     return nullptr;
 }
 
+// Pictures are shown at their natural size; an icon also finds the picture's
+// "@2x" variant, which keeps them sharp on high-DPI screens.
 void applyLook(const ControlSpec& row, QWidget& widget) {
     if (row.picture.empty()) {
         return;
     }
-    const QPixmap pixmap(toQString(row.picture));
+    const QString path = toQString(row.picture);
+    const QIcon picture(path);
+    const QSize natural = QImageReader(path).size();
     if (auto* button = qobject_cast<QPushButton*>(&widget)) {
-        button->setIcon(QIcon(pixmap));
-        button->setIconSize(pixmap.size());
+        button->setIcon(picture);
+        button->setIconSize(natural);
     } else if (auto* label = qobject_cast<QLabel*>(&widget)) {
-        label->setPixmap(pixmap);
+        label->setPixmap(picture.pixmap(natural, label->devicePixelRatioF()));
     }
 }
 
@@ -143,6 +148,16 @@ void buildControls(QWidget& client, std::span<const ControlSpec> table) {
               [](const auto& a, const auto& b) { return a.first < b.first; });
     for (std::size_t i = 1; i < focusable.size(); ++i) {
         QWidget::setTabOrder(focusable[i - 1].second, focusable[i].second);
+    }
+}
+
+void applyAccessibleTexts(QWidget& client, std::span<const AccessibleText> table) {
+    for (const AccessibleText& row : table) {
+        auto* control = client.findChild<QWidget*>(toQString(row.control));
+        control->setAccessibleName(toQString(row.name));
+        if (!row.label.empty()) {
+            client.findChild<QLabel*>(toQString(row.label))->setBuddy(control);
+        }
     }
 }
 

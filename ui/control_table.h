@@ -44,6 +44,14 @@ struct ControlSpec {
     std::string_view tag = {};      // a string identifier for the captioning routine
 };
 
+// What a screen reader says for a control, and the label that names it on
+// screen (empty for none).
+struct AccessibleText {
+    std::string_view control;
+    std::string_view name;
+    std::string_view label = {};
+};
+
 // The kind name a control reports to the captioning routine.
 const char* kindName(ControlKind kind);
 
@@ -51,5 +59,9 @@ const char* kindName(ControlKind kind);
 // contents, later rows drawn above earlier ones) and chains the focusable ones
 // in tab-index order.
 void buildControls(QWidget& client, std::span<const ControlSpec> table);
+
+// Gives the controls their accessible names and makes each label the buddy of
+// the control it names.
+void applyAccessibleTexts(QWidget& client, std::span<const AccessibleText> table);
 
 }  // namespace Module1

@@ -103,6 +103,26 @@ class MainLayoutTest : public QObject {
         QCOMPARE(chain, expected);
     }
 
+    void inputs_options_and_results_have_spoken_names() {
+        MainWindowHarness main;
+        for (const ControlSpec& row : mainWindowControls()) {
+            const bool spoken =
+                row.kind == ControlKind::TextBox || row.kind == ControlKind::ComboBox ||
+                row.kind == ControlKind::OptionButton || row.kind == ControlKind::CommandButton;
+            if (spoken) {
+                QVERIFY2(!main.control(toQString(row.name))->accessibleName().isEmpty(),
+                         row.name.data());
+            }
+        }
+        QCOMPARE(main.control("Calculate")->accessibleName(), "Calculate");
+        QCOMPARE(main.field("Pin")->accessibleName(), "Input Signal Strength (dBmV)");
+        QCOMPARE(main.field("MinDistanceAnalogFt")->accessibleName(),
+                 "Minimum distance, analog channels, feet");
+        QCOMPARE(main.control<QLabel>("Label2")->buddy(), main.field("Pin"));
+        QCOMPARE(main.control<QLabel>("Label29")->buddy(), main.field("PmaxDigital"));
+        QCOMPARE(main.control<QLabel>("Label2")->text(), "Input Signal Strength (dBmV)");
+    }
+
     void the_window_cannot_be_resized() {
         MainWindowHarness main;
         QCOMPARE(main.window.minimumSize(), main.window.maximumSize());

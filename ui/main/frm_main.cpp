@@ -42,6 +42,7 @@ frmMain::frmMain(QWidget* parent)
                          twipsToPixels(kMainClientHeightTwips));
     setCentralWidget(client);
     buildControls(*client, mainWindowControls());
+    applyAccessibleTexts(*client, mainWindowAccessibleTexts());
     buildMenu();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     connectReactions();

@@ -251,10 +251,45 @@ const std::array kControls{
     ControlSpec{"sbStatusBar", K::StatusBar, "", "", {0, 6660, 10905, 270}, 0},
 };
 
+// Spoken names of the inputs, options and results, with the labels naming them.
+constexpr AccessibleText kAccessibleTexts[] = {
+    {"Combo_ProductConfig", "Orlenby Product Configuration", "Label1"},
+    {"Pin", "Input Signal Strength (dBmV)", "Label2"},
+    {"PminAnalog", "Minimum required receiver signal strength, analog (dBmV)", "Label28"},
+    {"PminDigital", "Minimum required receiver signal strength, digital (dBmV)", "Label5"},
+    {"PmaxAnalog", "Maximum permissible receiver signal strength, analog (dBmV)", "Label6"},
+    {"PmaxDigital", "Maximum permissible receiver signal strength, digital (dBmV)", "Label29"},
+    {"OptionDocsysMin", "Minimum levels: Docsys presets"},
+    {"OptionCustomMin", "Minimum levels: custom"},
+    {"OptionDocsysMax", "Maximum levels: Docsys presets"},
+    {"OptionCustomMax", "Maximum levels: custom"},
+    {"Combo_CableType", "Cable Type", "Label3"},
+    {"OptionFrequency1", "Analog channels 55-450 MHz, digital channels 450-860 MHz"},
+    {"OptionFrequency2", "Analog channels 55-550 MHz, digital channels 550-860 MHz"},
+    {"Calculate", "Calculate"},
+    {"MinDistanceAnalogFt", "Minimum distance, analog channels, feet", "Label10"},
+    {"MinDistanceAnalogM", "Minimum distance, analog channels, metres", "Label17"},
+    {"MaxDistanceAnalogFt", "Maximum distance, analog channels, feet", "Label12"},
+    {"MaxDistanceAnalogM", "Maximum distance, analog channels, metres", "Label19"},
+    {"MinDistanceDigitalFt", "Minimum distance, digital channels, feet", "Label13"},
+    {"MinDistanceDigitalM", "Minimum distance, digital channels, metres", "Label21"},
+    {"MaxDistanceDigitalFt", "Maximum distance, digital channels, feet", "Label14"},
+    {"MaxDistanceDigitalM", "Maximum distance, digital channels, metres", "Label23"},
+    {"MinWorstCaseFt", "Minimum distance, worst case, feet", "Label15"},
+    {"MinWorstCaseM", "Minimum distance, worst case, metres", "Label25"},
+    {"MaxWorstCaseFt", "Maximum distance, worst case, feet", "Label16"},
+    {"MaxWorstCaseM", "Maximum distance, worst case, metres", "Label27"},
+    {"Image1", "Orlenby logo"},
+};
+
 }  // namespace
 
 std::span<const ControlSpec> mainWindowControls() {
     return kControls;
+}
+
+std::span<const AccessibleText> mainWindowAccessibleTexts() {
+    return kAccessibleTexts;
 }
 
 }  // namespace Module1

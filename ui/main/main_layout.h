@@ -10,6 +10,9 @@ namespace Module1 {
 // the minimum-level options, which lie over the frames, are drawn above them.
 std::span<const ControlSpec> mainWindowControls();
 
+// The spoken names of the inputs, options and results, with their labels.
+std::span<const AccessibleText> mainWindowAccessibleTexts();
+
 // The client area below the menu bar, in twips.
 inline constexpr int kMainClientWidthTwips = 10905;
 inline constexpr int kMainClientHeightTwips = 6930;
