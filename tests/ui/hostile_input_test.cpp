@@ -8,12 +8,6 @@ namespace {
 
 enum class Outcome { ValidationMessage, Result, RuntimeError };
 
-const QStringList kResultFields{
-    "MinDistanceAnalogFt",  "MinDistanceAnalogM",  "MaxDistanceAnalogFt",  "MaxDistanceAnalogM",
-    "MinDistanceDigitalFt", "MinDistanceDigitalM", "MaxDistanceDigitalFt", "MaxDistanceDigitalM",
-    "MinWorstCaseFt",       "MinWorstCaseM",       "MaxWorstCaseFt",       "MaxWorstCaseM",
-};
-
 const QLocale kEnglish(QLocale::English, QLocale::UnitedStates);
 const QLocale kGerman(QLocale::German, QLocale::Germany);
 const QLocale kFrench(QLocale::French, QLocale::France);

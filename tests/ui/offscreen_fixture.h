@@ -14,12 +14,20 @@
 #include <memory>
 
 #include "frm_main.h"
+#include "tarvelle_version.h"
 
 namespace Module1::testing {
 
 inline void useOffscreenPlatform() {
     qputenv("QT_QPA_PLATFORM", "offscreen");
 }
+
+// The result fields in the order the calculation writes them.
+inline const QStringList kResultFields{
+    "MinDistanceAnalogFt",  "MinDistanceAnalogM",  "MaxDistanceAnalogFt",  "MaxDistanceAnalogM",
+    "MinDistanceDigitalFt", "MinDistanceDigitalM", "MaxDistanceDigitalFt", "MaxDistanceDigitalM",
+    "MinWorstCaseFt",       "MinWorstCaseM",       "MaxWorstCaseFt",       "MaxWorstCaseM",
+};
 
 // Points the per-user settings store at a fresh folder for one test.
 class SettingsSandbox {
@@ -29,9 +37,7 @@ class SettingsSandbox {
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir_.path());
     }
 
-    QSettings store() const { return QSettings(kApplicationTitleForTests); }
-
-    static constexpr char kApplicationTitleForTests[] = "Tarvelle";
+    QSettings store() const { return QSettings(kApplicationTitle); }
 
   private:
     QTemporaryDir dir_;
@@ -54,6 +60,14 @@ class MainWindowHarness {
     }
 
     QLineEdit* field(const QString& name) { return control<QLineEdit>(name); }
+
+    QStringList results() {
+        QStringList texts;
+        for (const QString& name : kResultFields) {
+            texts << field(name)->text();
+        }
+        return texts;
+    }
 
     void click(const QString& name) {
         auto* button = control<QAbstractButton>(name);
