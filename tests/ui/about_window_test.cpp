@@ -61,6 +61,7 @@ class AboutWindowTest : public QObject {
         MainWindowHarness main;
         frmAbout* about = whileAboutIsOpen(main, [&](frmAbout& window) {
             QCOMPARE(window.parentWidget(), &main.window);
+            QVERIFY(window.windowIcon().isNull());
             QVERIFY(window.isModal());
             QCOMPARE(window.windowTitle(), "About Tarvelle");
             QCOMPARE(labelText(window, "lblTitle"), "Tarvelle");

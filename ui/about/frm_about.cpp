@@ -17,6 +17,7 @@ frmAbout::frmAbout(QWidget* owner)
     setObjectName("frmAbout");
     setProperty(kTagProperty, QStringLiteral("1002"));
     setWindowTitle(QStringLiteral("About %1").arg(kApplicationTitle));
+    setWindowIcon(QIcon());  // none of its own, and not the main window's
     setWindowModality(Qt::ApplicationModal);
     setFont(controlFont(kDefaultFont));
     setFixedSize(twipsToPixels(kAboutClientWidthTwips), twipsToPixels(kAboutClientHeightTwips));

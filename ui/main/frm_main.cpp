@@ -144,7 +144,7 @@ void frmMain::unloadOtherWindows() {
     const QWidgetList windows = QApplication::topLevelWidgets();
     for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
         QWidget* window = *it;
-        if (window != this && window->isVisible() && !(window->windowType() == Qt::Popup)) {
+        if (window != this && window->isVisible() && window->windowType() != Qt::Popup) {
             window->close();
         }
     }
