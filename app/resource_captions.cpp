@@ -19,48 +19,6 @@ std::optional<int> roundToInt16(double value) {
     return static_cast<int>(rounded);
 }
 
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-// Length of the longest prefix of text that reads as a number.
-std::size_t numberPrefixLength(std::string_view text) {
-    std::size_t pos = 0;
-    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
-        ++pos;
-    }
-    std::size_t digits = 0;
-    while (pos < text.size() && isDigit(text[pos])) {
-        ++pos;
-        ++digits;
-    }
-    if (pos < text.size() && text[pos] == '.') {
-        ++pos;
-        while (pos < text.size() && isDigit(text[pos])) {
-            ++pos;
-            ++digits;
-        }
-    }
-    if (digits == 0) {
-        return 0;
-    }
-    std::size_t end = pos;
-    if (pos < text.size() && (text[pos] == 'e' || text[pos] == 'E')) {
-        ++pos;
-        if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
-            ++pos;
-        }
-        const std::size_t exponentStart = pos;
-        while (pos < text.size() && isDigit(text[pos])) {
-            ++pos;
-        }
-        if (pos > exponentStart) {
-            end = pos;
-        }
-    }
-    return end;
-}
-
 // Sets a property from the string table; any failure leaves it as it was.
 void captionFrom(ResourceControl& control, std::string_view property, std::optional<int> id,
                  const StringLookup& lookup) {
@@ -142,12 +100,11 @@ std::optional<int> leadingNumberValue(std::string_view text) {
             packed += c;
         }
     }
-    const std::size_t length = numberPrefixLength(packed);
-    if (length == 0) {
+    const tarvelle::LeadingNumber number = tarvelle::leadingNumber(packed, ".");
+    if (number.length == 0) {
         return 0;
     }
-    const auto value = tarvelle::parseLevel(std::string_view(packed).substr(0, length), ".");
-    return value ? roundToInt16(*value) : std::nullopt;
+    return number.value ? roundToInt16(*number.value) : std::nullopt;
 }
 
 void ApplyResourceCaptions(ResourceWindow& window, const StringLookup& lookup) {

@@ -41,7 +41,7 @@ long long decimalMagnitude(std::string_view intDigits, std::string_view fracDigi
 
 }  // namespace
 
-std::optional<double> parseLevel(std::string_view text, std::string_view decimalSeparator) {
+LeadingNumber leadingNumber(std::string_view text, std::string_view decimalSeparator) {
     std::size_t pos = 0;
     bool negative = false;
     if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
@@ -55,23 +55,24 @@ std::optional<double> parseLevel(std::string_view text, std::string_view decimal
         fracDigits = takeDigits(text, pos);
     }
     if (intDigits.empty() && fracDigits.empty()) {
-        return std::nullopt;
+        return {0, std::nullopt};
     }
+    // An exponent counts only with its digits; "1e" is the number 1 and a letter.
     std::string_view expDigits;
     bool negativeExponent = false;
     if (pos < text.size() && (text[pos] == 'e' || text[pos] == 'E')) {
-        ++pos;
-        if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
-            negativeExponent = text[pos] == '-';
-            ++pos;
+        std::size_t exponentPos = pos + 1;
+        bool minus = false;
+        if (exponentPos < text.size() && (text[exponentPos] == '+' || text[exponentPos] == '-')) {
+            minus = text[exponentPos] == '-';
+            ++exponentPos;
         }
-        expDigits = takeDigits(text, pos);
-        if (expDigits.empty()) {
-            return std::nullopt;
+        const std::string_view digits = takeDigits(text, exponentPos);
+        if (!digits.empty()) {
+            expDigits = digits;
+            negativeExponent = minus;
+            pos = exponentPos;
         }
-    }
-    if (pos != text.size()) {
-        return std::nullopt;
     }
 
     std::string canonical;
@@ -92,14 +93,22 @@ std::optional<double> parseLevel(std::string_view text, std::string_view decimal
         std::from_chars(canonical.data(), canonical.data() + canonical.size(), value);
     if (error == std::errc::result_out_of_range) {
         if (decimalMagnitude(intDigits, fracDigits, expDigits, negativeExponent) < 0) {
-            return negative ? -0.0 : 0.0;
+            return {pos, negative ? -0.0 : 0.0};
         }
-        return std::nullopt;
+        return {pos, std::nullopt};
     }
     if (error != std::errc() || end != canonical.data() + canonical.size()) {
+        return {pos, std::nullopt};
+    }
+    return {pos, value};
+}
+
+std::optional<double> parseLevel(std::string_view text, std::string_view decimalSeparator) {
+    const LeadingNumber number = leadingNumber(text, decimalSeparator);
+    if (number.length == 0 || number.length != text.size()) {
         return std::nullopt;
     }
-    return value;
+    return number.value;
 }
 
 }  // namespace tarvelle

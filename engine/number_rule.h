@@ -4,6 +4,7 @@
 // a number and, when it is, what number, so a text that passes validation
 // always converts to the same value.
 
+#include <cstddef>
 #include <optional>
 #include <string_view>
 
@@ -14,5 +15,15 @@ namespace tarvelle {
 // optional sign, digits). No blanks, grouping, hex, "inf" or "nan". Values
 // beyond the double range are not numbers; values too small for it become 0.
 std::optional<double> parseLevel(std::string_view text, std::string_view decimalSeparator);
+
+// The longest start of a text that reads as a number under the same rule:
+// its length (0 when the text does not begin with a number) and its value
+// (none when it lies beyond the double range).
+struct LeadingNumber {
+    std::size_t length;
+    std::optional<double> value;
+};
+
+LeadingNumber leadingNumber(std::string_view text, std::string_view decimalSeparator);
 
 }  // namespace tarvelle
