@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "level_presets.h"
+
 namespace tarvelle::cli {
 
 enum class Format { Text, Csv, Json };
@@ -19,12 +21,13 @@ struct UsageError : std::runtime_error {
 };
 
 struct Options {
-    // The level texts as typed, checked by the window's own rule later.
+    // The level texts as typed, checked by the window's own rule later; the
+    // receiver levels start at the window's presets.
     std::string pin = "0";
-    std::string pminAnalog = "0";
-    std::string pminDigital = "-12";
-    std::string pmaxAnalog = "15";
-    std::string pmaxDigital = "15";
+    std::string pminAnalog{kMinimumLevels.analogPreset};
+    std::string pminDigital{kMinimumLevels.digitalPreset};
+    std::string pmaxAnalog{kMaximumLevels.analogPreset};
+    std::string pmaxDigital{kMaximumLevels.digitalPreset};
     std::int16_t product = 0;
     std::int16_t cable = 0;
     int plan = 2;

@@ -97,22 +97,22 @@ void frmMain::Form_Load() {
     cables->setCurrentIndex(0);
 
     findChild<QRadioButton*>("OptionDocsysMin")->setChecked(true);
-    applyPreset(kMinimumLevels);
+    applyPreset(tarvelle::kMinimumLevels);
     findChild<QRadioButton*>("OptionDocsysMax")->setChecked(true);
-    applyPreset(kMaximumLevels);
+    applyPreset(tarvelle::kMaximumLevels);
     findChild<QRadioButton*>("OptionFrequency2")->setChecked(true);
     field(tarvelle::TextBox::Pin).setText("0");
     products->setFocus(Qt::OtherFocusReason);
 }
 
-void frmMain::applyPreset(const LevelPresetGroup& group) {
+void frmMain::applyPreset(const tarvelle::LevelPresetGroup& group) {
     field(group.analogField).setText(toQString(group.analogPreset));
     field(group.digitalField).setText(toQString(group.digitalPreset));
     field(group.analogField).setEnabled(false);
     field(group.digitalField).setEnabled(false);
 }
 
-void frmMain::releasePreset(const LevelPresetGroup& group) {
+void frmMain::releasePreset(const tarvelle::LevelPresetGroup& group) {
     field(group.analogField).setEnabled(true);
     field(group.digitalField).setEnabled(true);
 }

@@ -29,17 +29,17 @@ class frmMain : public QMainWindow {
   private:
     void Form_Load();
     void Form_Unload();
-    void OptionDocsysMin_Click() { applyPreset(kMinimumLevels); }
-    void OptionCustomMin_Click() { releasePreset(kMinimumLevels); }
-    void OptionDocsysMax_Click() { applyPreset(kMaximumLevels); }
-    void OptionCustomMax_Click() { releasePreset(kMaximumLevels); }
+    void OptionDocsysMin_Click() { applyPreset(tarvelle::kMinimumLevels); }
+    void OptionCustomMin_Click() { releasePreset(tarvelle::kMinimumLevels); }
+    void OptionDocsysMax_Click() { applyPreset(tarvelle::kMaximumLevels); }
+    void OptionCustomMax_Click() { releasePreset(tarvelle::kMaximumLevels); }
     void Calculate_Click();
     void mnuHelpAbout_Click();
 
     void buildMenu();
     void connectReactions();
-    void applyPreset(const LevelPresetGroup& group);
-    void releasePreset(const LevelPresetGroup& group);
+    void applyPreset(const tarvelle::LevelPresetGroup& group);
+    void releasePreset(const tarvelle::LevelPresetGroup& group);
     void unloadOtherWindows();
     void saveGeometry();
     // Runs a reaction; an error that escapes it is shown, and the program goes on.
