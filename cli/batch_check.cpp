@@ -6,14 +6,6 @@ namespace tarvelle::cli {
 
 namespace {
 
-std::string_view trim(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t\r");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
-}
-
 // The fields of one CSV line; a field in double quotes may hold commas, and
 // "" within it stands for one quote.
 std::vector<std::string> csvFields(std::string_view line) {

@@ -21,14 +21,6 @@ std::string lower(std::string_view text) {
     return result;
 }
 
-std::string_view trim(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 [[noreturn]] void reject(std::string_view option, std::string_view value, std::string_view why) {
     throw UsageError(std::string(option) + " '" + std::string(value) + "': " + std::string(why));
 }
@@ -66,6 +58,14 @@ std::int16_t cableOf(std::string_view option, std::string_view value) {
 }
 
 }  // namespace
+
+std::string_view trim(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t\r");
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
+}
 
 std::optional<double> parseLength(std::string_view text) {
     text = trim(text);

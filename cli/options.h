@@ -41,6 +41,9 @@ struct Options {
 
 Options parseOptions(std::span<const std::string_view> arguments);
 
+// The text without blanks, tabs or carriage returns at either end.
+std::string_view trim(std::string_view text);
+
 // "45m", "45 m", "150ft" or "150 ft": a non-negative length in metres.
 std::optional<double> parseLength(std::string_view text);
 

@@ -1,6 +1,5 @@
 #include "scenario.h"
 
-#include "arithmetic_error.h"
 #include "calculation_run.h"
 #include "checked_math.h"
 #include "distance_model.h"
@@ -64,11 +63,7 @@ double levelOf(const std::string& text) {
 
 Distances computeDistances(const Options& options) {
     CommandLineWindow window(options);
-    try {
-        runCalculation(window, ".");
-    } catch (const ArithmeticError& error) {
-        throw InputError(std::string("Run-time error: ") + error.what());
-    }
+    runCalculation(window, ".");
     if (const auto& failed = window.failedField()) {
         for (const auto& level : kLevelOptions) {
             if (level.box == *failed) {

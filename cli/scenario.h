@@ -32,7 +32,8 @@ struct Distances {
     std::optional<std::string> warning;
 };
 
-// Runs the window's calculation on the options' inputs.
+// Runs the window's calculation on the options' inputs; an arithmetic fault
+// comes out as the engine's ArithmeticError.
 Distances computeDistances(const Options& options);
 
 struct Scenario {

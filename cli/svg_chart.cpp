@@ -193,16 +193,15 @@ std::string renderChart(const Scenario& scenario, const Distances& distances) {
 
     // Legend.
     const double legendX = kRight + 20;
-    const char* entries[4] = {"analog low edge", "analog high edge", "digital low edge",
-                              "digital high edge"};
     for (std::size_t i = 0; i < 4; ++i) {
         const double y = kTop + 10 + 20 * static_cast<double>(i);
         const bool analog = i < 2;
         svg.line(legendX, y, legendX + 28, y,
                  std::string("stroke=\"") + (analog ? kAnalogColour : kDigitalColour) +
                      "\" stroke-width=\"2\"" + (i % 2 == 1 ? " stroke-dasharray=\"6 4\"" : ""));
-        svg.text(legendX + 36, y + 4,
-                 std::string(entries[i]) + " (" + number(scenario.plan[i].frequencyMHz) + " MHz)");
+        svg.text(
+            legendX + 36, y + 4,
+            std::string(kEdgeNames[i]) + " (" + number(scenario.plan[i].frequencyMHz) + " MHz)");
     }
     const char* windows[3] = {"analog receiver window", "digital receiver window",
                               "worst-case lengths"};
