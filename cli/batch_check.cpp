@@ -70,17 +70,18 @@ RunsFile readRuns(std::istream& in) {
 RunVerdict checkRun(const Scenario& scenario, const CableRun& run) {
     const Budget budget = levelBudget(scenario, run.meters);
     RunVerdict verdict{run, true, {}, {}, 0};
-    for (const EdgeBudget& edge : budget.edges) {
+    for (std::size_t i = 0; i < budget.edges.size(); ++i) {
+        const EdgeLevel& edge = budget.edges[i];
         const auto consider = [&](double margin, const char* limit) {
             if (margin < 0 && -margin > verdict.shortfall) {
                 verdict = {run, false,
-                           std::string(edge.name) + " (" +
-                               std::to_string(std::lround(edge.frequencyMHz)) + " MHz)",
+                           std::string(kEdgeNames[i]) + " (" +
+                               std::to_string(std::lround(edge.point.frequencyMHz)) + " MHz)",
                            limit, -margin};
             }
         };
-        consider(edge.marginToMinimum(), "minimum");
-        consider(edge.marginToMaximum(), "maximum");
+        consider(marginToMinimum(edge), "minimum");
+        consider(marginToMaximum(edge), "maximum");
     }
     return verdict;
 }

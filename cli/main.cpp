@@ -38,8 +38,8 @@ int checkRuns(const Options& options, const Scenario& scenario) {
 }
 
 int run(const Options& options) {
-    const Distances distances = computeDistances(options);
     const Scenario scenario = scenarioOf(options);
+    const Results results = computeResults(scenario);
     int status = kSuccess;
     if (options.runsFile) {
         status = checkRuns(options, scenario);
@@ -48,14 +48,14 @@ int run(const Options& options) {
         if (options.lengthMeters) {
             budget = levelBudget(scenario, *options.lengthMeters);
         }
-        printResults(std::cout, options.format, distances, budget);
-        if (distances.warning && options.format == Format::Csv) {
-            std::cerr << *distances.warning << '\n';
+        printResults(std::cout, options.format, results, budget);
+        if (results.warning && options.format == Format::Csv) {
+            std::cerr << *results.warning << '\n';
         }
     }
     if (options.plotFile) {
         std::ofstream svg(*options.plotFile);
-        svg << renderChart(scenario, distances);
+        svg << renderChart(scenario, results);
         if (!svg.flush()) {
             throw UsageError("--plot '" + *options.plotFile + "': cannot be written");
         }

@@ -48,7 +48,7 @@ std::string csvField(std::string_view text) {
     return quoted + "\"";
 }
 
-void textResults(std::ostream& out, const Distances& distances,
+void textResults(std::ostream& out, const Results& distances,
                  const std::optional<Budget>& budget) {
     out << std::left << std::setw(20) << "" << std::right << std::setw(12) << "feet"
         << std::setw(12) << "metres" << '\n';
@@ -69,18 +69,19 @@ void textResults(std::ostream& out, const Distances& distances,
         << std::left << std::setw(20) << "" << std::right << std::setw(8) << "MHz" << std::setw(10)
         << "source" << std::setw(12) << "loss/100m" << std::setw(10) << "received" << std::setw(12)
         << "above min" << std::setw(12) << "below max" << '\n';
-    for (const EdgeBudget& edge : budget->edges) {
-        out << std::left << std::setw(20) << edge.name << std::right << std::setw(8)
-            << edge.frequencyMHz << std::setw(10) << fixed(edge.sourceLevel) << std::setw(12)
+    for (std::size_t e = 0; e < budget->edges.size(); ++e) {
+        const EdgeLevel& edge = budget->edges[e];
+        out << std::left << std::setw(20) << kEdgeNames[e] << std::right << std::setw(8)
+            << edge.point.frequencyMHz << std::setw(10) << fixed(edge.levelIntoCable) << std::setw(12)
             << fixed(edge.lossPer100m) << std::setw(10) << fixed(edge.received) << std::setw(12)
-            << fixed(edge.marginToMinimum()) << std::setw(12) << fixed(edge.marginToMaximum())
+            << fixed(marginToMinimum(edge)) << std::setw(12) << fixed(marginToMaximum(edge))
             << '\n';
     }
     out << "Cable tilt: analog band " << fixed(budget->analogTilt) << " dB, digital band "
         << fixed(budget->digitalTilt) << " dB\n";
 }
 
-void csvResults(std::ostream& out, const Distances& distances,
+void csvResults(std::ostream& out, const Results& distances,
                 const std::optional<Budget>& budget) {
     out << "distance,feet,metres\n";
     for (std::size_t i = 0; i < kDistanceNames.size(); ++i) {
@@ -92,16 +93,17 @@ void csvResults(std::ostream& out, const Distances& distances,
     }
     out << "\nedge,frequency_mhz,source_dbmv,loss_db_per_100m,received_dbmv,"
            "margin_to_minimum_db,margin_to_maximum_db\n";
-    for (const EdgeBudget& edge : budget->edges) {
-        out << edge.name << ',' << edge.frequencyMHz << ',' << fixed(edge.sourceLevel) << ','
+    for (std::size_t e = 0; e < budget->edges.size(); ++e) {
+        const EdgeLevel& edge = budget->edges[e];
+        out << kEdgeNames[e] << ',' << edge.point.frequencyMHz << ',' << fixed(edge.levelIntoCable) << ','
             << fixed(edge.lossPer100m) << ',' << fixed(edge.received) << ','
-            << fixed(edge.marginToMinimum()) << ',' << fixed(edge.marginToMaximum()) << '\n';
+            << fixed(marginToMinimum(edge)) << ',' << fixed(marginToMaximum(edge)) << '\n';
     }
     out << "\nband,tilt_db\nanalog," << fixed(budget->analogTilt) << "\ndigital,"
         << fixed(budget->digitalTilt) << '\n';
 }
 
-void jsonResults(std::ostream& out, const Distances& distances,
+void jsonResults(std::ostream& out, const Results& distances,
                  const std::optional<Budget>& budget) {
     out << "{\n  \"distances\": [\n";
     for (std::size_t i = 0; i < kDistanceNames.size(); ++i) {
@@ -115,14 +117,14 @@ void jsonResults(std::ostream& out, const Distances& distances,
         out << ",\n  \"budget\": {\n    \"length_m\": " << fixed(budget->lengthMeters)
             << ",\n    \"edges\": [\n";
         for (std::size_t i = 0; i < budget->edges.size(); ++i) {
-            const EdgeBudget& edge = budget->edges[i];
-            out << "      {\"edge\": " << jsonString(edge.name)
-                << ", \"frequency_mhz\": " << edge.frequencyMHz
-                << ", \"source_dbmv\": " << fixed(edge.sourceLevel)
+            const EdgeLevel& edge = budget->edges[i];
+            out << "      {\"edge\": " << jsonString(kEdgeNames[i])
+                << ", \"frequency_mhz\": " << edge.point.frequencyMHz
+                << ", \"source_dbmv\": " << fixed(edge.levelIntoCable)
                 << ", \"loss_db_per_100m\": " << fixed(edge.lossPer100m)
                 << ", \"received_dbmv\": " << fixed(edge.received)
-                << ", \"margin_to_minimum_db\": " << fixed(edge.marginToMinimum())
-                << ", \"margin_to_maximum_db\": " << fixed(edge.marginToMaximum()) << '}'
+                << ", \"margin_to_minimum_db\": " << fixed(marginToMinimum(edge))
+                << ", \"margin_to_maximum_db\": " << fixed(marginToMaximum(edge)) << '}'
                 << (i + 1 < budget->edges.size() ? ",\n" : "\n");
         }
         out << "    ],\n    \"analog_tilt_db\": " << fixed(budget->analogTilt)
@@ -133,7 +135,7 @@ void jsonResults(std::ostream& out, const Distances& distances,
 
 }  // namespace
 
-void printResults(std::ostream& out, Format format, const Distances& distances,
+void printResults(std::ostream& out, Format format, const Results& distances,
                   const std::optional<Budget>& budget) {
     switch (format) {
         case Format::Text:

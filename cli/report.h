@@ -13,7 +13,7 @@ namespace tarvelle::cli {
 
 // The twelve figures, then (with a length) the level budget. The window's
 // warning goes with them in text and JSON; in CSV it is the caller's to show.
-void printResults(std::ostream& out, Format format, const Distances& distances,
+void printResults(std::ostream& out, Format format, const Results& distances,
                   const std::optional<Budget>& budget);
 
 void printRunVerdicts(std::ostream& out, Format format, const std::vector<RunVerdict>& verdicts,

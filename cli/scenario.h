@@ -9,9 +9,8 @@
 #include <string>
 #include <string_view>
 
-#include "cable_table.h"
+#include "distance_calculation.h"
 #include "options.h"
-#include "product_table.h"
 
 namespace tarvelle::cli {
 
@@ -20,57 +19,50 @@ struct InputError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-inline constexpr std::array<std::string_view, 6> kDistanceNames{
+// Indexed by Distance.
+inline constexpr std::array<std::string_view, kDistanceCount> kDistanceNames{
     "analog minimum",  "analog maximum",     "digital minimum",
     "digital maximum", "worst-case minimum", "worst-case maximum",
 };
 
-struct Distances {
-    // Feet then metres for each distance, exactly as the window shows them.
-    std::array<std::string, 12> texts;
-    std::array<double, 6> meters;
-    std::optional<std::string> warning;
-};
-
-// Runs the window's calculation on the options' inputs; an arithmetic fault
-// comes out as the engine's ArithmeticError.
-Distances computeDistances(const Options& options);
-
+// The options' inputs as numbers, with the plan they choose.
 struct Scenario {
-    double levelIn;
-    double minimum[2];  // analog, digital receiver minimums
-    double maximum[2];
-    ProductGains gains;
-    CableCategory cable;
+    CalculationInputs inputs;
     FrequencyPlan plan;
 };
 
-// The inputs as numbers; call after computeDistances has accepted them.
+// Checks the level texts in the window's order and with its messages; throws
+// InputError for the first that is not a number.
 Scenario scenarioOf(const Options& options);
+
+struct Results {
+    Distances distances;
+    // Feet then metres for each distance, exactly as the window shows them.
+    std::array<std::string, 2 * kDistanceCount> texts;
+    std::optional<std::string> warning;
+};
+
+// An arithmetic fault comes out as the engine's ArithmeticError.
+Results computeResults(const Scenario& scenario);
 
 inline constexpr std::array<std::string_view, 4> kEdgeNames{
     "analog low edge", "analog high edge", "digital low edge", "digital high edge"};
 
-struct EdgeBudget {
-    std::string_view name;
-    double frequencyMHz;
-    double sourceLevel;  // input level plus product gain, dBmV
-    double lossPer100m;  // dB
-    double received;     // dBmV at the run's length
-    double minimum;
-    double maximum;
-    double marginToMinimum() const { return received - minimum; }
-    double marginToMaximum() const { return maximum - received; }
-};
-
 struct Budget {
     double lengthMeters;
-    std::array<EdgeBudget, 4> edges;
+    EdgeLevels edges;
     // Loss at a band's high edge minus loss at its low edge over the run, dB.
     double analogTilt;
     double digitalTilt;
 };
 
 Budget levelBudget(const Scenario& scenario, double lengthMeters);
+
+inline double marginToMinimum(const EdgeLevel& edge) {
+    return edge.received - edge.window.minimum;
+}
+inline double marginToMaximum(const EdgeLevel& edge) {
+    return edge.window.maximum - edge.received;
+}
 
 }  // namespace tarvelle::cli

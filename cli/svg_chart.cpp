@@ -87,15 +87,17 @@ class Svg {
 
 }  // namespace
 
-std::string renderChart(const Scenario& scenario, const Distances& distances) {
-    const double longest = std::max(
-        {distances.meters[1], distances.meters[3], distances.meters[0], distances.meters[2]});
+std::string renderChart(const Scenario& scenario, const Results& results) {
+    const Distances& distances = results.distances;
+    const double longest = std::max({distances.analog.maximum, distances.digital.maximum,
+                                     distances.analog.minimum, distances.digital.minimum});
     const Axis meters{0, longest > 0 ? longest * 1.1 : 10, kLeft, kRight};
     const Budget atZero = levelBudget(scenario, 0);
     const Budget atEnd = levelBudget(scenario, meters.high);
 
-    std::vector<double> levels{scenario.minimum[0], scenario.minimum[1], scenario.maximum[0],
-                               scenario.maximum[1]};
+    const CalculationInputs& inputs = scenario.inputs;
+    std::vector<double> levels{inputs.analog.minimum, inputs.digital.minimum,
+                               inputs.analog.maximum, inputs.digital.maximum};
     for (std::size_t i = 0; i < 4; ++i) {
         levels.push_back(atZero.edges[i].received);
         levels.push_back(atEnd.edges[i].received);
@@ -122,15 +124,18 @@ std::string renderChart(const Scenario& scenario, const Distances& distances) {
 
     // Receiver windows and the worst-case lengths, behind everything else.
     const char* bandColours[2] = {kAnalogColour, kDigitalColour};
+    const ReceiverWindow* receiverWindows[2] = {&inputs.analog, &inputs.digital};
     for (int band = 0; band < 2; ++band) {
-        const double top = dbmv.at(std::max(scenario.minimum[band], scenario.maximum[band]));
-        const double bottom = dbmv.at(std::min(scenario.minimum[band], scenario.maximum[band]));
+        const ReceiverWindow& window = *receiverWindows[band];
+        const double top = dbmv.at(std::max(window.minimum, window.maximum));
+        const double bottom = dbmv.at(std::min(window.minimum, window.maximum));
         svg.rect(kLeft, top, kRight - kLeft, std::max(bottom - top, 1.0),
                  std::string("fill=\"") + bandColours[band] + "\" fill-opacity=\"0.12\"");
     }
-    if (distances.meters[4] <= distances.meters[5]) {
-        const double from = meters.at(distances.meters[4]);
-        svg.rect(from, kTop, std::max(meters.at(distances.meters[5]) - from, 1.0), kBottom - kTop,
+    if (distances.worstCase.minimum <= distances.worstCase.maximum) {
+        const double from = meters.at(distances.worstCase.minimum);
+        svg.rect(from, kTop, std::max(meters.at(distances.worstCase.maximum) - from, 1.0),
+                 kBottom - kTop,
                  std::string("fill=\"") + kWorstColour + "\" fill-opacity=\"0.12\"");
     }
 
@@ -177,14 +182,14 @@ std::string renderChart(const Scenario& scenario, const Distances& distances) {
     svg.text(kLeft, kBottom + 70, "Allowed cable lengths", "font-weight=\"bold\"");
     for (std::size_t row = 0; row < 3; ++row) {
         const double y = kBottom + 88 + 22 * static_cast<double>(row);
-        const double from = distances.meters[2 * row];
-        const double to = distances.meters[2 * row + 1];
+        const double from = distances[static_cast<Distance>(2 * row)];
+        const double to = distances[static_cast<Distance>(2 * row + 1)];
         svg.text(kLeft - 8, y + 4, rowNames[row], "text-anchor=\"end\"");
         if (from <= to) {
             svg.rect(meters.at(from), y - 6, std::max(meters.at(to) - meters.at(from), 2.0), 12,
                      std::string("fill=\"") + rowColours[row] + "\"");
             svg.text(meters.at(to) + 6, y + 4,
-                     distances.texts[4 * row + 1] + " to " + distances.texts[4 * row + 3] + " m");
+                     results.texts[4 * row + 1] + " to " + results.texts[4 * row + 3] + " m");
         } else {
             svg.text(kLeft, y + 4, "none: the minimum distance exceeds the maximum",
                      std::string("fill=\"") + rowColours[row] + "\"");

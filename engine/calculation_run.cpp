@@ -1,116 +1,68 @@
 #include "calculation_run.h"
 
-#include <array>
-#include <utility>
+#include <optional>
+#include <stdexcept>
 
-#include "distance_model.h"
-#include "fixed_format.h"
 #include "number_rule.h"
-#include "product_table.h"
 
 namespace tarvelle {
 
+double& levelOf(CalculationInputs& inputs, TextBox box) {
+    switch (box) {
+        case TextBox::Pin:
+            return inputs.levelIn;
+        case TextBox::PminAnalog:
+            return inputs.analog.minimum;
+        case TextBox::PminDigital:
+            return inputs.digital.minimum;
+        case TextBox::PmaxAnalog:
+            return inputs.analog.maximum;
+        case TextBox::PmaxDigital:
+            return inputs.digital.maximum;
+        default:
+            throw std::logic_error("not a level field");
+    }
+}
+
 namespace {
 
-struct LevelField {
-    TextBox box;
-    std::string_view message;
-};
-
-// Both minimum fields come before both maximum fields.
-constexpr std::array<LevelField, 5> kValidationOrder{{
-    {TextBox::Pin, "ERROR: Input Signal Strength must be a valid number"},
-    {TextBox::PminAnalog, "ERROR: Pmin Analog must be a valid number"},
-    {TextBox::PminDigital, "ERROR: Pmin Digital must be a valid number"},
-    {TextBox::PmaxAnalog, "ERROR: Pmax Analog must be a valid number"},
-    {TextBox::PmaxDigital, "ERROR: Pmax Digital must be a valid number"},
-}};
-
-struct DistancePair {
-    double minimum = 0;
-    double maximum = 0;
-};
-
-bool validateLevels(WindowOperations& window, std::string_view separator) {
-    for (const auto& field : kValidationOrder) {
-        if (!parseLevel(window.text(field.box), separator)) {
+// Reads the five level fields in the fixed order; the first that is not a
+// number gets its message, is emptied and takes the focus, and nothing more
+// happens.
+std::optional<CalculationInputs> readLevels(WindowOperations& window,
+                                            std::string_view separator) {
+    CalculationInputs inputs;
+    for (const auto& field : kLevelFields) {
+        const auto value = parseLevel(window.text(field.box), separator);
+        if (!value) {
             window.showMessage(std::string(field.message));
             window.setText(field.box, "");
             window.setFocus(field.box);
-            return false;
+            return std::nullopt;
         }
+        levelOf(inputs, field.box) = *value;
     }
-    return true;
-}
-
-double levelOf(const WindowOperations& window, TextBox box, std::string_view separator) {
-    // Validation has passed the same text under the same rule.
-    return parseLevel(window.text(box), separator).value();
-}
-
-DistancePair evaluate(const WindowOperations& window, std::string_view separator,
-                      const EvaluationPoint& point, const ProductGains& gains,
-                      std::int16_t cableIndex) {
-    const bool analog = point.band == Band::Analog;
-    const double levelMax =
-        levelOf(window, analog ? TextBox::PmaxAnalog : TextBox::PmaxDigital, separator);
-    const double levelMin =
-        levelOf(window, analog ? TextBox::PminAnalog : TextBox::PminDigital, separator);
-    const double levelIn = levelOf(window, TextBox::Pin, separator);
-    DistancePair result;
-    BandEdgeDistances(levelIn, gains[point.gainColumn], point.frequencyMHz, levelMin, levelMax,
-                      cableIndex, result.minimum, result.maximum);
-    return result;
-}
-
-// A band may be as short as the longer of its edges' minimums and as long as
-// the shorter of its edges' maximums.
-DistancePair combine(const DistancePair& lower, const DistancePair& upper) {
-    return {Max(lower.minimum, upper.minimum), Min(lower.maximum, upper.maximum)};
+    return inputs;
 }
 
 }  // namespace
 
 void runCalculation(WindowOperations& window, std::string_view decimalSeparator) {
-    if (!validateLevels(window, decimalSeparator)) {
+    auto inputs = readLevels(window, decimalSeparator);
+    if (!inputs) {
         return;
     }
-    const std::int16_t cableIndex = window.selectedIndex(DropDownList::Combo_CableType);
-    const ProductGains gains =
-        productGains(window.selectedIndex(DropDownList::Combo_ProductConfig));
+    inputs->cableIndex = window.selectedIndex(DropDownList::Combo_CableType);
+    inputs->productPosition = window.selectedIndex(DropDownList::Combo_ProductConfig);
+    inputs->plan1 = window.isChosen(OptionButton::OptionFrequency1);
+    inputs->plan2 = window.isChosen(OptionButton::OptionFrequency2);
 
-    std::array<DistancePair, 4> edges{};
-    const auto evaluatePlan = [&](const FrequencyPlan& plan) {
-        for (std::size_t i = 0; i < plan.size(); ++i) {
-            edges[i] = evaluate(window, decimalSeparator, plan[i], gains, cableIndex);
-        }
-    };
-    if (window.isChosen(OptionButton::OptionFrequency1)) {
-        evaluatePlan(kPlan1);
+    const Distances distances = calculateDistances(*inputs);
+    const auto texts = resultTexts(distances, decimalSeparator);
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        window.setText(kResultFields[i], texts[i]);
     }
-    if (window.isChosen(OptionButton::OptionFrequency2)) {
-        evaluatePlan(kPlan2);
-    }
-
-    const DistancePair analog = combine(edges[0], edges[1]);
-    const DistancePair digital = combine(edges[2], edges[3]);
-    const DistancePair worstCase = combine(analog, digital);
-
-    const std::array<std::pair<double, std::array<TextBox, 2>>, 6> display{{
-        {analog.minimum, {TextBox::MinDistanceAnalogFt, TextBox::MinDistanceAnalogM}},
-        {analog.maximum, {TextBox::MaxDistanceAnalogFt, TextBox::MaxDistanceAnalogM}},
-        {digital.minimum, {TextBox::MinDistanceDigitalFt, TextBox::MinDistanceDigitalM}},
-        {digital.maximum, {TextBox::MaxDistanceDigitalFt, TextBox::MaxDistanceDigitalM}},
-        {worstCase.minimum, {TextBox::MinWorstCaseFt, TextBox::MinWorstCaseM}},
-        {worstCase.maximum, {TextBox::MaxWorstCaseFt, TextBox::MaxWorstCaseM}},
-    }};
-    for (const auto& [meters, fields] : display) {
-        window.setText(fields[0], formatFixed(MetersToFeet(meters), decimalSeparator));
-        window.setText(fields[1], formatFixed(meters, decimalSeparator));
-    }
-
-    // The worst case is not compared: it may cross while both bands are in order.
-    if (analog.minimum > analog.maximum || digital.minimum > digital.maximum) {
+    if (distances.warns()) {
         window.showMessage(std::string(kBandWarning));
     }
 }

@@ -6,11 +6,11 @@
 namespace tarvelle {
 
 double FeetToMeters(double feet) {
-    return checked::mul(feet, kMetersPerFoot);
+    return (Checked(feet) * kMetersPerFoot).value();
 }
 
 double MetersToFeet(double meters) {
-    return checked::div(meters, kMetersPerFoot);
+    return (Checked(meters) / kMetersPerFoot).value();
 }
 
 double Min(double val1, double val2) {
@@ -22,28 +22,33 @@ double Max(double val1, double val2) {
 }
 
 void test(double& first, double& second) {
-    first = checked::add(first, 1);
-    second = checked::add(second, 1);
+    first = (Checked(first) + 1).value();
+    second = (Checked(second) + 1).value();
 }
 
 double attenuationPer100m(const CableCategory& cable, double frequencyMHz) {
-    const double rootF = checked::sqrt(frequencyMHz);
-    const double linear = checked::mul(cable.a, frequencyMHz);
-    const double skin = checked::mul(cable.b, rootF);
-    return checked::add(checked::add(linear, skin), checked::div(cable.c, rootF));
+    const Checked f = frequencyMHz;
+    const Checked rootF = sqrt(f);
+    return ((cable.a * f + cable.b * rootF) + cable.c / rootF).value();
+}
+
+double cableLoss(const CableCategory& cable, double frequencyMHz, double lengthMeters) {
+    return (attenuationPer100m(cable, frequencyMHz) * Checked(lengthMeters) /
+            kReferenceLengthMeters)
+        .value();
 }
 
 void BandEdgeDistances(double levelIn, double gain, double frequencyMHz, double levelMin,
                        double levelMax, std::int16_t cableIndex, double& minDistance,
                        double& maxDistance) {
     // How far input level plus gain lies above each end of the receiver window.
-    const double overMax = checked::mul(checked::sub(checked::sub(levelMax, levelIn), gain), -1);
-    const double overMin = checked::mul(checked::sub(checked::sub(levelMin, levelIn), gain), -1);
+    const Checked overMax = ((Checked(levelMax) - levelIn) - gain) * -1;
+    const Checked overMin = ((Checked(levelMin) - levelIn) - gain) * -1;
 
     if (const auto cable = cableCategory(cableIndex)) {
         const double alpha = attenuationPer100m(*cable, frequencyMHz);
-        minDistance = checked::div(checked::mul(overMax, kReferenceLengthMeters), alpha);
-        maxDistance = checked::div(checked::mul(overMin, kReferenceLengthMeters), alpha);
+        minDistance = (overMax * kReferenceLengthMeters / alpha).value();
+        maxDistance = (overMin * kReferenceLengthMeters / alpha).value();
     }
     if (minDistance < 0) {
         minDistance = 0;

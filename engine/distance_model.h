@@ -23,6 +23,9 @@ void test(double& first, double& second);
 // Cable attenuation in dB per 100 m at f MHz.
 double attenuationPer100m(const CableCategory& cable, double frequencyMHz);
 
+// What a run of lengthMeters loses at f MHz, dB.
+double cableLoss(const CableCategory& cable, double frequencyMHz, double lengthMeters);
+
 // Writes the shortest run that keeps the receiver at or below levelMax into
 // minDistance and the longest that keeps it at or above levelMin into
 // maxDistance, in metres. A cable index outside the table computes nothing

@@ -54,6 +54,15 @@ inline constexpr std::array<std::string_view, 17> kTextBoxNames{
     "MaxWorstCaseM",
 };
 
+// The twelve result fields in the order they are written: feet then metres
+// for each distance, in the order of Distance.
+inline constexpr std::array<TextBox, 12> kResultFields{
+    TextBox::MinDistanceAnalogFt,  TextBox::MinDistanceAnalogM,   TextBox::MaxDistanceAnalogFt,
+    TextBox::MaxDistanceAnalogM,   TextBox::MinDistanceDigitalFt, TextBox::MinDistanceDigitalM,
+    TextBox::MaxDistanceDigitalFt, TextBox::MaxDistanceDigitalM,  TextBox::MinWorstCaseFt,
+    TextBox::MinWorstCaseM,        TextBox::MaxWorstCaseFt,       TextBox::MaxWorstCaseM,
+};
+
 // The control names, which are also the windows' object names.
 constexpr std::string_view controlName(TextBox box) {
     return kTextBoxNames[static_cast<std::size_t>(box)];
