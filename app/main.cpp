@@ -1,7 +1,7 @@
 #include <QApplication>
 
-#include "module1.h"
-#include "tarvelle_version.h"
+#include "app/module1.h"
+#include "app/resources/version.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);

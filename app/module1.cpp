@@ -1,8 +1,8 @@
-#include "module1.h"
+#include "app/module1.h"
 
 #include <QPointer>
 
-#include "frm_main.h"
+#include "ui/main/frm_main.h"
 
 namespace Module1 {
 

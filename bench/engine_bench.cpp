@@ -5,9 +5,9 @@
 
 #include <array>
 
-#include "calculation_run.h"
-#include "distance_model.h"
-#include "number_rule.h"
+#include "engine/calculation_run.h"
+#include "engine/distance_model.h"
+#include "engine/number_rule.h"
 
 namespace {
 

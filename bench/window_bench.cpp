@@ -20,7 +20,7 @@
 #include <memory>
 #include <vector>
 
-#include "frm_main.h"
+#include "ui/main/frm_main.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "batch_check.h"
+#include "cli/batch_check.h"
 
 #include <cmath>
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "scenario.h"
+#include "cli/scenario.h"
 
 namespace tarvelle::cli {
 

@@ -5,10 +5,11 @@
 #include <iostream>
 #include <vector>
 
-#include "arithmetic_error.h"
-#include "batch_check.h"
-#include "report.h"
-#include "svg_chart.h"
+#include "app/resources/version.h"
+#include "cli/batch_check.h"
+#include "cli/report.h"
+#include "cli/svg_chart.h"
+#include "engine/arithmetic_error.h"
 
 namespace {
 
@@ -74,7 +75,7 @@ int main(int argc, char* argv[]) {
             return kSuccess;
         }
         if (options.version) {
-            std::cout << "tarvelle-cli " TARVELLE_VERSION "\n";
+            std::cout << "tarvelle-cli " << Module1::kVersionText << "\n";
             return kSuccess;
         }
         return run(options);

@@ -1,14 +1,14 @@
-#include "options.h"
+#include "cli/options.h"
 
 #include <algorithm>
 #include <cctype>
 #include <functional>
 #include <map>
 
-#include "cable_table.h"
-#include "distance_model.h"
-#include "number_rule.h"
-#include "product_table.h"
+#include "engine/cable_table.h"
+#include "engine/distance_model.h"
+#include "engine/number_rule.h"
+#include "engine/product_table.h"
 
 namespace tarvelle::cli {
 

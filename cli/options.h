@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "level_presets.h"
+#include "engine/level_presets.h"
 
 namespace tarvelle::cli {
 

@@ -1,9 +1,9 @@
-#include "report.h"
+#include "cli/report.h"
 
 #include <iomanip>
 
-#include "distance_model.h"
-#include "fixed_format.h"
+#include "engine/distance_model.h"
+#include "engine/fixed_format.h"
 
 namespace tarvelle::cli {
 
@@ -48,8 +48,7 @@ std::string csvField(std::string_view text) {
     return quoted + "\"";
 }
 
-void textResults(std::ostream& out, const Results& distances,
-                 const std::optional<Budget>& budget) {
+void textResults(std::ostream& out, const Results& distances, const std::optional<Budget>& budget) {
     out << std::left << std::setw(20) << "" << std::right << std::setw(12) << "feet"
         << std::setw(12) << "metres" << '\n';
     for (std::size_t i = 0; i < kDistanceNames.size(); ++i) {
@@ -72,17 +71,16 @@ void textResults(std::ostream& out, const Results& distances,
     for (std::size_t e = 0; e < budget->edges.size(); ++e) {
         const EdgeLevel& edge = budget->edges[e];
         out << std::left << std::setw(20) << kEdgeNames[e] << std::right << std::setw(8)
-            << edge.point.frequencyMHz << std::setw(10) << fixed(edge.levelIntoCable) << std::setw(12)
-            << fixed(edge.lossPer100m) << std::setw(10) << fixed(edge.received) << std::setw(12)
-            << fixed(marginToMinimum(edge)) << std::setw(12) << fixed(marginToMaximum(edge))
-            << '\n';
+            << edge.point.frequencyMHz << std::setw(10) << fixed(edge.levelIntoCable)
+            << std::setw(12) << fixed(edge.lossPer100m) << std::setw(10) << fixed(edge.received)
+            << std::setw(12) << fixed(marginToMinimum(edge)) << std::setw(12)
+            << fixed(marginToMaximum(edge)) << '\n';
     }
     out << "Cable tilt: analog band " << fixed(budget->analogTilt) << " dB, digital band "
         << fixed(budget->digitalTilt) << " dB\n";
 }
 
-void csvResults(std::ostream& out, const Results& distances,
-                const std::optional<Budget>& budget) {
+void csvResults(std::ostream& out, const Results& distances, const std::optional<Budget>& budget) {
     out << "distance,feet,metres\n";
     for (std::size_t i = 0; i < kDistanceNames.size(); ++i) {
         out << kDistanceNames[i] << ',' << distances.texts[2 * i] << ','
@@ -95,16 +93,15 @@ void csvResults(std::ostream& out, const Results& distances,
            "margin_to_minimum_db,margin_to_maximum_db\n";
     for (std::size_t e = 0; e < budget->edges.size(); ++e) {
         const EdgeLevel& edge = budget->edges[e];
-        out << kEdgeNames[e] << ',' << edge.point.frequencyMHz << ',' << fixed(edge.levelIntoCable) << ','
-            << fixed(edge.lossPer100m) << ',' << fixed(edge.received) << ','
+        out << kEdgeNames[e] << ',' << edge.point.frequencyMHz << ',' << fixed(edge.levelIntoCable)
+            << ',' << fixed(edge.lossPer100m) << ',' << fixed(edge.received) << ','
             << fixed(marginToMinimum(edge)) << ',' << fixed(marginToMaximum(edge)) << '\n';
     }
     out << "\nband,tilt_db\nanalog," << fixed(budget->analogTilt) << "\ndigital,"
         << fixed(budget->digitalTilt) << '\n';
 }
 
-void jsonResults(std::ostream& out, const Results& distances,
-                 const std::optional<Budget>& budget) {
+void jsonResults(std::ostream& out, const Results& distances, const std::optional<Budget>& budget) {
     out << "{\n  \"distances\": [\n";
     for (std::size_t i = 0; i < kDistanceNames.size(); ++i) {
         out << "    {\"name\": " << jsonString(kDistanceNames[i])

@@ -5,9 +5,9 @@
 #include <ostream>
 #include <vector>
 
-#include "batch_check.h"
-#include "options.h"
-#include "scenario.h"
+#include "cli/batch_check.h"
+#include "cli/options.h"
+#include "cli/scenario.h"
 
 namespace tarvelle::cli {
 

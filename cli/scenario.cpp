@@ -1,7 +1,7 @@
-#include "scenario.h"
+#include "cli/scenario.h"
 
-#include "calculation_run.h"
-#include "number_rule.h"
+#include "engine/calculation_run.h"
+#include "engine/number_rule.h"
 
 namespace tarvelle::cli {
 
@@ -39,8 +39,8 @@ Scenario scenarioOf(const Options& options) {
         const std::string& text = options.*option.text;
         const auto value = parseLevel(text, ".");
         if (!value) {
-            throw InputError(std::string(option.option) + " '" + text + "': " +
-                             std::string(field.message));
+            throw InputError(std::string(option.option) + " '" + text +
+                             "': " + std::string(field.message));
         }
         levelOf(scenario.inputs, field.box) = *value;
     }
@@ -62,8 +62,7 @@ Results computeResults(const Scenario& scenario) {
 }
 
 Budget levelBudget(const Scenario& scenario, double lengthMeters) {
-    Budget budget{lengthMeters, levelsAtLength(scenario.inputs, scenario.plan, lengthMeters), 0,
-                  0};
+    Budget budget{lengthMeters, levelsAtLength(scenario.inputs, scenario.plan, lengthMeters), 0, 0};
     budget.analogTilt = cableTilt(budget.edges[0], budget.edges[1], lengthMeters);
     budget.digitalTilt = cableTilt(budget.edges[2], budget.edges[3], lengthMeters);
     return budget;

@@ -9,8 +9,8 @@
 #include <string>
 #include <string_view>
 
-#include "distance_calculation.h"
-#include "options.h"
+#include "cli/options.h"
+#include "engine/distance_calculation.h"
 
 namespace tarvelle::cli {
 

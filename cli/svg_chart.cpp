@@ -1,11 +1,11 @@
-#include "svg_chart.h"
+#include "cli/svg_chart.h"
 
 #include <algorithm>
 #include <cmath>
 #include <sstream>
 #include <vector>
 
-#include "distance_model.h"
+#include "engine/distance_model.h"
 
 namespace tarvelle::cli {
 
@@ -96,8 +96,8 @@ std::string renderChart(const Scenario& scenario, const Results& results) {
     const Budget atEnd = levelBudget(scenario, meters.high);
 
     const CalculationInputs& inputs = scenario.inputs;
-    std::vector<double> levels{inputs.analog.minimum, inputs.digital.minimum,
-                               inputs.analog.maximum, inputs.digital.maximum};
+    std::vector<double> levels{inputs.analog.minimum, inputs.digital.minimum, inputs.analog.maximum,
+                               inputs.digital.maximum};
     for (std::size_t i = 0; i < 4; ++i) {
         levels.push_back(atZero.edges[i].received);
         levels.push_back(atEnd.edges[i].received);

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "scenario.h"
+#include "cli/scenario.h"
 
 namespace tarvelle::cli {
 

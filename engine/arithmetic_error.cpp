@@ -1,4 +1,4 @@
-#include "arithmetic_error.h"
+#include "engine/arithmetic_error.h"
 
 namespace tarvelle {
 

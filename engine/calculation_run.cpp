@@ -1,9 +1,9 @@
-#include "calculation_run.h"
+#include "engine/calculation_run.h"
 
 #include <optional>
 #include <stdexcept>
 
-#include "number_rule.h"
+#include "engine/number_rule.h"
 
 namespace tarvelle {
 
@@ -29,8 +29,7 @@ namespace {
 // Reads the five level fields in the fixed order; the first that is not a
 // number gets its message, is emptied and takes the focus, and nothing more
 // happens.
-std::optional<CalculationInputs> readLevels(WindowOperations& window,
-                                            std::string_view separator) {
+std::optional<CalculationInputs> readLevels(WindowOperations& window, std::string_view separator) {
     CalculationInputs inputs;
     for (const auto& field : kLevelFields) {
         const auto value = parseLevel(window.text(field.box), separator);

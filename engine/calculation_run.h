@@ -3,8 +3,8 @@
 #include <array>
 #include <string_view>
 
-#include "distance_calculation.h"
-#include "window_operations.h"
+#include "engine/distance_calculation.h"
+#include "engine/window_operations.h"
 
 namespace tarvelle {
 

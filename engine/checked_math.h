@@ -7,7 +7,7 @@
 
 #include <cmath>
 
-#include "arithmetic_error.h"
+#include "engine/arithmetic_error.h"
 
 namespace tarvelle {
 

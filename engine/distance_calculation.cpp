@@ -1,10 +1,10 @@
-#include "distance_calculation.h"
+#include "engine/distance_calculation.h"
 
 #include <stdexcept>
 
-#include "checked_math.h"
-#include "distance_model.h"
-#include "fixed_format.h"
+#include "engine/checked_math.h"
+#include "engine/distance_model.h"
+#include "engine/fixed_format.h"
 
 namespace tarvelle {
 
@@ -14,9 +14,8 @@ DistanceRange evaluate(const CalculationInputs& inputs, const EvaluationPoint& p
                        const ProductGains& gains) {
     const ReceiverWindow& window = point.band == Band::Analog ? inputs.analog : inputs.digital;
     DistanceRange range;
-    BandEdgeDistances(inputs.levelIn, gains[point.gainColumn], point.frequencyMHz,
-                      window.minimum, window.maximum, inputs.cableIndex, range.minimum,
-                      range.maximum);
+    BandEdgeDistances(inputs.levelIn, gains[point.gainColumn], point.frequencyMHz, window.minimum,
+                      window.maximum, inputs.cableIndex, range.minimum, range.maximum);
     return range;
 }
 

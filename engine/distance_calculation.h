@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "product_table.h"
+#include "engine/product_table.h"
 
 namespace tarvelle {
 

@@ -1,7 +1,7 @@
-#include "distance_model.h"
+#include "engine/distance_model.h"
 
-#include "cable_table.h"
-#include "checked_math.h"
+#include "engine/cable_table.h"
+#include "engine/checked_math.h"
 
 namespace tarvelle {
 

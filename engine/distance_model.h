@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "cable_table.h"
+#include "engine/cable_table.h"
 
 namespace tarvelle {
 

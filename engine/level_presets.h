@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "window_operations.h"
+#include "engine/window_operations.h"
 
 namespace tarvelle {
 

@@ -1,11 +1,11 @@
-#include "calculation_run.h"
+#include "engine/calculation_run.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-#include "arithmetic_error.h"
-#include "fake_window.h"
+#include "engine/arithmetic_error.h"
+#include "tests/engine/fake_window.h"
 
 namespace tarvelle {
 namespace {

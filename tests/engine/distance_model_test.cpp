@@ -1,10 +1,10 @@
-#include "distance_model.h"
+#include "engine/distance_model.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "arithmetic_error.h"
+#include "engine/arithmetic_error.h"
 
 namespace tarvelle {
 namespace {

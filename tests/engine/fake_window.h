@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "window_operations.h"
+#include "engine/window_operations.h"
 
 namespace tarvelle {
 

@@ -1,4 +1,4 @@
-#include "fixed_format.h"
+#include "engine/fixed_format.h"
 
 #include <gtest/gtest.h>
 

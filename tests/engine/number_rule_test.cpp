@@ -1,4 +1,4 @@
-#include "number_rule.h"
+#include "engine/number_rule.h"
 
 #include <gtest/gtest.h>
 

@@ -7,9 +7,9 @@
 
 #include <cstdlib>
 
-#include "arithmetic_error.h"
-#include "calculation_run.h"
-#include "fake_window.h"
+#include "engine/arithmetic_error.h"
+#include "engine/calculation_run.h"
+#include "tests/engine/fake_window.h"
 
 namespace {
 

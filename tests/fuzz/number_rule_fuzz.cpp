@@ -8,7 +8,7 @@
 #include <cstring>
 #include <string>
 
-#include "number_rule.h"
+#include "engine/number_rule.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) {

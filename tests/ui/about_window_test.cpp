@@ -4,11 +4,11 @@
 #include <QTimer>
 #include <functional>
 
-#include "about_layout.h"
-#include "frm_about.h"
-#include "offscreen_fixture.h"
-#include "qt_text.h"
-#include "version_line.h"
+#include "app/resources/qt_text.h"
+#include "tests/ui/offscreen_fixture.h"
+#include "ui/about/about_layout.h"
+#include "ui/about/frm_about.h"
+#include "ui/about/version_line.h"
 
 using namespace Module1;
 using namespace Module1::testing;

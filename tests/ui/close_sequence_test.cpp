@@ -1,4 +1,4 @@
-#include "offscreen_fixture.h"
+#include "tests/ui/offscreen_fixture.h"
 
 using namespace Module1::testing;
 

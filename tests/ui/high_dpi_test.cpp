@@ -1,7 +1,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "offscreen_fixture.h"
+#include "tests/ui/offscreen_fixture.h"
 
 using namespace Module1::testing;
 

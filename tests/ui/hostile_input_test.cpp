@@ -1,6 +1,6 @@
 #include <QRegularExpression>
 
-#include "offscreen_fixture.h"
+#include "tests/ui/offscreen_fixture.h"
 
 using namespace Module1::testing;
 

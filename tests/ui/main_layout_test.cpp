@@ -2,9 +2,9 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "main_layout.h"
-#include "offscreen_fixture.h"
-#include "qt_text.h"
+#include "app/resources/qt_text.h"
+#include "tests/ui/offscreen_fixture.h"
+#include "ui/main/main_layout.h"
 
 using namespace Module1;
 using namespace Module1::testing;

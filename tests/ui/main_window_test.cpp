@@ -2,9 +2,9 @@
 #include <QMenuBar>
 #include <QMessageBox>
 
-#include "calculation_run.h"
-#include "message_box.h"
-#include "offscreen_fixture.h"
+#include "engine/calculation_run.h"
+#include "tests/ui/offscreen_fixture.h"
+#include "ui/main/message_box.h"
 
 using namespace Module1::testing;
 

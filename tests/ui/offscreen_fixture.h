@@ -13,8 +13,8 @@
 #include <QTest>
 #include <memory>
 
-#include "frm_main.h"
-#include "tarvelle_version.h"
+#include "app/resources/version.h"
+#include "ui/main/frm_main.h"
 
 namespace Module1::testing {
 

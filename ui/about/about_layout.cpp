@@ -1,4 +1,4 @@
-#include "about_layout.h"
+#include "ui/about/about_layout.h"
 
 #include <array>
 

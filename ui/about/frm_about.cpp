@@ -1,13 +1,13 @@
-#include "frm_about.h"
+#include "ui/about/frm_about.h"
 
 #include <QLabel>
 #include <QPushButton>
 
-#include "about_layout.h"
-#include "pictures.h"
-#include "qt_resource_controls.h"
-#include "tarvelle_version.h"
-#include "version_line.h"
+#include "app/resources/pictures.h"
+#include "app/resources/qt_resource_controls.h"
+#include "app/resources/version.h"
+#include "ui/about/about_layout.h"
+#include "ui/about/version_line.h"
 
 namespace Module1 {
 

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "resource_captions.h"
+#include "app/resources/resource_captions.h"
 
 namespace Module1 {
 

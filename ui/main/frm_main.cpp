@@ -1,4 +1,4 @@
-#include "frm_main.h"
+#include "ui/main/frm_main.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -11,15 +11,15 @@
 #include <QSettings>
 #include <exception>
 
-#include "cable_table.h"
-#include "calculation_run.h"
-#include "frm_about.h"
-#include "main_layout.h"
-#include "pictures.h"
-#include "product_table.h"
-#include "qt_resource_controls.h"
-#include "qt_text.h"
-#include "tarvelle_version.h"
+#include "app/resources/pictures.h"
+#include "app/resources/qt_resource_controls.h"
+#include "app/resources/qt_text.h"
+#include "app/resources/version.h"
+#include "engine/cable_table.h"
+#include "engine/calculation_run.h"
+#include "engine/product_table.h"
+#include "ui/about/frm_about.h"
+#include "ui/main/main_layout.h"
 
 namespace Module1 {
 

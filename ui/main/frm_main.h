@@ -3,9 +3,9 @@
 #include <QMainWindow>
 #include <functional>
 
-#include "level_presets.h"
-#include "message_box.h"
-#include "qt_window_operations.h"
+#include "engine/level_presets.h"
+#include "ui/main/message_box.h"
+#include "ui/main/qt_window_operations.h"
 
 class QLineEdit;
 

@@ -2,7 +2,7 @@
 
 #include <span>
 
-#include "control_table.h"
+#include "ui/widgets/control_table.h"
 
 namespace Module1 {
 

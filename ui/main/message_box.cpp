@@ -1,8 +1,8 @@
-#include "message_box.h"
+#include "ui/main/message_box.h"
 
 #include <QMessageBox>
 
-#include "tarvelle_version.h"
+#include "app/resources/version.h"
 
 namespace Module1 {
 

@@ -1,11 +1,11 @@
-#include "qt_window_operations.h"
+#include "ui/main/qt_window_operations.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <stdexcept>
 
-#include "qt_text.h"
+#include "app/resources/qt_text.h"
 
 namespace Module1 {
 

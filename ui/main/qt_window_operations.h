@@ -5,8 +5,8 @@
 #include <QLocale>
 #include <QWidget>
 
-#include "message_box.h"
-#include "window_operations.h"
+#include "engine/window_operations.h"
+#include "ui/main/message_box.h"
 
 namespace Module1 {
 

@@ -1,11 +1,11 @@
-#include "status_bar.h"
+#include "ui/widgets/status_bar.h"
 
 #include <QDateTime>
 #include <QLabel>
 #include <QLocale>
 #include <QTimer>
 
-#include "twips.h"
+#include "ui/widgets/twips.h"
 
 namespace Module1 {
 

@@ -1,9 +1,9 @@
-#include "resource_captions.h"
+#include "app/resources/resource_captions.h"
 
 #include <cmath>
 #include <string>
 
-#include "number_rule.h"
+#include "engine/number_rule.h"
 
 namespace Module1 {
 

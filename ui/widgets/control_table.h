@@ -8,8 +8,8 @@
 #include <span>
 #include <string_view>
 
-#include "fonts.h"
-#include "twips.h"
+#include "ui/widgets/fonts.h"
+#include "ui/widgets/twips.h"
 
 class QWidget;
 

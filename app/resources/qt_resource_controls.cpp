@@ -1,4 +1,4 @@
-#include "qt_resource_controls.h"
+#include "app/resources/qt_resource_controls.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -1,4 +1,4 @@
-#include "control_table.h"
+#include "ui/widgets/control_table.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -9,11 +9,11 @@
 #include <QRadioButton>
 #include <algorithm>
 #include <vector>
-#include "frame_style.h"
+#include "ui/widgets/frame_style.h"
 
-#include "qt_resource_controls.h"
-#include "qt_text.h"
-#include "status_bar.h"
+#include "app/resources/qt_resource_controls.h"
+#include "app/resources/qt_text.h"
+#include "ui/widgets/status_bar.h"
 
 namespace Module1 {
 

@@ -1,4 +1,4 @@
-#include "pictures.h"
+#include "app/resources/pictures.h"
 
 namespace Module1 {
 

@@ -4,7 +4,7 @@
 
 #include <map>
 
-#include "resource_control.h"
+#include "app/resources/resource_control.h"
 
 namespace Module1 {
 

@@ -1,8 +1,8 @@
-#include "resource_captions.h"
+#include "app/resources/resource_captions.h"
 
 #include <gtest/gtest.h>
 
-#include "fake_controls.h"
+#include "tests/resources/fake_controls.h"
 
 namespace Module1 {
 namespace {

@@ -4,8 +4,8 @@
 #include <optional>
 #include <string_view>
 
-#include "resource_control.h"
-#include "string_table.h"
+#include "app/resources/resource_control.h"
+#include "app/resources/string_table.h"
 
 namespace Module1 {
 

@@ -1,4 +1,4 @@
-#include "frame_style.h"
+#include "ui/widgets/frame_style.h"
 
 #include <QPainter>
 #include <QStyleOptionGroupBox>

@@ -1,4 +1,4 @@
-#include "string_table.h"
+#include "app/resources/string_table.h"
 
 #include <array>
 #include <utility>

@@ -6,7 +6,7 @@
 
 #include <QString>
 
-#include "resource_captions.h"
+#include "app/resources/resource_captions.h"
 
 class QObject;
 class QWidget;

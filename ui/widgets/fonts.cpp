@@ -1,8 +1,8 @@
-#include "fonts.h"
+#include "ui/widgets/fonts.h"
 
 #include <QStringList>
 
-#include "qt_text.h"
+#include "app/resources/qt_text.h"
 
 namespace Module1 {
 
