@@ -7,12 +7,13 @@
 #   bash scripts/mutants.sh engine/    only mutants of files under engine/
 set -euo pipefail
 cd "$(dirname "$0")/.."
+only=${1:-}
+set --  # the package list takes its extra packages from the arguments
 source scripts/ensure-packages.sh
 export QT_QPA_PLATFORM=offscreen
 
 build=build/mutants
 catalogue=tests/mutants/catalogue.tsv
-only=${1:-}
 backup=$(mktemp -d)
 current=""
 
