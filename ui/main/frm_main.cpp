@@ -15,6 +15,7 @@
 #include "calculation_run.h"
 #include "frm_about.h"
 #include "main_layout.h"
+#include "option_group.h"
 #include "pictures.h"
 #include "product_table.h"
 #include "qt_resource_controls.h"
@@ -45,6 +46,7 @@ frmMain::frmMain(QWidget* parent)
     applyAccessibleTexts(*client, mainWindowAccessibleTexts());
     buildMenu();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    groupOptions();
     connectReactions();
 }
 
@@ -55,6 +57,16 @@ void frmMain::buildMenu() {
     QAction* about = help->addAction("1001");
     about->setObjectName("mnuHelpAbout");
     markControl(*about, "Menu");
+}
+
+// The minimum-level options sit on the window itself, beside the other
+// groups' frames; without groups of their own the toolkit would make every
+// option of the window one group with them.
+void frmMain::groupOptions() {
+    const auto option = [this](const char* name) { return findChild<QAbstractButton*>(name); };
+    new OptionGroup({option("OptionDocsysMin"), option("OptionCustomMin")}, this);
+    new OptionGroup({option("OptionDocsysMax"), option("OptionCustomMax")}, this);
+    new OptionGroup({option("OptionFrequency1"), option("OptionFrequency2")}, this);
 }
 
 void frmMain::connectReactions() {
@@ -80,6 +92,16 @@ void frmMain::showEvent(QShowEvent* event) {
         guarded([this] { Form_Load(); });
     }
     QMainWindow::showEvent(event);
+}
+
+bool frmMain::focusNextPrevChild(bool next) {
+    QWidget* from = focusWidget();
+    QWidget* target = from != nullptr ? nextTabStop(*from, next) : nullptr;
+    if (target == nullptr) {
+        return QMainWindow::focusNextPrevChild(next);
+    }
+    target->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
 }
 
 void frmMain::Form_Load() {
