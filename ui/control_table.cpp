@@ -11,6 +11,7 @@
 #include <vector>
 #include "frame_style.h"
 
+#include "picture_button.h"
 #include "qt_resource_controls.h"
 #include "qt_text.h"
 #include "status_bar.h"
@@ -41,7 +42,9 @@ QWidget* createWidget(const ControlSpec& row, QWidget* parent, QStyle& frameStyl
             return frame;
         }
         case ControlKind::CommandButton: {
-            auto* button = new QPushButton(caption, parent);
+            // A button with a picture is in graphical style and draws its own face.
+            auto* button = row.picture.empty() ? new QPushButton(caption, parent)
+                                               : new PictureButton(caption, parent);
             button->setAutoDefault(false);
             return button;
         }

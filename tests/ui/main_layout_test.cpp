@@ -24,6 +24,17 @@ QString captionOf(const QWidget& widget) {
     return {};
 }
 
+// The colour most pixels of a picture have.
+QColor mainColour(const QImage& picture) {
+    QHash<QRgb, int> counts;
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            ++counts[picture.pixel(x, y)];
+        }
+    }
+    return QColor(std::max_element(counts.cbegin(), counts.cend()).key());
+}
+
 }  // namespace
 
 class MainLayoutTest : public QObject {
@@ -63,6 +74,29 @@ class MainLayoutTest : public QObject {
         QVERIFY(!go->isDefault());
         QVERIFY(!go->autoDefault());
         QCOMPARE(go->palette().color(QPalette::Button), QColor(255, 255, 192));
+    }
+
+    void go_button_face_is_light_yellow_pressed_or_focused() {
+        MainWindowHarness main;
+        QVERIFY(QTest::qWaitForWindowActive(&main.window));
+        auto* go = main.control<QPushButton>("Calculate");
+        const QColor lightYellow(255, 255, 192);
+        const QImage plain = go->grab().toImage();
+        QCOMPARE(mainColour(plain), lightYellow);
+
+        QTest::keyClick(main.control("Combo_ProductConfig"), Qt::Key_Tab, Qt::ShiftModifier);
+        QVERIFY(go->hasFocus());
+        const QImage focused = go->grab().toImage();
+        QCOMPARE(mainColour(focused), lightYellow);
+        QVERIFY(focused != plain);
+
+        QTest::keyPress(go, Qt::Key_Space);
+        const QImage pressed = go->grab().toImage();
+        QCOMPARE(mainColour(pressed), lightYellow);
+        QVERIFY(pressed != focused);
+        QCOMPARE(main.results(), QStringList(12, QString()));
+        QTest::keyRelease(go, Qt::Key_Space);
+        QCOMPARE(main.field("MaxDistanceDigitalM")->text(), "12.13");
     }
 
     void frequency_plan_captions_keep_their_spacing() {
