@@ -14,6 +14,7 @@
 #include "cable_table.h"
 #include "calculation_run.h"
 #include "frm_about.h"
+#include "list_font.h"
 #include "main_layout.h"
 #include "option_group.h"
 #include "pictures.h"
@@ -111,11 +112,13 @@ void frmMain::Form_Load() {
     for (const auto& product : tarvelle::kProductConfigurations) {
         products->addItem(toQString(product.listText));
     }
+    fitEntries(*products);
     products->setCurrentIndex(0);
     auto* cables = findChild<QComboBox*>("Combo_CableType");
     for (const auto& cable : tarvelle::kCableCategories) {
         cables->addItem(toQString(cable.listText));
     }
+    fitEntries(*cables);
     cables->setCurrentIndex(0);
 
     findChild<QRadioButton*>("OptionDocsysMin")->setChecked(true);
