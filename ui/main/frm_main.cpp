@@ -95,6 +95,7 @@ void frmMain::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
 }
 
+// Tab and Shift+Tab stop at each option group's selected option only.
 bool frmMain::focusNextPrevChild(bool next) {
     QWidget* from = focusWidget();
     QWidget* target = from != nullptr ? nextTabStop(*from, next) : nullptr;
