@@ -9,6 +9,7 @@ tarvelle_packages=(
     qt6-base-dev libgtest-dev
     clang libclang-rt-14-dev
     dpkg-dev desktop-file-utils appstream binutils-mingw-w64-x86-64
+    # fonts-liberation, not fonts-liberation2: only it has Liberation Sans Narrow.
     fontconfig fonts-liberation fonts-dejavu-core
     "$@"
 )
