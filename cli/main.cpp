@@ -77,7 +77,7 @@ int run(const Options& options) {
         }
         printResults(std::cout, style, scenario, results, length);
         if (results.warning && options.format == Format::Csv) {
-            tell(std::cerr, *results.warning);
+            std::cerr << *results.warning << '\n';
         }
     }
     if (!std::cout.flush()) {

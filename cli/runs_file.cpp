@@ -138,9 +138,10 @@ void RunsReader::readRun(RunsRow& row) const {
     row.kind = RunsRow::Kind::Problem;
     const std::size_t count = record_.fieldCount();
     if (count > columns_.fields || count <= std::max(columns_.id, columns_.length)) {
-        row.problem = columns_.named ? "has " + std::to_string(count) + " fields, the header " +
-                                           std::to_string(columns_.fields)
-                                     : "expected identifier,length[,cable[,product]]";
+        row.problem = columns_.named
+                          ? "has " + std::to_string(count) + (count == 1 ? " field" : " fields") +
+                                ", the header " + std::to_string(columns_.fields)
+                          : "expected identifier,length[,cable[,product]]";
         return;
     }
     const std::string_view id = record_.field(columns_.id);
