@@ -59,6 +59,7 @@ BatchTotals checkRuns(InputSource& input, const std::string& name, const Scenari
             if (row.kind != RunsRow::Kind::Run) {
                 continue;
             }
+            const std::uint64_t idHash = repeats.hashAhead(row.run.id);
             CheckedRun checked;
             try {
                 checked = check(scenario, row.run);
@@ -68,7 +69,7 @@ BatchTotals checkRuns(InputSource& input, const std::string& name, const Scenari
                 continue;
             }
             const bool wasFull = repeats.full();
-            if (const auto first = repeats.seenBefore(row.run.id, row.firstLine)) {
+            if (const auto first = repeats.seenBefore(idHash, row.firstLine)) {
                 ++totals.repeated;
                 tell(err, where(name, row) + ": warning: identifier " + quotedShort(row.run.id) +
                               " repeats line " + std::to_string(*first));

@@ -6,20 +6,19 @@
 
 namespace tarvelle::cli {
 
-namespace {
-
-std::uint64_t hashOf(std::string_view id) {
-    const std::uint64_t hash = std::hash<std::string_view>{}(id);
-    return hash == 0 ? 1 : hash;
+std::uint64_t RepeatFinder::hashAhead(std::string_view id) const {
+    std::uint64_t hash = std::hash<std::string_view>{}(id);
+    hash = hash == 0 ? 1 : hash;
+    if (!hashes_.empty()) {
+        __builtin_prefetch(&hashes_[hash & (hashes_.size() - 1)]);
+    }
+    return hash;
 }
 
-}  // namespace
-
-std::optional<std::size_t> RepeatFinder::seenBefore(std::string_view id, std::size_t line) {
+std::optional<std::size_t> RepeatFinder::seenBefore(std::uint64_t hash, std::size_t line) {
     if (hashes_.empty() || (!full() && 2 * (count_ + 1) > hashes_.size())) {
         grow();
     }
-    const std::uint64_t hash = hashOf(id);
     const std::size_t mask = hashes_.size() - 1;
     for (std::size_t slot = hash & mask;; slot = (slot + 1) & mask) {
         if (hashes_[slot] == hash) {
