@@ -98,6 +98,11 @@ void checkOutputFile(std::string_view option, const std::string& path, std::stri
     }
     const auto identity = identityOf(path);
     if (!identity) {
+        const fs::path folder = fs::path(path).parent_path();
+        std::error_code error;
+        if (!folder.empty() && !fs::is_directory(folder, error)) {
+            throw OutputFileError(named + "its folder does not exist");
+        }
         return;
     }
     if (std::find(inputs.begin(), inputs.end(), *identity) != inputs.end()) {

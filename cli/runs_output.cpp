@@ -1,5 +1,6 @@
 #include "cli/runs_output.h"
 
+#include <algorithm>
 #include <nlohmann/json.hpp>
 
 #include "cli/csv_field.h"
@@ -75,13 +76,24 @@ void csvRow(std::string& line, const OutputStyle& style, const CheckedRun& check
     line += '\n';
 }
 
+// Printable ASCII without quotes or backslashes: a JSON string as it stands.
+bool plainAscii(std::string_view text) {
+    return std::all_of(text.begin(), text.end(),
+                       [](char c) { return c >= 0x20 && c < 0x7F && c != '"' && c != '\\'; });
+}
+
 // One run as a JSON object on one line. The frame and the program's own
 // figures are written directly, which keeps a million rows within a second;
-// the identifier, the one text from the input, goes through the JSON library.
+// an identifier that needs escaping or UTF-8 repair goes through the JSON
+// library.
 void jsonRow(std::string& line, const OutputStyle& style, const CheckedRun& checked) {
     const CableRun& run = *checked.run;
     line += "    {\"id\": ";
-    line += Json(run.id).dump(-1, ' ', style.terminal, Json::error_handler_t::replace);
+    if (plainAscii(run.id)) {
+        line += '"' + run.id + '"';
+    } else {
+        line += Json(run.id).dump(-1, ' ', style.terminal, Json::error_handler_t::replace);
+    }
     line += ", \"length_ft\": " + fixed(checked.feet) + ", \"length_m\": " + fixed(run.meters);
     line += ", \"cable\": \"";
     line += cableName(run.cable);

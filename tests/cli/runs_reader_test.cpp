@@ -93,6 +93,10 @@ struct LinesCase {
     std::vector<Span> spans;
 };
 
+void PrintTo(const LinesCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
 class RecordLines : public testing::TestWithParam<LinesCase> {};
 
 TEST_P(RecordLines, EachRecordKeepsItsLinesAndProblem) {
@@ -147,6 +151,10 @@ struct RowsCase {
     // or "problem".
     std::vector<std::string> rows;
 };
+
+void PrintTo(const RowsCase& row, std::ostream* out) {
+    *out << row.name;
+}
 
 class RunsRows : public testing::TestWithParam<RowsCase> {};
 
