@@ -14,8 +14,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QXmlStreamReader>
+
 #include <algorithm>
 #include <functional>
+#include "tests/data/test_data.h"
 
 namespace {
 
@@ -139,6 +141,26 @@ QStringList figures(const QString& csv) {
     return texts;
 }
 
+// The five level options of a set of inputs; "=" keeps a leading minus a value.
+QStringList levelArguments(const tarvelle::testdata::Inputs& in) {
+    return {"--pin=" + QString::fromStdString(in.levels.pin),
+            "--pmin-analog=" + QString::fromStdString(in.levels.pminAnalog),
+            "--pmin-digital=" + QString::fromStdString(in.levels.pminDigital),
+            "--pmax-analog=" + QString::fromStdString(in.levels.pmaxAnalog),
+            "--pmax-digital=" + QString::fromStdString(in.levels.pmaxDigital),
+            "--plan",
+            QString::number(in.plan)};
+}
+
+template <typename Texts>
+QStringList toStringList(const Texts& texts) {
+    QStringList list;
+    for (const auto& text : texts) {
+        list << QString::fromStdString(text);
+    }
+    return list;
+}
+
 const QString kWarning =
     "WARNING! In order to ensure the minimum distance is lower than the maximum distance, adjust "
     "RF amplication slope (tilt) or attenuate the lower frequencies.";
@@ -155,22 +177,19 @@ class CliTest : public QObject {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QStringList>("expected");
         QTest::addColumn<bool>("warns");
-        QTest::newRow("balun, Cat5/5e, plan 2")
-            << QStringList{"--pin", "30"}
-            << QStringList{"299.96", "91.43", "155.16", "47.29", "71.44",  "21.78",
-                           "166.87", "50.86", "299.96", "91.43", "155.16", "47.29"}
-            << true;
-        QTest::newRow("8-port hub by name, Cat6 by name")
-            << QStringList{"--pin=20", "--product", "8-PORT", "--cable", "cat6"}
-            << QStringList{"126.77", "38.64", "221.85", "67.62", "126.77", "38.64",
-                           "227.94", "69.48", "126.77", "38.64", "221.85", "67.62"}
-            << false;
-        QTest::newRow("plan 1, custom windows")
-            << QStringList{"--pin",          "0",   "--pmin-analog",  "-10", "--pmax-analog", "0",
-                           "--pmin-digital", "-20", "--pmax-digital", "-12", "--plan",        "1"}
-            << QStringList{"0.00",  "0.00",  "54.18", "16.51", "66.78", "20.35",
-                           "73.69", "22.46", "66.78", "20.35", "54.18", "16.51"}
-            << false;
+        // Products and cables by the names a user types.
+        const QStringList products{"balun", "8-port", "16-port"};
+        const QStringList cables{"cat5e", "cat6", "cat7"};
+        for (const auto& example : tarvelle::testdata::workedExamples()) {
+            const auto& in = example.inputs;
+            if (in.product < 0 || in.product > 2 || in.cable < 0 || in.cable > 2 || in.plan == 0) {
+                continue;  // the command line always has a product, a cable and a plan
+            }
+            QTest::newRow(example.name.c_str())
+                << (levelArguments(in) +
+                    QStringList{"--product", products[in.product], "--cable", cables[in.cable]})
+                << toStringList(example.results) << example.warns;
+        }
     }
 
     void worked_examples_match_the_window() {
@@ -187,6 +206,38 @@ class CliTest : public QObject {
         QCOMPARE(text.status, 0);
         QCOMPARE(text.out.contains(kWarning), warns);
         QVERIFY(text.out.contains(expected.first()));
+    }
+
+    // For every input of the recorded sweep that the command line can take,
+    // it shows what the window showed: the same twelve figures and warning,
+    // or the same message as one line with status 2.
+    void figures_equal_the_windows_for_the_recorded_sweep() {
+        int compared = 0;
+        for (const auto& row : tarvelle::testdata::calculationSweep()) {
+            const auto& in = row.inputs;
+            if (row.decimalSeparator != "." || in.product < 0 || in.product > 2 || in.cable < 0 ||
+                in.cable > 2 || in.plan == 0) {
+                continue;
+            }
+            const QStringList arguments =
+                levelArguments(in) + QStringList{"--product", QString::number(in.product),
+                                                 "--cable", QString::number(in.cable)};
+            const Outcome csv = runCli(arguments + QStringList{"--format", "csv"});
+            const QString what = arguments.join(' ');
+            const QStringList shown = toStringList(row.shown);
+            if (shown.size() >= 12) {
+                QVERIFY2(csv.status == 0, qPrintable(what));
+                QCOMPARE(figures(csv.out), shown.mid(0, 12));
+                QCOMPARE(csv.err.trimmed(), shown.value(12));
+            } else {
+                QVERIFY2(csv.status == 2, qPrintable(what));
+                QVERIFY2(csv.err.contains(QString(shown.first()).remove("Run-time error: ")),
+                         qPrintable(what + ": " + csv.err));
+                QCOMPARE(csv.err.count('\n'), 1);
+            }
+            ++compared;
+        }
+        QVERIFY(compared > 200);
     }
 
     void level_budget_at_a_given_length() {
