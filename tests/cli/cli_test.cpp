@@ -296,6 +296,13 @@ class CliTest : public QObject {
         file.close();
         QCOMPARE(runCli({"--pin", "20", "--product", "1", "--cable", "1", "--runs", path}).status,
                  0);
+
+        // Every run passes, but a row was skipped: the batch is not all right.
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("room,length\n102,150ft\n201,40m\n202,forty\n");
+        file.close();
+        QCOMPARE(runCli({"--pin", "20", "--product", "1", "--cable", "1", "--runs", path}).status,
+                 1);
     }
 
     void chart_is_an_svg_with_four_series() {
