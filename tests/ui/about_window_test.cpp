@@ -15,10 +15,6 @@ using namespace Module1::testing;
 
 namespace {
 
-QString labelText(const QWidget& window, const char* name) {
-    return window.findChild<QLabel*>(name)->text();
-}
-
 // Chooses Help, About and runs check on the modal About window while it is
 // open. The check is expected to close it; if it does not, it is closed here
 // so that a failing test cannot hang.
@@ -36,7 +32,7 @@ frmAbout* whileAboutIsOpen(MainWindowHarness& main, const std::function<void(frm
             seen->reject();
         }
     });
-    main.window.findChild<QAction*>("mnuHelpAbout")->trigger();
+    main.ui().mnuHelpAbout->trigger();
     if (seen == nullptr) {
         qWarning("no modal About window appeared");
         return nullptr;
@@ -64,9 +60,9 @@ class AboutWindowTest : public QObject {
             QVERIFY(window.windowIcon().isNull());
             QVERIFY(window.isModal());
             QCOMPARE(window.windowTitle(), "About Tarvelle");
-            QCOMPARE(labelText(window, "lblTitle"), "Tarvelle");
-            QCOMPARE(labelText(window, "lblVersion"), "Version 1.0.0");
-            auto* ok = window.findChild<QPushButton*>("cmdOK");
+            QCOMPARE(window.controls().lblTitle->text(), "Tarvelle");
+            QCOMPARE(window.controls().lblVersion->text(), "Version 1.0.0");
+            QPushButton* ok = window.controls().cmdOK;
             QCOMPARE(ok->text(), "OK");
             QVERIFY(ok->isDefault());
             QCOMPARE(window.focusWidget(), ok);
@@ -79,11 +75,11 @@ class AboutWindowTest : public QObject {
     void enter_and_escape_close_it_and_it_reopens_as_the_same_window() {
         MainWindowHarness main;
         frmAbout* first = whileAboutIsOpen(main, [](frmAbout& window) {
-            window.findChild<QLabel*>("lblTitle")->setText("changed");
+            window.controls().lblTitle->setText("changed");
             QTest::keyClick(&window, Qt::Key_Return);
         });
         frmAbout* second = whileAboutIsOpen(main, [](frmAbout& window) {
-            QCOMPARE(labelText(window, "lblTitle"), "Tarvelle");  // loaded afresh
+            QCOMPARE(window.controls().lblTitle->text(), "Tarvelle");  // loaded afresh
             QTest::keyClick(&window, Qt::Key_Escape);
         });
         frmAbout* third = whileAboutIsOpen(main, [](frmAbout& window) { window.close(); });
@@ -109,7 +105,7 @@ class AboutWindowTest : public QObject {
         });
         about.show();
         QCOMPARE(about.windowTitle(), "About Tarvelle");
-        QCOMPARE(labelText(about, "lblVersion"), "Version 1.0.0");
+        QCOMPARE(about.controls().lblVersion->text(), "Version 1.0.0");
     }
 
     void version_line_has_no_padding() {
@@ -123,15 +119,26 @@ class AboutWindowTest : public QObject {
         QCOMPARE(about.property("Tag").toString(), "1002");
         for (const ControlSpec& row : aboutWindowControls()) {
             const QString name = toQString(row.name);
-            auto* widget = about.findChild<QWidget*>(name);
-            QVERIFY2(widget != nullptr, qPrintable(name));
+            auto* widget = tableControl(about, name);
             QCOMPARE(widget->geometry(), row.rect.toPixels());
             QCOMPARE(widget->property("Tag").toString(), toQString(row.tag));
             QCOMPARE(widget->font().pointSizeF(), 8.25);
         }
-        QCOMPARE(about.findChild<QLabel*>("picIcon")->pixmap().size(), QSize(32, 32));
-        QCOMPARE(about.findChild<QWidget*>("Line1(1)")->geometry(), QRect(15, 162, 362, 1));
-        QCOMPARE(about.findChild<QWidget*>("Line1(0)")->geometry(), QRect(16, 163, 361, 2));
+        QCOMPARE(tableControl<QLabel>(about, "picIcon")->pixmap().size(), QSize(32, 32));
+        QCOMPARE(tableControl(about, "Line1(1)")->geometry(), QRect(15, 162, 362, 1));
+        QCOMPARE(tableControl(about, "Line1(0)")->geometry(), QRect(16, 163, 361, 2));
+    }
+
+    // Pixels are twips / 15, rounded to the nearest.
+    void a_few_numbers_straight_from_the_layout() {
+        frmAbout about(nullptr);
+        QCOMPARE(about.size(), QSize(391, 235));  // 5865 x 3525
+        // 4245, 2625, 1467, 345
+        QCOMPARE(about.controls().cmdOK->geometry(), QRect(283, 175, 98, 23));
+        // 240, 240, 540, 540
+        QCOMPARE(tableControl(about, "picIcon")->geometry(), QRect(16, 16, 36, 36));
+        // 1050, 240, 4092, 480
+        QCOMPARE(about.controls().lblTitle->geometry(), QRect(70, 16, 273, 32));
     }
 };
 

@@ -22,17 +22,17 @@ class HighDpiTest : public QObject {
         MainWindowHarness main;
         QCOMPARE(main.window.devicePixelRatio(), 2.0);
         QCOMPARE(main.window.centralWidget()->size(), QSize(727, 462));
-        QCOMPARE(main.control("Calculate")->geometry(), QRect(336, 256, 145, 57));
-        QCOMPARE(main.control("Frame4")->geometry(), QRect(24, 320, 689, 113));
+        QCOMPARE(main.ui().Calculate->geometry(), QRect(336, 256, 145, 57));
+        QCOMPARE(main.layoutControl("Frame4")->geometry(), QRect(24, 320, 689, 113));
         QCOMPARE(main.window.centralWidget()->grab().size(), QSize(1454, 924));
     }
 
     void pictures_stay_sharp() {
         MainWindowHarness main;
-        const QPixmap logo = main.control<QLabel>("Image1")->pixmap();
+        const QPixmap logo = main.layoutControl<QLabel>("Image1")->pixmap();
         QCOMPARE(logo.devicePixelRatio(), 2.0);
         QCOMPARE(logo.size(), QSize(340, 72));
-        auto* go = main.control<QPushButton>("Calculate");
+        auto* go = main.ui().Calculate;
         const QPixmap face = go->icon().pixmap(go->iconSize(), 2.0);
         QCOMPARE(face.size(), QSize(112, 72));
     }

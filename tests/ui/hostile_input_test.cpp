@@ -66,18 +66,18 @@ class HostileInputTest : public QObject {
         QFETCH(Outcome, outcome);
         QLocale::setDefault(locale);
         MainWindowHarness main;
-        main.setText("Pin", text);
-        main.click("Calculate");
+        main.setText(TextBox::Pin, text);
+        main.click(main.ui().Calculate);
 
         switch (outcome) {
             case Outcome::ValidationMessage:
                 QCOMPARE(main.messages,
                          QStringList{"ERROR: Input Signal Strength must be a valid number"});
-                QCOMPARE(main.field("Pin")->text(), QString());
+                QCOMPARE(main.field(TextBox::Pin)->text(), QString());
                 break;
             case Outcome::Result:
                 QVERIFY(main.messages.isEmpty() || main.messages.first().startsWith("WARNING!"));
-                QVERIFY(!main.field("MinDistanceAnalogM")->text().isEmpty());
+                QVERIFY(!main.field(TextBox::MinDistanceAnalogM)->text().isEmpty());
                 break;
             case Outcome::RuntimeError:
                 QCOMPARE(main.messages, QStringList{"Run-time error: Overflow"});
@@ -85,9 +85,8 @@ class HostileInputTest : public QObject {
         }
         const QRegularExpression fixed(QStringLiteral("^(\\d+%1\\d\\d)?$")
                                            .arg(QRegularExpression::escape(locale.decimalPoint())));
-        for (const QString& name : kResultFields) {
-            const QString shown = main.field(name)->text();
-            QVERIFY2(fixed.match(shown).hasMatch(), qPrintable(name + ": " + shown));
+        for (const QString& shown : main.results()) {
+            QVERIFY2(fixed.match(shown).hasMatch(), qPrintable(shown));
         }
     }
 };

@@ -98,7 +98,7 @@ class MainLayoutTest : public QObject {
         QCOMPARE(main.window.centralWidget()->size(), QSize(727, 462));
         for (const ControlSpec& row : mainWindowControls()) {
             const QString name = toQString(row.name);
-            auto* widget = main.control(name);
+            auto* widget = main.layoutControl(name);
             const QString container = row.container.empty() ? "client" : toQString(row.container);
             QCOMPARE(widget->parentWidget()->objectName(), container);
             QCOMPARE(widget->geometry(), row.rect.toPixels());
@@ -119,8 +119,8 @@ class MainLayoutTest : public QObject {
 
     void pictures_are_their_natural_size() {
         MainWindowHarness main;
-        QCOMPARE(main.control<QLabel>("Image1")->pixmap().size(), QSize(170, 36));
-        auto* go = main.control<QPushButton>("Calculate");
+        QCOMPARE(main.layoutControl<QLabel>("Image1")->pixmap().size(), QSize(170, 36));
+        auto* go = main.ui().Calculate;
         QCOMPARE(go->iconSize(), QSize(56, 36));
         QVERIFY(go->text().isEmpty());
         QVERIFY(!go->isDefault());
@@ -134,7 +134,7 @@ class MainLayoutTest : public QObject {
         QWidget* client = main.window.centralWidget();
         QCOMPARE(client->size(), QSize(727, 462));  // 10905 x 6930
         const auto onWindow = [&main, client](const char* name) {
-            QWidget* control = main.control(name);
+            QWidget* control = main.layoutControl(name);
             return QRect(control->mapTo(client, QPoint(0, 0)), control->size());
         };
         QCOMPARE(onWindow("Combo_ProductConfig"), QRect(216, 8, 257, 21));  // 3240, 120, 3855, 315
@@ -145,16 +145,16 @@ class MainLayoutTest : public QObject {
         QCOMPARE(onWindow("OptionFrequency1"), QRect(40, 264, 273, 13));    // Frame2 + 240, 960
         QCOMPARE(onWindow("Calculate"), QRect(336, 256, 145, 57));          // 5040, 3840, 2175, 855
         QCOMPARE(onWindow("MaxWorstCaseM"), QRect(600, 400, 73, 19));       // Frame4 + 8640, 1200
-        QCOMPARE(mainColour(main.control("Calculate")->grab().toImage()), QColor(255, 255, 192));
-        QCOMPARE(main.control("Label11")->font().pointSizeF(), 9.75);
-        QVERIFY(main.control("Label1")->font().bold());
-        QCOMPARE(main.control("Frame5")->font().family(), "Arial");
-        QCOMPARE(main.control("Frame5")->font().pointSizeF(), 12.0);
+        QCOMPARE(mainColour(main.ui().Calculate->grab().toImage()), QColor(255, 255, 192));
+        QCOMPARE(main.layoutControl("Label11")->font().pointSizeF(), 9.75);
+        QVERIFY(main.layoutControl("Label1")->font().bold());
+        QCOMPARE(main.layoutControl("Frame5")->font().family(), "Arial");
+        QCOMPARE(main.layoutControl("Frame5")->font().pointSizeF(), 12.0);
     }
 
     void every_caption_and_entry_fits_its_control() {
         MainWindowHarness main;
-        QCOMPARE(main.control<QComboBox>("Combo_ProductConfig")->count(), 3);
+        QCOMPARE(main.ui().Combo_ProductConfig->count(), 3);
         for (const QWidget* control : main.window.centralWidget()->findChildren<QWidget*>()) {
             QCOMPARE(overflow(*control), QString());
         }
@@ -163,12 +163,12 @@ class MainLayoutTest : public QObject {
     void go_button_face_is_light_yellow_pressed_or_focused() {
         MainWindowHarness main;
         QVERIFY(QTest::qWaitForWindowActive(&main.window));
-        auto* go = main.control<QPushButton>("Calculate");
+        auto* go = main.ui().Calculate;
         const QColor lightYellow(255, 255, 192);
         const QImage plain = go->grab().toImage();
         QCOMPARE(mainColour(plain), lightYellow);
 
-        QTest::keyClick(main.control("Combo_ProductConfig"), Qt::Key_Tab, Qt::ShiftModifier);
+        QTest::keyClick(main.ui().Combo_ProductConfig, Qt::Key_Tab, Qt::ShiftModifier);
         QVERIFY(go->hasFocus());
         const QImage focused = go->grab().toImage();
         QCOMPARE(mainColour(focused), lightYellow);
@@ -180,12 +180,12 @@ class MainLayoutTest : public QObject {
         QVERIFY(pressed != focused);
         QCOMPARE(main.results(), QStringList(12, QString()));
         QTest::keyRelease(go, Qt::Key_Space);
-        QCOMPARE(main.field("MaxDistanceDigitalM")->text(), "12.13");
+        QCOMPARE(main.field(TextBox::MaxDistanceDigitalM)->text(), "12.13");
     }
 
     void frequency_plan_captions_keep_their_spacing() {
         MainWindowHarness main;
-        const QString plan1 = main.control<QRadioButton>("OptionFrequency1")->text();
+        const QString plan1 = main.ui().OptionFrequency1->text();
         QCOMPARE(plan1.size(), 55);
         QCOMPARE(plan1, QString(14, ' ') + "55-450 MHz" + QString(10, ' ') + "-" + QString(9, ' ') +
                             "450-860 MHz");
@@ -193,8 +193,8 @@ class MainLayoutTest : public QObject {
 
     void tab_order_follows_the_tab_indexes() {
         MainWindowHarness main;
-        main.click("OptionCustomMin");
-        main.click("OptionCustomMax");
+        main.click(main.ui().OptionCustomMin);
+        main.click(main.ui().OptionCustomMax);
         const QStringList expected{
             "Combo_ProductConfig",  "Pin",
             "PminAnalog",           "PminDigital",
@@ -211,7 +211,7 @@ class MainLayoutTest : public QObject {
             "MaxWorstCaseFt",       "Calculate",
         };
         QStringList chain;
-        QWidget* widget = main.control("Combo_ProductConfig");
+        QWidget* widget = main.ui().Combo_ProductConfig;
         while (chain.size() < expected.size()) {
             if (expected.contains(widget->objectName())) {
                 chain << widget->objectName();
@@ -228,17 +228,17 @@ class MainLayoutTest : public QObject {
                 row.kind == ControlKind::TextBox || row.kind == ControlKind::ComboBox ||
                 row.kind == ControlKind::OptionButton || row.kind == ControlKind::CommandButton;
             if (spoken) {
-                QVERIFY2(!main.control(toQString(row.name))->accessibleName().isEmpty(),
+                QVERIFY2(!main.layoutControl(toQString(row.name))->accessibleName().isEmpty(),
                          row.name.data());
             }
         }
-        QCOMPARE(main.control("Calculate")->accessibleName(), "Calculate");
-        QCOMPARE(main.field("Pin")->accessibleName(), "Input Signal Strength (dBmV)");
-        QCOMPARE(main.field("MinDistanceAnalogFt")->accessibleName(),
+        QCOMPARE(main.ui().Calculate->accessibleName(), "Calculate");
+        QCOMPARE(main.field(TextBox::Pin)->accessibleName(), "Input Signal Strength (dBmV)");
+        QCOMPARE(main.field(TextBox::MinDistanceAnalogFt)->accessibleName(),
                  "Minimum distance, analog channels, feet");
-        QCOMPARE(main.control<QLabel>("Label2")->buddy(), main.field("Pin"));
-        QCOMPARE(main.control<QLabel>("Label29")->buddy(), main.field("PmaxDigital"));
-        QCOMPARE(main.control<QLabel>("Label2")->text(), "Input Signal Strength (dBmV)");
+        QCOMPARE(main.layoutControl<QLabel>("Label2")->buddy(), main.field(TextBox::Pin));
+        QCOMPARE(main.layoutControl<QLabel>("Label29")->buddy(), main.field(TextBox::PmaxDigital));
+        QCOMPARE(main.layoutControl<QLabel>("Label2")->text(), "Input Signal Strength (dBmV)");
     }
 
     void the_window_cannot_be_resized() {

@@ -4,8 +4,12 @@
 // temporary folder, and a main window whose messages are recorded instead of
 // shown in modal boxes.
 
+#include <QAbstractItemView>
+#include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
 #include <QStringList>
@@ -14,6 +18,7 @@
 #include <memory>
 
 #include "app/resources/version.h"
+#include "tests/data/test_data.h"
 #include "ui/main/frm_main.h"
 
 namespace Module1::testing {
@@ -22,12 +27,50 @@ inline void useOffscreenPlatform() {
     qputenv("QT_QPA_PLATFORM", "offscreen");
 }
 
-// The result fields in the order the calculation writes them.
-inline const QStringList kResultFields{
-    "MinDistanceAnalogFt",  "MinDistanceAnalogM",  "MaxDistanceAnalogFt",  "MaxDistanceAnalogM",
-    "MinDistanceDigitalFt", "MinDistanceDigitalM", "MaxDistanceDigitalFt", "MaxDistanceDigitalM",
-    "MinWorstCaseFt",       "MinWorstCaseM",       "MaxWorstCaseFt",       "MaxWorstCaseM",
-};
+using tarvelle::TextBox;
+
+// A control of a window's layout table by its name, also one the program never
+// touches after building it, for checks of where it stands and how it looks.
+template <typename Widget = QWidget>
+Widget* tableControl(const QWidget& client, const QString& name) {
+    for (QWidget* widget : client.findChildren<QWidget*>()) {
+        if (auto* control = qobject_cast<Widget*>(widget);
+            control != nullptr && widget->objectName() == name) {
+            return control;
+        }
+    }
+    qFatal("no control %s", qPrintable(name));
+}
+
+using tarvelle::testdata::WorkedExample;
+
+// The worked examples of the shared data file, read once.
+inline const std::vector<WorkedExample>& workedExamples() {
+    static const std::vector<WorkedExample> rows = tarvelle::testdata::workedExamples();
+    return rows;
+}
+
+inline const WorkedExample& workedExample(std::string_view name) {
+    for (const WorkedExample& example : workedExamples()) {
+        if (example.name == name) {
+            return example;
+        }
+    }
+    qFatal("no worked example %s", std::string(name).c_str());
+}
+
+inline QString toText(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
+
+// The twelve texts the window is to show for an example.
+inline QStringList expectedResults(const WorkedExample& example) {
+    QStringList texts;
+    for (const std::string& result : example.results) {
+        texts << toText(result);
+    }
+    return texts;
+}
 
 // Points the per-user settings store at a fresh folder for one test.
 class SettingsSandbox {
@@ -50,31 +93,65 @@ class MainWindowHarness {
         window.show();
     }
 
-    template <typename Widget = QWidget>
-    Widget* control(const QString& name) {
-        auto* widget = window.findChild<Widget*>(name);
-        if (widget == nullptr) {
-            qFatal("no control %s", qPrintable(name));
-        }
-        return widget;
-    }
+    // The controls the window found at start-up.
+    const MainControls& ui() const { return window.controls(); }
 
-    QLineEdit* field(const QString& name) { return control<QLineEdit>(name); }
+    QLineEdit* field(TextBox box) const { return &ui().field(box); }
 
-    QStringList results() {
+    // The twelve result texts in the order the calculation writes them.
+    QStringList results() const {
         QStringList texts;
-        for (const QString& name : kResultFields) {
-            texts << field(name)->text();
+        for (const TextBox box : tarvelle::kResultFields) {
+            texts << field(box)->text();
         }
         return texts;
     }
 
-    void click(const QString& name) {
-        auto* button = control<QAbstractButton>(name);
+    // One of the six options by its name, for tests that list options as data.
+    QRadioButton* option(const QString& name) const {
+        const MainControls& c = ui();
+        for (QRadioButton* option : {c.OptionDocsysMin, c.OptionCustomMin, c.OptionDocsysMax,
+                                     c.OptionCustomMax, c.OptionFrequency1, c.OptionFrequency2}) {
+            if (option->objectName() == name) {
+                return option;
+            }
+        }
+        qFatal("no option %s", qPrintable(name));
+    }
+
+    template <typename Widget = QWidget>
+    Widget* layoutControl(const QString& name) const {
+        return tableControl<Widget>(*window.centralWidget(), name);
+    }
+
+    // A mouse click near the left edge, where an option's circle is.
+    void click(QAbstractButton* button) {
         QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(4, button->height() / 2));
     }
 
-    void setText(const QString& name, const QString& text) { field(name)->setText(text); }
+    // Pastes a text whole, as the clipboard would, whatever characters it holds.
+    void setText(TextBox box, const QString& text) { field(box)->setText(text); }
+
+    // Clicks into the field, selects what it holds and types the text over it.
+    void type(TextBox box, const QString& text) {
+        QLineEdit* line = field(box);
+        QTest::mouseClick(line, Qt::LeftButton);
+        QTest::keyClick(line, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(line, text);
+    }
+
+    // Opens the list with the mouse and picks the entry at index with the
+    // arrow keys and Enter.
+    static void choose(QComboBox* list, int index) {
+        QTest::mouseClick(list, Qt::LeftButton);
+        QAbstractItemView* entries = list->view();
+        QVERIFY(QTest::qWaitForWindowExposed(entries->window()));
+        QTest::keyClick(entries, Qt::Key_Home);
+        for (int i = 0; i < index; ++i) {
+            QTest::keyClick(entries, Qt::Key_Down);
+        }
+        QTest::keyClick(entries, Qt::Key_Return);
+    }
 
     SettingsSandbox settings;
     frmMain window;

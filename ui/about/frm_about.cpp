@@ -22,15 +22,14 @@ frmAbout::frmAbout(QWidget* owner)
     setFont(controlFont(kDefaultFont));
     setFixedSize(twipsToPixels(kAboutClientWidthTwips), twipsToPixels(kAboutClientHeightTwips));
     buildControls(*this, aboutWindowControls());
+    controls_ = resolveAboutControls(*this);
 
-    auto* title = findChild<QLabel*>("lblTitle");
-    QPalette palette = title->palette();
+    QPalette palette = controls_.lblTitle->palette();
     palette.setColor(QPalette::WindowText, Qt::black);
-    title->setPalette(palette);
+    controls_.lblTitle->setPalette(palette);
 
-    auto* ok = findChild<QPushButton*>("cmdOK");
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    controls_.cmdOK->setDefault(true);
+    connect(controls_.cmdOK, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 void frmAbout::showEvent(QShowEvent* event) {
@@ -40,11 +39,10 @@ void frmAbout::showEvent(QShowEvent* event) {
 
 void frmAbout::Form_Load() {
     ApplyResourceCaptions(*this, lookup_);
-    findChild<QLabel*>("lblVersion")
-        ->setText(
-            QString::fromStdString(versionLine(kVersionMajor, kVersionMinor, kVersionRevision)));
-    findChild<QLabel*>("lblTitle")->setText(kApplicationTitle);
-    findChild<QPushButton*>("cmdOK")->setFocus(Qt::OtherFocusReason);
+    controls_.lblVersion->setText(
+        QString::fromStdString(versionLine(kVersionMajor, kVersionMinor, kVersionRevision)));
+    controls_.lblTitle->setText(kApplicationTitle);
+    controls_.cmdOK->setFocus(Qt::OtherFocusReason);
 }
 
 }  // namespace Module1

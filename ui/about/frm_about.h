@@ -3,6 +3,7 @@
 #include <QDialog>
 
 #include "app/resources/resource_captions.h"
+#include "ui/about/about_controls.h"
 
 namespace Module1 {
 
@@ -18,6 +19,8 @@ class frmAbout : public QDialog {
     // Where the captioning routine finds its texts; tests take strings away.
     void setStringLookup(StringLookup lookup) { lookup_ = std::move(lookup); }
 
+    const AboutControls& controls() const { return controls_; }
+
   protected:
     void showEvent(QShowEvent* event) override;
 
@@ -25,6 +28,7 @@ class frmAbout : public QDialog {
     void Form_Load();
 
     StringLookup lookup_ = LoadResString;
+    AboutControls controls_;
 };
 
 }  // namespace Module1

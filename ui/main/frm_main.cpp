@@ -6,6 +6,7 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QSettings>
@@ -28,7 +29,7 @@ namespace Module1 {
 frmMain::frmMain(QWidget* parent)
     : QMainWindow(parent),
       present_(modalMessageBoxes(this)),
-      operations_(*this, [this](const QString& text) { present_(text); }) {
+      operations_(controls_, [this](const QString& text) { present_(text); }) {
     setObjectName("frmMain");
     setProperty(kTagProperty, QString());
     setWindowTitle(kApplicationTitle);
@@ -46,6 +47,7 @@ frmMain::frmMain(QWidget* parent)
     buildControls(*client, mainWindowControls());
     applyAccessibleTexts(*client, mainWindowAccessibleTexts());
     buildMenu();
+    controls_ = resolveMainControls(*this);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     groupOptions();
     connectReactions();
@@ -64,24 +66,23 @@ void frmMain::buildMenu() {
 // groups' frames; without groups of their own the toolkit would make every
 // option of the window one group with them.
 void frmMain::groupOptions() {
-    const auto option = [this](const char* name) { return findChild<QAbstractButton*>(name); };
-    new OptionGroup({option("OptionDocsysMin"), option("OptionCustomMin")}, this);
-    new OptionGroup({option("OptionDocsysMax"), option("OptionCustomMax")}, this);
-    new OptionGroup({option("OptionFrequency1"), option("OptionFrequency2")}, this);
+    const MainControls& c = controls_;
+    new OptionGroup({c.OptionDocsysMin, c.OptionCustomMin}, this);
+    new OptionGroup({c.OptionDocsysMax, c.OptionCustomMax}, this);
+    new OptionGroup({c.OptionFrequency1, c.OptionFrequency2}, this);
 }
 
 void frmMain::connectReactions() {
-    const auto onClick = [this](const char* name, void (frmMain::*reaction)()) {
-        auto* button = findChild<QAbstractButton*>(name);
+    const auto onClick = [this](QAbstractButton* button, void (frmMain::*reaction)()) {
         connect(button, &QAbstractButton::clicked, this,
                 [this, reaction] { guarded([this, reaction] { (this->*reaction)(); }); });
     };
-    onClick("OptionDocsysMin", &frmMain::OptionDocsysMin_Click);
-    onClick("OptionCustomMin", &frmMain::OptionCustomMin_Click);
-    onClick("OptionDocsysMax", &frmMain::OptionDocsysMax_Click);
-    onClick("OptionCustomMax", &frmMain::OptionCustomMax_Click);
-    onClick("Calculate", &frmMain::Calculate_Click);
-    connect(findChild<QAction*>("mnuHelpAbout"), &QAction::triggered, this,
+    onClick(controls_.OptionDocsysMin, &frmMain::OptionDocsysMin_Click);
+    onClick(controls_.OptionCustomMin, &frmMain::OptionCustomMin_Click);
+    onClick(controls_.OptionDocsysMax, &frmMain::OptionDocsysMax_Click);
+    onClick(controls_.OptionCustomMax, &frmMain::OptionCustomMax_Click);
+    onClick(controls_.Calculate, &frmMain::Calculate_Click);
+    connect(controls_.mnuHelpAbout, &QAction::triggered, this,
             [this] { guarded([this] { mnuHelpAbout_Click(); }); });
 }
 
@@ -109,24 +110,24 @@ bool frmMain::focusNextPrevChild(bool next) {
 void frmMain::Form_Load() {
     ApplyResourceCaptions(*this);
 
-    auto* products = findChild<QComboBox*>("Combo_ProductConfig");
+    QComboBox* products = controls_.Combo_ProductConfig;
     for (const auto& product : tarvelle::kProductConfigurations) {
         products->addItem(toQString(product.listText));
     }
     fitEntries(*products);
     products->setCurrentIndex(0);
-    auto* cables = findChild<QComboBox*>("Combo_CableType");
+    QComboBox* cables = controls_.Combo_CableType;
     for (const auto& cable : tarvelle::kCableCategories) {
         cables->addItem(toQString(cable.listText));
     }
     fitEntries(*cables);
     cables->setCurrentIndex(0);
 
-    findChild<QRadioButton*>("OptionDocsysMin")->setChecked(true);
+    controls_.OptionDocsysMin->setChecked(true);
     applyPreset(tarvelle::kMinimumLevels);
-    findChild<QRadioButton*>("OptionDocsysMax")->setChecked(true);
+    controls_.OptionDocsysMax->setChecked(true);
     applyPreset(tarvelle::kMaximumLevels);
-    findChild<QRadioButton*>("OptionFrequency2")->setChecked(true);
+    controls_.OptionFrequency2->setChecked(true);
     field(tarvelle::TextBox::Pin).setText("0");
     products->setFocus(Qt::OtherFocusReason);
 }
@@ -193,10 +194,6 @@ void frmMain::guarded(const std::function<void()>& reaction) {
     } catch (const std::exception& error) {
         present_(QStringLiteral("Run-time error: %1").arg(QString::fromUtf8(error.what())));
     }
-}
-
-QLineEdit& frmMain::field(tarvelle::TextBox box) const {
-    return *findChild<QLineEdit*>(toQString(controlName(box)));
 }
 
 }  // namespace Module1

@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "engine/level_presets.h"
+#include "ui/main/main_controls.h"
 #include "ui/main/message_box.h"
 #include "ui/main/qt_window_operations.h"
 
@@ -21,6 +22,8 @@ class frmMain : public QMainWindow {
 
     // Where user messages go; a modal message box unless a test says otherwise.
     void setMessagePresenter(MessagePresenter present) { present_ = std::move(present); }
+
+    const MainControls& controls() const { return controls_; }
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -46,9 +49,10 @@ class frmMain : public QMainWindow {
     void saveGeometry();
     // Runs a reaction; an error that escapes it is shown, and the program goes on.
     void guarded(const std::function<void()>& reaction);
-    QLineEdit& field(tarvelle::TextBox box) const;
+    QLineEdit& field(tarvelle::TextBox box) const { return controls_.field(box); }
 
     MessagePresenter present_;
+    MainControls controls_;
     QtWindowOperations operations_;
     frmAbout* about_ = nullptr;  // created on first use, then kept
     bool loaded_ = false;

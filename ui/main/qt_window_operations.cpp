@@ -3,39 +3,27 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <stdexcept>
-
-#include "app/resources/qt_text.h"
 
 namespace Module1 {
 
-template <typename Widget>
-Widget& QtWindowOperations::control(std::string_view name) const {
-    auto* widget = window_.findChild<Widget*>(toQString(name));
-    if (widget == nullptr) {
-        throw std::logic_error("the window has no control " + std::string(name));
-    }
-    return *widget;
-}
-
 std::string QtWindowOperations::text(tarvelle::TextBox box) const {
-    return control<QLineEdit>(controlName(box)).text().toStdString();
+    return controls_.field(box).text().toStdString();
 }
 
 void QtWindowOperations::setText(tarvelle::TextBox box, const std::string& text) {
-    control<QLineEdit>(controlName(box)).setText(QString::fromStdString(text));
+    controls_.field(box).setText(QString::fromStdString(text));
 }
 
 void QtWindowOperations::setFocus(tarvelle::TextBox box) {
-    control<QLineEdit>(controlName(box)).setFocus(Qt::OtherFocusReason);
+    controls_.field(box).setFocus(Qt::OtherFocusReason);
 }
 
 std::int16_t QtWindowOperations::selectedIndex(tarvelle::DropDownList list) const {
-    return static_cast<std::int16_t>(control<QComboBox>(controlName(list)).currentIndex());
+    return static_cast<std::int16_t>(controls_.list(list).currentIndex());
 }
 
 bool QtWindowOperations::isChosen(tarvelle::OptionButton option) const {
-    return control<QRadioButton>(controlName(option)).isChecked();
+    return controls_.option(option).isChecked();
 }
 
 void QtWindowOperations::showMessage(const std::string& text) {

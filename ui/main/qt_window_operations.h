@@ -1,19 +1,20 @@
 #pragma once
 
-// The calculation run's view of the main window: its controls found by name.
+// The calculation run's view of the main window, on the controls found at start-up.
 
 #include <QLocale>
-#include <QWidget>
 
 #include "engine/window_operations.h"
+#include "ui/main/main_controls.h"
 #include "ui/main/message_box.h"
 
 namespace Module1 {
 
 class QtWindowOperations : public tarvelle::WindowOperations {
   public:
-    QtWindowOperations(QWidget& window, MessagePresenter present)
-        : window_(window), present_(std::move(present)) {}
+    // The controls are the window's own, filled in once it has built them.
+    QtWindowOperations(const MainControls& controls, MessagePresenter present)
+        : controls_(controls), present_(std::move(present)) {}
 
     std::string text(tarvelle::TextBox box) const override;
     void setText(tarvelle::TextBox box, const std::string& text) override;
@@ -23,10 +24,7 @@ class QtWindowOperations : public tarvelle::WindowOperations {
     void showMessage(const std::string& text) override;
 
   private:
-    template <typename Widget>
-    Widget& control(std::string_view name) const;
-
-    QWidget& window_;
+    const MainControls& controls_;
     MessagePresenter present_;
 };
 

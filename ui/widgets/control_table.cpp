@@ -14,6 +14,7 @@
 #include "app/resources/qt_resource_controls.h"
 #include "app/resources/qt_text.h"
 #include "ui/widgets/picture_button.h"
+#include "ui/widgets/required_control.h"
 #include "ui/widgets/status_bar.h"
 
 namespace Module1 {
@@ -132,7 +133,7 @@ void buildControls(QWidget& client, std::span<const ControlSpec> table) {
     std::vector<std::pair<int, QWidget*>> focusable;
     for (const ControlSpec& row : table) {
         QWidget* parent =
-            row.container.empty() ? &client : client.findChild<QWidget*>(toQString(row.container));
+            row.container.empty() ? &client : requireControl<QWidget>(client, row.container);
         QWidget* widget = createWidget(row, parent, *frameStyle);
         widget->setObjectName(toQString(row.name));
         markControl(*widget, kindName(row.kind), toQString(row.tag));
@@ -156,10 +157,10 @@ void buildControls(QWidget& client, std::span<const ControlSpec> table) {
 
 void applyAccessibleTexts(QWidget& client, std::span<const AccessibleText> table) {
     for (const AccessibleText& row : table) {
-        auto* control = client.findChild<QWidget*>(toQString(row.control));
+        auto* control = requireControl<QWidget>(client, row.control);
         control->setAccessibleName(toQString(row.name));
         if (!row.label.empty()) {
-            client.findChild<QLabel*>(toQString(row.label))->setBuddy(control);
+            requireControl<QLabel>(client, row.label)->setBuddy(control);
         }
     }
 }

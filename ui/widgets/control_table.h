@@ -33,8 +33,8 @@ enum class Align { Left, Centre };
 struct ControlSpec {
     std::string_view name;
     ControlKind kind;
-    std::string_view container;  // empty for the window itself
-    std::string_view caption;
+    std::string_view container = {};  // empty for the window itself
+    std::string_view caption = {};
     TwipRect rect;
     int tabIndex;  // -1 for controls without one
     FontSpec font = kDefaultFont;
