@@ -5,11 +5,11 @@
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(Module1::kApplicationTitle);
+    QApplication::setApplicationName(tarvelle::resources::kApplicationTitle);
     QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
-                                            .arg(Module1::kVersionMajor)
-                                            .arg(Module1::kVersionMinor)
-                                            .arg(Module1::kVersionRevision));
+                                            .arg(tarvelle::resources::kVersionMajor)
+                                            .arg(tarvelle::resources::kVersionMinor)
+                                            .arg(tarvelle::resources::kVersionRevision));
     Module1::Main();
     return QApplication::exec();
 }

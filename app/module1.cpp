@@ -10,12 +10,12 @@ namespace {
 
 // The main window, for the life of the program; it deletes itself on close,
 // before the application object goes.
-QPointer<frmMain> mainWindow;
+QPointer<tarvelle::ui::frmMain> mainWindow;
 
 }  // namespace
 
 void Main() {
-    mainWindow = new frmMain;
+    mainWindow = new tarvelle::ui::frmMain;
     mainWindow->setAttribute(Qt::WA_DeleteOnClose);
     mainWindow->show();
 }

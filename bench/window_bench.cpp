@@ -33,7 +33,7 @@ std::unique_ptr<QMainWindow> bareWindow() {
 }
 
 std::unique_ptr<QMainWindow> mainWindow() {
-    auto window = std::make_unique<Module1::frmMain>();
+    auto window = std::make_unique<tarvelle::ui::frmMain>();
     window->setMessagePresenter([](const QString&) {});
     return window;
 }

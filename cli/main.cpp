@@ -106,7 +106,7 @@ int main(int argc, char* argv[]) {
             return kSuccess;
         }
         if (options.version) {
-            std::cout << "tarvelle-cli " << Module1::kVersionText << "\n";
+            std::cout << "tarvelle-cli " << tarvelle::resources::kVersionText << "\n";
             return kSuccess;
         }
         return run(options);

@@ -1,6 +1,6 @@
 #include "app/resources/pictures.h"
 
-namespace Module1 {
+namespace tarvelle::resources {
 
 QIcon applicationIcon() {
     QIcon icon;
@@ -9,4 +9,4 @@ QIcon applicationIcon() {
     return icon;
 }
 
-}  // namespace Module1
+}  // namespace tarvelle::resources

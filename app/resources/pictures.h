@@ -2,9 +2,9 @@
 
 #include <QIcon>
 
-namespace Module1 {
+namespace tarvelle::resources {
 
 // The maker's emblem at 32 x 32 and 16 x 16, for the windows' icon.
 QIcon applicationIcon();
 
-}  // namespace Module1
+}  // namespace tarvelle::resources

@@ -8,7 +8,7 @@
 #include <QMenu>
 #include <QWidget>
 
-namespace Module1 {
+namespace tarvelle::resources {
 
 namespace {
 
@@ -145,6 +145,12 @@ void markControl(QObject& control, const QString& kindName, const QString& tag) 
     control.setProperty(kKindProperty, kindName);
     control.setProperty(kTagProperty, tag);
 }
+
+}  // namespace tarvelle::resources
+
+namespace Module1 {
+
+using namespace tarvelle::resources;
 
 void ApplyResourceCaptions(QWidget& window, const StringLookup& lookup) {
     QtResourceWindow adapter(window);

@@ -11,7 +11,7 @@
 class QObject;
 class QWidget;
 
-namespace Module1 {
+namespace tarvelle::resources {
 
 inline constexpr char kKindProperty[] = "kindName";
 inline constexpr char kTagProperty[] = "Tag";
@@ -19,6 +19,12 @@ inline constexpr char kTagProperty[] = "Tag";
 // Marks a control, widget or menu object, as one the routine enumerates.
 void markControl(QObject& control, const QString& kindName, const QString& tag = {});
 
-void ApplyResourceCaptions(QWidget& window, const StringLookup& lookup = LoadResString);
+}  // namespace tarvelle::resources
+
+namespace Module1 {
+
+// The captioning routine on a Qt window and the controls marked in it.
+void ApplyResourceCaptions(QWidget& window, const tarvelle::resources::StringLookup& lookup =
+                                                tarvelle::resources::LoadResString);
 
 }  // namespace Module1

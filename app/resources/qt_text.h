@@ -3,11 +3,11 @@
 #include <QString>
 #include <string_view>
 
-namespace Module1 {
+namespace tarvelle::resources {
 
 // The program's own texts are UTF-8 string views; Qt wants QString.
 inline QString toQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-}  // namespace Module1
+}  // namespace tarvelle::resources

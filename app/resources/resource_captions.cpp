@@ -5,7 +5,7 @@
 
 #include "engine/number_rule.h"
 
-namespace Module1 {
+namespace tarvelle::resources {
 
 namespace {
 
@@ -106,6 +106,12 @@ std::optional<int> leadingNumberValue(std::string_view text) {
     }
     return number.value ? roundToInt16(*number.value) : std::nullopt;
 }
+
+}  // namespace tarvelle::resources
+
+namespace Module1 {
+
+using namespace tarvelle::resources;
 
 void ApplyResourceCaptions(ResourceWindow& window, const StringLookup& lookup) {
     if (const auto tag = window.tag()) {

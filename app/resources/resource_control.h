@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-namespace Module1 {
+namespace tarvelle::resources {
 
 class ResourceControl {
   public:
@@ -36,4 +36,4 @@ class ResourceWindow {
     virtual std::vector<std::unique_ptr<ResourceControl>> controls() = 0;
 };
 
-}  // namespace Module1
+}  // namespace tarvelle::resources

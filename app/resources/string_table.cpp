@@ -3,7 +3,7 @@
 #include <array>
 #include <utility>
 
-namespace Module1 {
+namespace tarvelle::resources {
 
 namespace {
 
@@ -30,4 +30,4 @@ std::optional<std::string_view> LoadResString(int id) {
     return std::nullopt;
 }
 
-}  // namespace Module1
+}  // namespace tarvelle::resources

@@ -3,9 +3,9 @@
 #include <optional>
 #include <string_view>
 
-namespace Module1 {
+namespace tarvelle::resources {
 
 // The program's string table; an identifier without a text is a failed lookup.
 std::optional<std::string_view> LoadResString(int id);
 
-}  // namespace Module1
+}  // namespace tarvelle::resources

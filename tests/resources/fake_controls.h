@@ -6,7 +6,7 @@
 
 #include "app/resources/resource_control.h"
 
-namespace Module1 {
+namespace tarvelle::resources {
 
 class FakeControl : public ResourceControl {
   public:
@@ -93,4 +93,4 @@ class FakeWindow : public ResourceWindow {
     }
 };
 
-}  // namespace Module1
+}  // namespace tarvelle::resources

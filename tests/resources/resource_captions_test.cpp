@@ -4,7 +4,9 @@
 
 #include "tests/resources/fake_controls.h"
 
-namespace Module1 {
+namespace tarvelle::resources {
+
+using Module1::ApplyResourceCaptions;
 namespace {
 
 struct Conversion {
@@ -165,4 +167,4 @@ TEST(StringTable, HoldsExactlyItsNineTexts) {
 }
 
 }  // namespace
-}  // namespace Module1
+}  // namespace tarvelle::resources

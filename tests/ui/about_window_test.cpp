@@ -10,8 +10,8 @@
 #include "ui/about/frm_about.h"
 #include "ui/about/version_line.h"
 
-using namespace Module1;
-using namespace Module1::testing;
+using namespace tarvelle::ui;
+using namespace tarvelle::ui::testing;
 
 namespace {
 

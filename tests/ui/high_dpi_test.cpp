@@ -3,7 +3,8 @@
 
 #include "tests/ui/offscreen_fixture.h"
 
-using namespace Module1::testing;
+using namespace tarvelle::ui;
+using namespace tarvelle::ui::testing;
 
 // The whole window at a scale factor of 2: the same layout in
 // device-independent pixels, drawn with twice the device pixels, and pictures

@@ -7,8 +7,8 @@
 #include "tests/ui/offscreen_fixture.h"
 #include "ui/main/main_layout.h"
 
-using namespace Module1;
-using namespace Module1::testing;
+using namespace tarvelle::ui;
+using namespace tarvelle::ui::testing;
 
 namespace {
 

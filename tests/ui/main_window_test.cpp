@@ -6,7 +6,8 @@
 #include "tests/ui/offscreen_fixture.h"
 #include "ui/main/message_box.h"
 
-using namespace Module1::testing;
+using namespace tarvelle::ui;
+using namespace tarvelle::ui::testing;
 
 namespace {
 
@@ -198,7 +199,7 @@ class MainWindowTest : public QObject {
 
     void message_boxes_have_ok_only_no_icon_and_the_title() {
         QWidget parent;
-        const auto box = Module1::makeMessageBox(&parent, "text");
+        const auto box = tarvelle::ui::makeMessageBox(&parent, "text");
         QCOMPARE(box->icon(), QMessageBox::NoIcon);
         QCOMPARE(box->standardButtons(), QMessageBox::Ok);
         QCOMPARE(box->windowTitle(), "Tarvelle");

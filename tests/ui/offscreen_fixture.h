@@ -20,8 +20,12 @@
 #include "app/resources/version.h"
 #include "tests/data/test_data.h"
 #include "ui/main/frm_main.h"
+#include "ui/widgets/control_table.h"
 
-namespace Module1::testing {
+namespace tarvelle::ui::testing {
+
+using namespace tarvelle::resources;
+using namespace tarvelle::widgets;
 
 inline void useOffscreenPlatform() {
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -158,4 +162,4 @@ class MainWindowHarness {
     QStringList messages;
 };
 
-}  // namespace Module1::testing
+}  // namespace tarvelle::ui::testing

@@ -1,6 +1,7 @@
 #include "tests/ui/offscreen_fixture.h"
 
-using namespace Module1::testing;
+using namespace tarvelle::ui;
+using namespace tarvelle::ui::testing;
 
 namespace {
 

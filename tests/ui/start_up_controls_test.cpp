@@ -11,8 +11,8 @@
 #include "ui/main/main_controls.h"
 #include "ui/main/main_layout.h"
 
-using namespace Module1;
-using namespace Module1::testing;
+using namespace tarvelle::ui;
+using namespace tarvelle::ui::testing;
 
 namespace {
 

@@ -5,7 +5,9 @@
 
 #include "ui/widgets/required_control.h"
 
-namespace Module1 {
+using namespace tarvelle::widgets;
+
+namespace tarvelle::ui {
 
 AboutControls resolveAboutControls(const QWidget& window) {
     return {.lblTitle = requireControl<QLabel>(window, "lblTitle"),
@@ -13,4 +15,4 @@ AboutControls resolveAboutControls(const QWidget& window) {
             .cmdOK = requireControl<QPushButton>(window, "cmdOK")};
 }
 
-}  // namespace Module1
+}  // namespace tarvelle::ui

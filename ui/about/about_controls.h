@@ -7,7 +7,7 @@ class QLabel;
 class QPushButton;
 class QWidget;
 
-namespace Module1 {
+namespace tarvelle::ui {
 
 struct AboutControls {
     QLabel* lblTitle = nullptr;
@@ -19,4 +19,4 @@ struct AboutControls {
 // another kind.
 AboutControls resolveAboutControls(const QWidget& window);
 
-}  // namespace Module1
+}  // namespace tarvelle::ui

@@ -2,7 +2,9 @@
 
 #include <array>
 
-namespace Module1 {
+using namespace tarvelle::widgets;
+
+namespace tarvelle::ui {
 
 namespace {
 
@@ -39,4 +41,4 @@ std::span<const ControlSpec> aboutWindowControls() {
     return kControls;
 }
 
-}  // namespace Module1
+}  // namespace tarvelle::ui

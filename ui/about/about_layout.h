@@ -4,12 +4,12 @@
 
 #include "ui/widgets/control_table.h"
 
-namespace Module1 {
+namespace tarvelle::ui {
 
-std::span<const ControlSpec> aboutWindowControls();
+std::span<const widgets::ControlSpec> aboutWindowControls();
 
 // The client area, in twips.
 inline constexpr int kAboutClientWidthTwips = 5865;
 inline constexpr int kAboutClientHeightTwips = 3525;
 
-}  // namespace Module1
+}  // namespace tarvelle::ui

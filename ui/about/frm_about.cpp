@@ -9,7 +9,11 @@
 #include "ui/about/about_layout.h"
 #include "ui/about/version_line.h"
 
-namespace Module1 {
+using namespace tarvelle::resources;
+
+using namespace tarvelle::widgets;
+
+namespace tarvelle::ui {
 
 frmAbout::frmAbout(QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -38,11 +42,11 @@ void frmAbout::showEvent(QShowEvent* event) {
 }
 
 void frmAbout::Form_Load() {
-    ApplyResourceCaptions(*this, lookup_);
+    Module1::ApplyResourceCaptions(*this, lookup_);
     controls_.lblVersion->setText(
         QString::fromStdString(versionLine(kVersionMajor, kVersionMinor, kVersionRevision)));
     controls_.lblTitle->setText(kApplicationTitle);
     controls_.cmdOK->setFocus(Qt::OtherFocusReason);
 }
 
-}  // namespace Module1
+}  // namespace tarvelle::ui

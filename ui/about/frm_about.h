@@ -5,7 +5,7 @@
 #include "app/resources/resource_captions.h"
 #include "ui/about/about_controls.h"
 
-namespace Module1 {
+namespace tarvelle::ui {
 
 // The modal About box: title, version line, description and the maker's
 // copyright and support lines. OK, Enter, Esc and the close box unload it; each
@@ -17,7 +17,7 @@ class frmAbout : public QDialog {
     explicit frmAbout(QWidget* owner);
 
     // Where the captioning routine finds its texts; tests take strings away.
-    void setStringLookup(StringLookup lookup) { lookup_ = std::move(lookup); }
+    void setStringLookup(resources::StringLookup lookup) { lookup_ = std::move(lookup); }
 
     const AboutControls& controls() const { return controls_; }
 
@@ -27,8 +27,8 @@ class frmAbout : public QDialog {
   private:
     void Form_Load();
 
-    StringLookup lookup_ = LoadResString;
+    resources::StringLookup lookup_ = resources::LoadResString;
     AboutControls controls_;
 };
 
-}  // namespace Module1
+}  // namespace tarvelle::ui

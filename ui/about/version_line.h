@@ -2,7 +2,7 @@
 
 #include <string>
 
-namespace Module1 {
+namespace tarvelle::ui {
 
 // "Version 1.0.0": each number in plain decimal digits, no padding.
 inline std::string versionLine(int major, int minor, int revision) {
@@ -10,4 +10,4 @@ inline std::string versionLine(int major, int minor, int revision) {
            std::to_string(revision);
 }
 
-}  // namespace Module1
+}  // namespace tarvelle::ui

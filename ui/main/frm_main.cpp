@@ -24,7 +24,10 @@
 #include "ui/widgets/list_font.h"
 #include "ui/widgets/option_group.h"
 
-namespace Module1 {
+using namespace tarvelle::resources;
+using namespace tarvelle::widgets;
+
+namespace tarvelle::ui {
 
 frmMain::frmMain(QWidget* parent)
     : QMainWindow(parent),
@@ -108,7 +111,7 @@ bool frmMain::focusNextPrevChild(bool next) {
 }
 
 void frmMain::Form_Load() {
-    ApplyResourceCaptions(*this);
+    Module1::ApplyResourceCaptions(*this);
 
     QComboBox* products = controls_.Combo_ProductConfig;
     for (const auto& product : tarvelle::kProductConfigurations) {
@@ -196,4 +199,4 @@ void frmMain::guarded(const std::function<void()>& reaction) {
     }
 }
 
-}  // namespace Module1
+}  // namespace tarvelle::ui

@@ -10,7 +10,7 @@
 
 class QLineEdit;
 
-namespace Module1 {
+namespace tarvelle::ui {
 
 class frmAbout;
 
@@ -58,4 +58,4 @@ class frmMain : public QMainWindow {
     bool loaded_ = false;
 };
 
-}  // namespace Module1
+}  // namespace tarvelle::ui

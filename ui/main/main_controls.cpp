@@ -9,7 +9,9 @@
 
 #include "ui/widgets/required_control.h"
 
-namespace Module1 {
+using namespace tarvelle::widgets;
+
+namespace tarvelle::ui {
 
 MainControls resolveMainControls(const QWidget& window) {
     MainControls controls;
@@ -30,4 +32,4 @@ MainControls resolveMainControls(const QWidget& window) {
     return controls;
 }
 
-}  // namespace Module1
+}  // namespace tarvelle::ui

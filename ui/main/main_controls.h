@@ -16,7 +16,7 @@ class QPushButton;
 class QRadioButton;
 class QWidget;
 
-namespace Module1 {
+namespace tarvelle::ui {
 
 struct MainControls {
     QComboBox* Combo_ProductConfig = nullptr;
@@ -49,4 +49,4 @@ struct MainControls {
 // std::logic_error naming the first control that is missing or of another kind.
 MainControls resolveMainControls(const QWidget& window);
 
-}  // namespace Module1
+}  // namespace tarvelle::ui

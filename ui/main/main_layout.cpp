@@ -2,7 +2,9 @@
 
 #include <array>
 
-namespace Module1 {
+using namespace tarvelle::widgets;
+
+namespace tarvelle::ui {
 
 namespace {
 
@@ -163,4 +165,4 @@ std::span<const AccessibleText> mainWindowAccessibleTexts() {
     return kAccessibleTexts;
 }
 
-}  // namespace Module1
+}  // namespace tarvelle::ui

@@ -4,7 +4,9 @@
 
 #include "app/resources/version.h"
 
-namespace Module1 {
+using namespace tarvelle::resources;
+
+namespace tarvelle::ui {
 
 std::unique_ptr<QMessageBox> makeMessageBox(QWidget* parent, const QString& text) {
     auto box = std::make_unique<QMessageBox>(QMessageBox::NoIcon, kApplicationTitle, text,
@@ -17,4 +19,4 @@ MessagePresenter modalMessageBoxes(QWidget* parent) {
     return [parent](const QString& text) { makeMessageBox(parent, text)->exec(); };
 }
 
-}  // namespace Module1
+}  // namespace tarvelle::ui

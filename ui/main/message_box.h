@@ -7,7 +7,7 @@
 class QMessageBox;
 class QWidget;
 
-namespace Module1 {
+namespace tarvelle::ui {
 
 // Shows a user message and returns once it is closed. The window uses a modal
 // box; tests put a recorder in its place.
@@ -19,4 +19,4 @@ std::unique_ptr<QMessageBox> makeMessageBox(QWidget* parent, const QString& text
 
 MessagePresenter modalMessageBoxes(QWidget* parent);
 
-}  // namespace Module1
+}  // namespace tarvelle::ui

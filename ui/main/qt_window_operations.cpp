@@ -4,7 +4,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
-namespace Module1 {
+namespace tarvelle::ui {
 
 std::string QtWindowOperations::text(tarvelle::TextBox box) const {
     return controls_.field(box).text().toStdString();
@@ -34,4 +34,4 @@ std::string localeDecimalSeparator(const QLocale& locale) {
     return locale.decimalPoint().toStdString();
 }
 
-}  // namespace Module1
+}  // namespace tarvelle::ui

@@ -8,7 +8,7 @@
 #include "ui/main/main_controls.h"
 #include "ui/main/message_box.h"
 
-namespace Module1 {
+namespace tarvelle::ui {
 
 class QtWindowOperations : public tarvelle::WindowOperations {
   public:
@@ -31,4 +31,4 @@ class QtWindowOperations : public tarvelle::WindowOperations {
 // The decimal separator of the user's locale.
 std::string localeDecimalSeparator(const QLocale& locale = QLocale());
 
-}  // namespace Module1
+}  // namespace tarvelle::ui

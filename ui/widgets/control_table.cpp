@@ -17,7 +17,9 @@
 #include "ui/widgets/required_control.h"
 #include "ui/widgets/status_bar.h"
 
-namespace Module1 {
+using namespace tarvelle::resources;
+
+namespace tarvelle::widgets {
 
 namespace {
 
@@ -165,4 +167,4 @@ void applyAccessibleTexts(QWidget& client, std::span<const AccessibleText> table
     }
 }
 
-}  // namespace Module1
+}  // namespace tarvelle::widgets

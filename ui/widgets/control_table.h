@@ -13,7 +13,7 @@
 
 class QWidget;
 
-namespace Module1 {
+namespace tarvelle::widgets {
 
 enum class ControlKind {
     Label,
@@ -64,4 +64,4 @@ void buildControls(QWidget& client, std::span<const ControlSpec> table);
 // the control it names.
 void applyAccessibleTexts(QWidget& client, std::span<const AccessibleText> table);
 
-}  // namespace Module1
+}  // namespace tarvelle::widgets

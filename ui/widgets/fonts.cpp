@@ -4,7 +4,9 @@
 
 #include "app/resources/qt_text.h"
 
-namespace Module1 {
+using namespace tarvelle::resources;
+
+namespace tarvelle::widgets {
 
 namespace {
 
@@ -31,4 +33,4 @@ QFont controlFont(const FontSpec& face) {
     return font;
 }
 
-}  // namespace Module1
+}  // namespace tarvelle::widgets

@@ -3,7 +3,7 @@
 #include <QFont>
 #include <string_view>
 
-namespace Module1 {
+namespace tarvelle::widgets {
 
 struct FontSpec {
     std::string_view family;
@@ -19,4 +19,4 @@ inline constexpr FontSpec kDefaultBold{"MS Sans Serif", 8.25, true};
 // Where "MS Sans Serif" or "Arial" is missing, a metric-compatible face stands in.
 QFont controlFont(const FontSpec& face);
 
-}  // namespace Module1
+}  // namespace tarvelle::widgets

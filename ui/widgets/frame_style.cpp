@@ -3,7 +3,7 @@
 #include <QPainter>
 #include <QStyleOptionGroupBox>
 
-namespace Module1 {
+namespace tarvelle::widgets {
 
 namespace {
 
@@ -53,4 +53,4 @@ void FrameStyle::drawComplexControl(ComplexControl control, const QStyleOptionCo
                  QPalette::WindowText);
 }
 
-}  // namespace Module1
+}  // namespace tarvelle::widgets

@@ -6,7 +6,7 @@
 
 #include <QProxyStyle>
 
-namespace Module1 {
+namespace tarvelle::widgets {
 
 class FrameStyle : public QProxyStyle {
     Q_OBJECT
@@ -20,4 +20,4 @@ class FrameStyle : public QProxyStyle {
                          const QWidget* widget) const override;
 };
 
-}  // namespace Module1
+}  // namespace tarvelle::widgets

@@ -3,7 +3,7 @@
 #include <QComboBox>
 #include <QStyleOptionComboBox>
 
-namespace Module1 {
+namespace tarvelle::widgets {
 
 namespace {
 
@@ -42,4 +42,4 @@ void fitEntries(QComboBox& list) {
     list.setFont(narrow);
 }
 
-}  // namespace Module1
+}  // namespace tarvelle::widgets

@@ -3,7 +3,7 @@
 #include <QAbstractButton>
 #include <QKeyEvent>
 
-namespace Module1 {
+namespace tarvelle::widgets {
 
 namespace {
 
@@ -94,4 +94,4 @@ QWidget* nextTabStop(QWidget& from, bool forward) {
     return nullptr;
 }
 
-}  // namespace Module1
+}  // namespace tarvelle::widgets

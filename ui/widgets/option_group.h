@@ -10,7 +10,7 @@
 class QAbstractButton;
 class QWidget;
 
-namespace Module1 {
+namespace tarvelle::widgets {
 
 // One exclusive group: once an option is selected, exactly one stays
 // selected. An arrow key on an option selects the next (Down, Right) or the
@@ -37,4 +37,4 @@ class OptionGroup : public QButtonGroup {
 // and leaves it at once. Null when there is no other stop.
 QWidget* nextTabStop(QWidget& from, bool forward);
 
-}  // namespace Module1
+}  // namespace tarvelle::widgets

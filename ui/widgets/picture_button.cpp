@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <QStyle>
 
-namespace Module1 {
+namespace tarvelle::widgets {
 
 namespace {
 
@@ -36,4 +36,4 @@ void PictureButton::paintEvent(QPaintEvent* /*event*/) {
     }
 }
 
-}  // namespace Module1
+}  // namespace tarvelle::widgets

@@ -2,7 +2,7 @@
 
 #include <QPushButton>
 
-namespace Module1 {
+namespace tarvelle::widgets {
 
 // A command button in graphical style: a flat face in its palette's Button
 // colour with its picture centred on it and the usual raised border. The
@@ -19,4 +19,4 @@ class PictureButton : public QPushButton {
     void paintEvent(QPaintEvent* event) override;
 };
 
-}  // namespace Module1
+}  // namespace tarvelle::widgets

@@ -11,13 +11,13 @@
 
 #include "app/resources/qt_text.h"
 
-namespace Module1 {
+namespace tarvelle::widgets {
 
 // The control of the given kind named `name` among window's descendants.
 // Throws std::logic_error naming the control and the kind when there is none.
 template <typename Control>
 Control* requireControl(const QObject& window, std::string_view name) {
-    auto* control = window.findChild<Control*>(toQString(name));
+    auto* control = window.findChild<Control*>(tarvelle::resources::toQString(name));
     if (control == nullptr) {
         const std::string owner =
             window.objectName().isEmpty() ? "the window" : window.objectName().toStdString();
@@ -27,4 +27,4 @@ Control* requireControl(const QObject& window, std::string_view name) {
     return control;
 }
 
-}  // namespace Module1
+}  // namespace tarvelle::widgets

@@ -7,7 +7,7 @@
 
 #include "ui/widgets/twips.h"
 
-namespace Module1 {
+namespace tarvelle::widgets {
 
 namespace {
 
@@ -46,4 +46,4 @@ void StatusBar::refreshClock() {
     time_->setText(locale.toString(now.time(), QLocale::ShortFormat));
 }
 
-}  // namespace Module1
+}  // namespace tarvelle::widgets

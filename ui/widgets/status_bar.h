@@ -8,7 +8,7 @@
 
 class QLabel;
 
-namespace Module1 {
+namespace tarvelle::widgets {
 
 class StatusBar : public QStatusBar {
     Q_OBJECT
@@ -28,4 +28,4 @@ class StatusBar : public QStatusBar {
     QLabel* time_;
 };
 
-}  // namespace Module1
+}  // namespace tarvelle::widgets

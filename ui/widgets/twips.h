@@ -6,7 +6,7 @@
 #include <QRect>
 #include <cmath>
 
-namespace Module1 {
+namespace tarvelle::widgets {
 
 inline constexpr int kTwipsPerPixel = 15;
 
@@ -26,4 +26,4 @@ struct TwipRect {
     }
 };
 
-}  // namespace Module1
+}  // namespace tarvelle::widgets
