@@ -16,8 +16,8 @@ std::string fixed(double value) {
 }
 
 std::string named(const Combination& combination) {
-    return std::string(productName(combination.product)) + " on " +
-           std::string(cableName(combination.cable));
+    return std::string(productLabel(combination.product)) + " on " +
+           std::string(cableLabel(combination.cable));
 }
 
 bool sameCombination(const Combination& a, const Combination& b) {
@@ -51,9 +51,9 @@ void text(std::ostream& out, const ChoiceAccumulator& choice,
         {"product", "cable", "verdict", "smallest margin", "runs passing", "worst-case lengths"}};
     for (const CombinationResult& result : choice.results()) {
         rows.push_back(
-            {std::string(productName(result.combination.product)),
-             std::string(cableName(result.combination.cable)), result.passesAll() ? "pass" : "FAIL",
-             fixed(result.smallestMargin) + " dB",
+            {std::string(productLabel(result.combination.product)),
+             std::string(cableLabel(result.combination.cable)),
+             result.passesAll() ? "pass" : "FAIL", fixed(result.smallestMargin) + " dB",
              std::to_string(result.runsPassed) + " of " + std::to_string(result.runsChecked),
              lengths(result)});
     }
@@ -88,9 +88,10 @@ void csv(std::ostream& out, const ChoiceAccumulator& choice,
            "no_length_shortfall_db,tightest_run_m,choice\n";
     for (const CombinationResult& result : choice.results()) {
         const DistanceRange& range = result.distances.worstCase;
-        out << productName(result.combination.product) << ',' << cableName(result.combination.cable)
-            << ',' << (result.passesAll() ? "pass" : "fail") << ',' << fixed(result.smallestMargin)
-            << ',' << result.runsChecked << ',' << result.runsPassed << ',';
+        out << productLabel(result.combination.product) << ','
+            << cableLabel(result.combination.cable) << ',' << (result.passesAll() ? "pass" : "fail")
+            << ',' << fixed(result.smallestMargin) << ',' << result.runsChecked << ','
+            << result.runsPassed << ',';
         if (result.noLengthShortfall) {
             out << ",,,," << fixed(*result.noLengthShortfall);
         } else {
@@ -114,9 +115,9 @@ void json(std::ostream& out, const ChoiceAccumulator& choice,
     for (std::size_t i = 0; i < results.size(); ++i) {
         const CombinationResult& result = results[i];
         const DistanceRange& range = result.distances.worstCase;
-        out << "    {\"product\": \"" << productName(result.combination.product)
+        out << "    {\"product\": \"" << productLabel(result.combination.product)
             << "\", \"product_index\": " << result.combination.product << ", \"cable\": \""
-            << cableName(result.combination.cable)
+            << cableLabel(result.combination.cable)
             << "\", \"cable_index\": " << result.combination.cable
             << ", \"passes_all\": " << (result.passesAll() ? "true" : "false")
             << ", \"smallest_margin_db\": " << fixed(result.smallestMargin)
@@ -134,8 +135,8 @@ void json(std::ostream& out, const ChoiceAccumulator& choice,
     }
     out << "  ],\n  \"recommendation\": ";
     if (best) {
-        out << "{\"product\": \"" << productName(best->combination.product) << "\", \"cable\": \""
-            << cableName(best->combination.cable)
+        out << "{\"product\": \"" << productLabel(best->combination.product) << "\", \"cable\": \""
+            << cableLabel(best->combination.cable)
             << "\", \"passes_all\": " << (best->passesAll ? "true" : "false")
             << ", \"smallest_margin_db\": " << fixed(best->smallestMargin) << ", \"text\": \""
             << recommendationLine(*best, choice.runsChecked()) << "\"}";

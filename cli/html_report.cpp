@@ -89,7 +89,7 @@ void inputsSection(std::ostream& out, const ReportInputs& report) {
         {"Product",
          text(
              kProductConfigurations.at(static_cast<std::size_t>(inputs.productPosition)).listText)},
-        {"Cable", text(cableName(inputs.cableIndex))},
+        {"Cable", text(cableLabel(inputs.cableIndex))},
         {"Frequency plan", text(planText(report.plan))},
         {"Receiver window, analog", level(inputs.analog.minimum, report.unit) + " to " +
                                         level(inputs.analog.maximum, report.unit)},
@@ -225,8 +225,8 @@ void HtmlReport::addRun(const ReportRun& run) {
     passed_ += run.pass ? 1 : 0;
     out_ << "<tr class=\"" << (run.pass ? "pass" : "fail") << "\"><td class=\"id\">" << text(run.id)
          << "</td><td class=\"n\">" << fixed(run.meters) << "</td><td class=\"n\">"
-         << fixed(MetersToFeet(run.meters)) << "</td><td>" << text(cableName(run.cable))
-         << "</td><td>" << text(productName(run.product)) << "</td>";
+         << fixed(MetersToFeet(run.meters)) << "</td><td>" << text(cableLabel(run.cable))
+         << "</td><td>" << text(productLabel(run.product)) << "</td>";
     for (const EdgeLevel& edge : run.edges) {
         const double received = fromDbmv(edge.received, inputs_.unit);
         if (!marginMet(edge.window.maximum - edge.received)) {

@@ -366,8 +366,8 @@ std::string chartOf(const ChartInputs& chart, const RunMarks& runs) {
              " text-anchor=\"middle\" font-size=\"16\" font-weight=\"bold\"");
     svg.text(kWidth / 2, 50,
              "Input " + level(inputs.levelIn, unit) + " \u00b7 " +
-                 std::string(productName(inputs.productPosition)) + " \u00b7 " +
-                 std::string(cableName(inputs.cableIndex)) + " \u00b7 analog " +
+                 std::string(productLabel(inputs.productPosition)) + " \u00b7 " +
+                 std::string(cableLabel(inputs.cableIndex)) + " \u00b7 analog " +
                  megahertz(chart.plan[0].frequencyMHz) + " to " +
                  megahertz(chart.plan[1].frequencyMHz) + ", digital " +
                  megahertz(chart.plan[2].frequencyMHz) + " to " +

@@ -16,11 +16,11 @@ inline constexpr std::array<std::string_view, kProductConfigurations.size()> kPr
     "balun to balun", "8-port hub to balun", "16-port hub to balun"};
 
 // Positions outside the tables never reach here: the options allow 0 to 2.
-constexpr std::string_view productName(std::int16_t product) {
+constexpr std::string_view productLabel(std::int16_t product) {
     return kProductShortNames.at(static_cast<std::size_t>(product));
 }
 
-constexpr std::string_view cableName(std::int16_t cable) {
+constexpr std::string_view cableLabel(std::int16_t cable) {
     return kCableCategories.at(static_cast<std::size_t>(cable)).listText;
 }
 
