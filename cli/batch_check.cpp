@@ -1,89 +1,96 @@
 #include "cli/batch_check.h"
 
-#include <cmath>
+#include "cli/diagnostics.h"
+#include "cli/repeat_finder.h"
+#include "cli/runs_file.h"
+#include "engine/arithmetic_error.h"
+#include "engine/distance_model.h"
 
 namespace tarvelle::cli {
 
 namespace {
 
-// The fields of one CSV line; a field in double quotes may hold commas, and
-// "" within it stands for one quote.
-std::vector<std::string> csvFields(std::string_view line) {
-    std::vector<std::string> fields(1);
-    bool quoted = false;
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        const char c = line[i];
-        if (quoted && c == '"' && i + 1 < line.size() && line[i + 1] == '"') {
-            fields.back() += '"';
-            ++i;
-        } else if (c == '"') {
-            quoted = !quoted;
-        } else if (c == ',' && !quoted) {
-            fields.emplace_back();
-        } else {
-            fields.back() += c;
-        }
+std::string where(const std::string& name, const RunsRow& row) {
+    return name + (row.firstLine == row.lastLine ? ", line " + std::to_string(row.firstLine)
+                                                 : ", lines " + std::to_string(row.firstLine) +
+                                                       "-" + std::to_string(row.lastLine));
+}
+
+CheckedRun check(const Scenario& scenario, const CableRun& run) {
+    Scenario own = scenario;
+    own.inputs.cableIndex = run.cable;
+    own.inputs.productPosition = run.product;
+    CheckedRun checked;
+    checked.run = &run;
+    checked.feet = MetersToFeet(run.meters);
+    checked.verdict = verdictOf(levelsAtLength(own.inputs, own.plan, run.meters));
+    if (!checked.verdict.pass) {
+        checked.failingEdge = edgeText(own, checked.verdict.edge);
     }
-    for (std::string& field : fields) {
-        field = std::string(trim(field));
+    return checked;
+}
+
+std::string noRuns(const std::string& name, const BatchTotals& totals, bool anyRow) {
+    std::string message = name + ": holds no runs";
+    if (totals.malformed + totals.faulted > 0) {
+        return message + " that can be checked (every row was skipped)";
     }
-    return fields;
+    return message + (anyRow ? " (only a header or blank lines)" : " (it is empty)");
 }
 
 }  // namespace
 
-RunsFile readRuns(std::istream& in) {
-    RunsFile file;
-    std::string line;
-    int number = 0;
-    bool header = true;
-    while (std::getline(in, line)) {
-        ++number;
-        if (trim(line).empty()) {
-            continue;
-        }
-        if (header) {
-            header = false;
-            continue;
-        }
-        const std::string where = "line " + std::to_string(number) + ": ";
-        const std::vector<std::string> fields = csvFields(line);
-        if (fields.size() != 2) {
-            file.problems.push_back(where + "expected two fields, identifier,length");
-            continue;
-        }
-        const std::string& id = fields[0];
-        const std::string& lengthText = fields[1];
-        const auto meters = parseLength(lengthText);
-        if (id.empty()) {
-            file.problems.push_back(where + "the identifier is empty");
-        } else if (!meters) {
-            file.problems.push_back(where + "'" + lengthText +
-                                    "' is not a length (a number with m or ft)");
-        } else {
-            file.runs.push_back({id, *meters});
-        }
-    }
-    return file;
-}
-
-RunVerdict checkRun(const Scenario& scenario, const CableRun& run) {
-    const Budget budget = levelBudget(scenario, run.meters);
-    RunVerdict verdict{run, true, {}, {}, 0};
-    for (std::size_t i = 0; i < budget.edges.size(); ++i) {
-        const EdgeLevel& edge = budget.edges[i];
-        const auto consider = [&](double margin, const char* limit) {
-            if (margin < 0 && -margin > verdict.shortfall) {
-                verdict = {run, false,
-                           std::string(kEdgeNames[i]) + " (" +
-                               std::to_string(std::lround(edge.point.frequencyMHz)) + " MHz)",
-                           limit, -margin};
+BatchTotals checkRuns(InputSource& input, const std::string& name, const Scenario& scenario,
+                      RunsOutput& output, std::ostream& err) {
+    const RunDefaults defaults{scenario.inputs.cableIndex, scenario.inputs.productPosition};
+    RunsReader reader(input, defaults);
+    RepeatFinder repeats;
+    BatchTotals totals;
+    RunsRow row;
+    bool anyRow = false;
+    try {
+        while (reader.next(row)) {
+            anyRow = true;
+            if (row.kind == RunsRow::Kind::Problem) {
+                ++totals.malformed;
+                tell(err, where(name, row) + ": " + row.problem + " (skipped)");
+                continue;
             }
-        };
-        consider(marginToMinimum(edge), "minimum");
-        consider(marginToMaximum(edge), "maximum");
+            if (row.kind != RunsRow::Kind::Run) {
+                continue;
+            }
+            const std::uint64_t idHash = repeats.hashAhead(row.run.id);
+            CheckedRun checked;
+            try {
+                checked = check(scenario, row.run);
+            } catch (const ArithmeticError& error) {
+                ++totals.faulted;
+                tell(err, where(name, row) + ": Run-time error: " + error.what() + " (skipped)");
+                continue;
+            }
+            const bool wasFull = repeats.full();
+            if (const auto first = repeats.seenBefore(idHash, row.firstLine)) {
+                ++totals.repeated;
+                tell(err, where(name, row) + ": warning: identifier " + quotedShort(row.run.id) +
+                              " repeats line " + std::to_string(*first));
+            } else if (!wasFull && repeats.full()) {
+                tell(err, where(name, row) + ": warning: identifiers after this line are checked " +
+                              "for repeats against the first " +
+                              std::to_string(RepeatFinder::kCapacity) + " only");
+            }
+            output.write(checked);
+            ++(checked.verdict.pass ? totals.passed : totals.failed);
+        }
+    } catch (const RunsFileError& error) {
+        throw InputFileError(name + ", " + error.what());
+    } catch (const NotTextError& error) {
+        throw InputFileError(name + ": " + error.what());
     }
-    return verdict;
+    if (totals.checked() == 0) {
+        throw InputFileError(noRuns(name, totals, anyRow));
+    }
+    output.finish(totals);
+    return totals;
 }
 
 }  // namespace tarvelle::cli

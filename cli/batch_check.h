@@ -1,40 +1,24 @@
 #pragma once
 
-// Checking many cable runs at once against the worst-case window: every band
-// edge's received level must lie within its band's receiver window.
+// Checking a whole runs file: each row is read, checked and written before the
+// next is read, so memory does not grow with the file.
 
-#include <istream>
+#include <ostream>
 #include <string>
-#include <vector>
 
+#include "cli/input_source.h"
+#include "cli/runs_output.h"
 #include "cli/scenario.h"
 
 namespace tarvelle::cli {
 
-struct CableRun {
-    std::string id;
-    double meters;
-};
-
-struct RunsFile {
-    std::vector<CableRun> runs;
-    // "line 4: ..." for every row that was skipped.
-    std::vector<std::string> problems;
-};
-
-// A CSV file: a header line, then one "identifier,length" row per run, the
-// length with its unit (32m, 105ft). Blank lines are passed over.
-RunsFile readRuns(std::istream& in);
-
-struct RunVerdict {
-    CableRun run;
-    bool pass;
-    // For a failing run: the edge and limit with the worst shortfall, in dB.
-    std::string failingEdge;
-    std::string failingLimit;  // "minimum" or "maximum"
-    double shortfall = 0;
-};
-
-RunVerdict checkRun(const Scenario& scenario, const CableRun& run);
+// Checks every run of `input` (named `name` in messages) against the
+// scenario, with each row's own cable and product where it names them.
+// Malformed rows, rows that cannot be computed and repeated identifiers are
+// told on `err`, by line, and the batch goes on. Throws InputFileError for a
+// file that cannot be read, has an unusable header or holds no runs; standard
+// output then holds nothing for a file without runs.
+BatchTotals checkRuns(InputSource& input, const std::string& name, const Scenario& scenario,
+                      RunsOutput& output, std::ostream& err);
 
 }  // namespace tarvelle::cli

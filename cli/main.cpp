@@ -1,15 +1,23 @@
 // tarvelle-cli: the window's calculation from the command line, with level
 // budgets, batch checks of many runs and a chart.
 
-#include <fstream>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
 #include <iostream>
-#include <vector>
+#include <new>
+#include <optional>
 
 #include "app/resources/version.h"
 #include "cli/batch_check.h"
-#include "cli/report.h"
+#include "cli/diagnostics.h"
+#include "cli/output_file.h"
+#include "cli/results_output.h"
 #include "cli/svg_chart.h"
 #include "engine/arithmetic_error.h"
+#include "engine/distance_model.h"
 
 namespace {
 
@@ -19,47 +27,64 @@ constexpr int kSuccess = 0;
 constexpr int kRunFailed = 1;
 constexpr int kBadUsage = 2;
 
-int checkRuns(const Options& options, const Scenario& scenario) {
-    std::ifstream file(*options.runsFile);
-    if (!file) {
-        throw UsageError("--runs '" + *options.runsFile + "': cannot be read");
+// The chart, drawn before anything is printed so that a chart that cannot be
+// drawn stops the program before it has done anything.
+std::string drawChart(const Scenario& scenario, const Results& results, const std::string& path) {
+    const std::string failed = "--plot '" + path + "': the chart cannot be drawn (";
+    const std::string untouched = "); the file is left as it was";
+    try {
+        return renderChart(scenario, results);
+    } catch (const std::exception& error) {
+        throw OutputFileError(failed + error.what() + untouched);
+    } catch (...) {
+        throw OutputFileError(failed + "an unexpected error" + untouched);
     }
-    const RunsFile runs = readRuns(file);
-    for (const std::string& problem : runs.problems) {
-        std::cerr << "tarvelle-cli: " << *options.runsFile << ", " << problem << " (skipped)\n";
-    }
-    std::vector<RunVerdict> verdicts;
-    bool allPassed = runs.problems.empty();
-    for (const CableRun& run : runs.runs) {
-        verdicts.push_back(checkRun(scenario, run));
-        allPassed = allPassed && verdicts.back().pass;
-    }
-    printRunVerdicts(std::cout, options.format, verdicts, runs.problems.size());
-    return allPassed ? kSuccess : kRunFailed;
+}
+
+CheckedLength checkLength(const Scenario& scenario, double meters) {
+    const Budget budget = levelBudget(scenario, meters);
+    return {budget, tarvelle::MetersToFeet(meters), verdictOf(budget.edges)};
 }
 
 int run(const Options& options) {
+    std::optional<FileInput> runs;
+    std::vector<FileIdentity> inputs;
+    if (options.runsFile) {
+        runs.emplace(*options.runsFile);
+        inputs.push_back(runs->identity());
+    }
+    if (options.plotFile) {
+        checkOutputFile("--plot", *options.plotFile, ".svg", inputs);
+    }
     const Scenario scenario = scenarioOf(options);
     const Results results = computeResults(scenario);
+    std::optional<std::string> chart;
+    if (options.plotFile) {
+        chart = drawChart(scenario, results, *options.plotFile);
+    }
+
+    const OutputStyle style{options.format, ::isatty(STDOUT_FILENO) == 1};
     int status = kSuccess;
-    if (options.runsFile) {
-        status = checkRuns(options, scenario);
+    if (runs) {
+        RunsOutput output(std::cout, style);
+        const BatchTotals totals = checkRuns(*runs, runs->name(), scenario, output, std::cerr);
+        status = totals.failed + totals.malformed + totals.faulted > 0 ? kRunFailed : kSuccess;
     } else {
-        std::optional<Budget> budget;
+        std::optional<CheckedLength> length;
         if (options.lengthMeters) {
-            budget = levelBudget(scenario, *options.lengthMeters);
+            length = checkLength(scenario, *options.lengthMeters);
+            status = length->verdict.pass ? kSuccess : kRunFailed;
         }
-        printResults(std::cout, options.format, results, budget);
+        printResults(std::cout, style, scenario, results, length);
         if (results.warning && options.format == Format::Csv) {
             std::cerr << *results.warning << '\n';
         }
     }
-    if (options.plotFile) {
-        std::ofstream svg(*options.plotFile);
-        svg << renderChart(scenario, results);
-        if (!svg.flush()) {
-            throw UsageError("--plot '" + *options.plotFile + "': cannot be written");
-        }
+    if (!std::cout.flush()) {
+        throw OutputFileError("standard output: cannot be written");
+    }
+    if (chart) {
+        writeFileAtomically(*options.plotFile, *chart);
     }
     return status;
 }
@@ -67,9 +92,15 @@ int run(const Options& options) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+    // Even an exception that escapes a destructor ends in one line, never in
+    // an abort.
+    std::set_terminate([] {
+        std::fputs("tarvelle-cli: stopped by an unexpected error\n", stderr);
+        std::_Exit(kBadUsage);
+    });
+    std::ios::sync_with_stdio(false);
     try {
-        const Options options = parseOptions(arguments);
+        const Options options = parseOptions(argc, argv);
         if (options.help) {
             std::cout << helpText();
             return kSuccess;
@@ -79,12 +110,14 @@ int main(int argc, char* argv[]) {
             return kSuccess;
         }
         return run(options);
-    } catch (const UsageError& error) {
-        std::cerr << "tarvelle-cli: " << error.what() << '\n';
-    } catch (const InputError& error) {
-        std::cerr << "tarvelle-cli: " << error.what() << '\n';
     } catch (const tarvelle::ArithmeticError& error) {
-        std::cerr << "tarvelle-cli: Run-time error: " << error.what() << '\n';
+        tell(std::cerr, std::string("Run-time error: ") + error.what());
+    } catch (const std::bad_alloc&) {
+        tell(std::cerr, "out of memory");
+    } catch (const std::exception& error) {
+        tell(std::cerr, error.what());
+    } catch (...) {
+        tell(std::cerr, "stopped by an unexpected error");
     }
     return kBadUsage;
 }

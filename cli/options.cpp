@@ -1,193 +1,223 @@
 #include "cli/options.h"
 
-#include <algorithm>
-#include <cctype>
-#include <functional>
-#include <map>
+#include <CLI/CLI.hpp>
+#include <array>
 
-#include "engine/cable_table.h"
-#include "engine/distance_model.h"
-#include "engine/number_rule.h"
-#include "engine/product_table.h"
+#include "cli/length_text.h"
+#include "cli/names.h"
 
 namespace tarvelle::cli {
 
 namespace {
 
-std::string lower(std::string_view text) {
-    std::string result(text);
-    std::transform(result.begin(), result.end(), result.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return result;
+// What the options hold as typed, before they are checked.
+struct Typed {
+    std::string product = "balun";
+    std::string cable = "cat5e";
+    std::string plan = "2";
+    std::string format = "text";
+    std::string length;
+    std::string runs;
+    std::string plot;
+};
+
+constexpr std::string_view kDescription =
+    "Computes, with the same engine and the same figures as the Tarvelle window, the\n"
+    "shortest and longest cable runs for the analog band, the digital band and the\n"
+    "worst case, in feet and metres; checks one run or a whole file of runs against\n"
+    "the receiver windows; draws the received level against cable length.\n";
+
+constexpr std::string_view kFooter =
+    "Runs file: CSV, one run per row. A first row whose length field is not a length\n"
+    "is a header naming the columns: id, room or outlet; length (45m, 150ft),\n"
+    "length_m or length_ft (bare numbers); and optionally cable and product for that\n"
+    "run. Without a header the columns are identifier,length[,cable[,product]].\n"
+    "A run passes when none of its margins, as printed to 0.01 dB, is below zero.\n"
+    "\n"
+    "Exit status: 0 when everything checked passes; 1 when a run fails its window or\n"
+    "a row of the runs file is malformed or cannot be computed; 2 on bad usage or\n"
+    "input, and then no file is written. In csv format the window's warning goes to\n"
+    "standard error.";
+
+// Usage first, then what the program does, the options by group and the notes.
+class HelpLayout : public CLI::Formatter {
+  public:
+    HelpLayout() { column_width(24); }
+
+    std::string make_help(const CLI::App* app, std::string name,
+                          CLI::AppFormatMode mode) const override {
+        std::string help = make_usage(app, name) + "\n" + app->get_description() +
+                           make_groups(app, mode) + "\n" + app->get_footer() + "\n";
+        // CLI11 ends each group with a blank line and begins the next with one.
+        for (auto at = help.find("\n\n\n"); at != std::string::npos; at = help.find("\n\n\n")) {
+            help.erase(at, 1);
+        }
+        return help;
+    }
+    std::string make_option_opts(const CLI::Option* option) const override {
+        const std::string type = option->get_type_name();
+        return type.empty() ? "" : " " + type;
+    }
+    std::string make_option_desc(const CLI::Option* option) const override {
+        const std::string fallback = option->get_default_str();
+        return option->get_description() + (fallback.empty() ? "" : " (" + fallback + ")");
+    }
+};
+
+void declare(CLI::App& app, Options& options, Typed& typed) {
+    app.description(std::string(kDescription));
+    app.footer(std::string(kFooter));
+    app.formatter(std::make_shared<HelpLayout>());
+    app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+    app.allow_extras();
+
+    const std::string inputs = "Inputs (defaults: the window's presets)";
+    const auto level = [&](const char* name, std::string& text, const char* description) {
+        app.add_option(name, text, description)
+            ->type_name("LEVEL")
+            ->capture_default_str()
+            ->group(inputs);
+    };
+    level("--pin", options.pin, "input signal strength at the source, dBmV");
+    level("--pmin-analog", options.pminAnalog, "minimum receiver level, analog channels, dBmV");
+    level("--pmin-digital", options.pminDigital, "minimum receiver level, digital channels, dBmV");
+    level("--pmax-analog", options.pmaxAnalog, "maximum receiver level, analog channels, dBmV");
+    level("--pmax-digital", options.pmaxDigital, "maximum receiver level, digital channels, dBmV");
+    app.add_option("--product", typed.product, "product: " + std::string(kProductNamesHelp))
+        ->type_name("NAME")
+        ->capture_default_str()
+        ->group(inputs);
+    app.add_option("--cable", typed.cable, "cable: " + std::string(kCableNamesHelp))
+        ->type_name("NAME")
+        ->capture_default_str()
+        ->group(inputs);
+    app.add_option("--plan", typed.plan, "frequency plan 1 (split at 450 MHz) or 2 (550 MHz)")
+        ->type_name("N")
+        ->capture_default_str()
+        ->group(inputs);
+
+    const std::string modes = "What to do (the six distances in any case)";
+    CLI::Option* length = app.add_option("--length", typed.length,
+                                         "check one run of L (45m, 150ft): PASS or FAIL, with its\n"
+                                         "level budget, margins and cable tilt")
+                              ->type_name("L")
+                              ->group(modes);
+    CLI::Option* runs = app.add_option("--runs", typed.runs,
+                                       "check every run of a CSV file (- reads standard input)")
+                            ->type_name("FILE")
+                            ->group(modes);
+    length->excludes(runs);
+    app.add_option("--plot", typed.plot, "draw received level against cable length")
+        ->type_name("FILE.svg")
+        ->group(modes);
+
+    app.add_option("--format", typed.format, "text, csv or json")
+        ->type_name("F")
+        ->capture_default_str()
+        ->group("Output");
+    app.add_flag("--version", options.version, "show the version and exit")
+        ->disable_flag_override()
+        ->group("Output");
+    app.set_help_flag("-h,--help", "show this help and exit")
+        ->disable_flag_override()
+        ->group("Output");
+}
+
+// CLI11's messages in this program's words where it has its own.
+std::string usageMessage(const CLI::ParseError& error) {
+    const std::string text = error.what();
+    if (dynamic_cast<const CLI::ArgumentMismatch*>(&error) != nullptr) {
+        constexpr std::string_view kOverride = " was given a disallowed flag override";
+        if (text.ends_with(kOverride)) {
+            return "--" + text.substr(0, text.size() - kOverride.size()) + " takes no value";
+        }
+        if (const auto colon = text.find(": 1 required"); colon != std::string::npos) {
+            return text.substr(0, colon) + " needs a value";
+        }
+    }
+    if (dynamic_cast<const CLI::ExcludesError*>(&error) != nullptr) {
+        return text + ": they cannot be used together";
+    }
+    return text;
 }
 
 [[noreturn]] void reject(std::string_view option, std::string_view value, std::string_view why) {
     throw UsageError(std::string(option) + " '" + std::string(value) + "': " + std::string(why));
 }
 
-std::int16_t productOf(std::string_view option, std::string_view value) {
-    if (value == "0" || value == "1" || value == "2") {
-        return static_cast<std::int16_t>(value[0] - '0');
+void checkTyped(const CLI::App& app, const Typed& typed, Options& options) {
+    if (const auto product = productByName(typed.product)) {
+        options.product = *product;
+    } else {
+        reject("--product", typed.product,
+               "is not a product configuration (" + std::string(kProductNamesHelp) + ")");
     }
-    std::optional<std::int16_t> found;
-    for (std::size_t row = 0; row < kProductConfigurations.size(); ++row) {
-        if (!value.empty() &&
-            lower(kProductConfigurations[row].listText).find(lower(value)) != std::string::npos) {
-            if (found) {
-                reject(option, value, "matches more than one product configuration");
-            }
-            found = static_cast<std::int16_t>(row);
+    if (const auto cable = cableByName(typed.cable)) {
+        options.cable = *cable;
+    } else {
+        reject("--cable", typed.cable,
+               "is not a cable category (" + std::string(kCableNamesHelp) + ")");
+    }
+    if (typed.plan != "1" && typed.plan != "2") {
+        reject("--plan", typed.plan, "is not a frequency plan (1 or 2)");
+    }
+    options.plan = typed.plan[0] - '0';
+    constexpr std::array<std::pair<std::string_view, Format>, 3> kFormats{
+        {{"text", Format::Text}, {"csv", Format::Csv}, {"json", Format::Json}}};
+    const auto format = std::find_if(kFormats.begin(), kFormats.end(), [&](const auto& entry) {
+        return entry.first == typed.format;
+    });
+    if (format == kFormats.end()) {
+        reject("--format", typed.format, "is not a format (text, csv or json)");
+    }
+    options.format = format->second;
+    if (app.count("--length") > 0) {
+        options.lengthMeters = parseLength(typed.length);
+        if (!options.lengthMeters) {
+            reject("--length", typed.length,
+                   "is not a length (a number with m or ft, such as 45m or 150ft)");
         }
     }
-    if (!found) {
-        reject(option, value, "is not a product configuration (0, 1, 2 or part of its name)");
+    if (app.count("--runs") > 0) {
+        options.runsFile = typed.runs;
     }
-    return *found;
-}
-
-std::int16_t cableOf(std::string_view option, std::string_view value) {
-    static const std::map<std::string, std::int16_t, std::less<>> kNames{
-        {"0", 0},     {"1", 1},    {"2", 2},     {"cat5", 0},
-        {"cat5e", 0}, {"cat6", 1}, {"cat6a", 2}, {"cat7", 2},
-    };
-    const auto it = kNames.find(lower(value));
-    if (it == kNames.end()) {
-        reject(option, value, "is not a cable category (0, 1, 2, cat5e, cat6, cat6a or cat7)");
+    if (app.count("--plot") > 0) {
+        options.plotFile = typed.plot;
     }
-    return it->second;
 }
 
 }  // namespace
 
-std::string_view trim(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t\r");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
-}
-
-std::optional<double> parseLength(std::string_view text) {
-    text = trim(text);
-    const std::string lowered = lower(text);
-    std::size_t unit = 0;
-    bool feet = false;
-    if (lowered.ends_with("ft")) {
-        unit = 2;
-        feet = true;
-    } else if (lowered.ends_with("m")) {
-        unit = 1;
-    } else {
-        return std::nullopt;
-    }
-    const auto value = parseLevel(trim(text.substr(0, text.size() - unit)), ".");
-    if (!value || *value < 0) {
-        return std::nullopt;
-    }
-    return feet ? FeetToMeters(*value) : *value;
-}
-
-Options parseOptions(std::span<const std::string_view> arguments) {
+Options parseOptions(int argc, const char* const argv[]) {
     Options options;
-    const std::map<std::string_view, std::function<void(std::string_view, std::string_view)>,
-                   std::less<>>
-        withValue{
-            {"--pin", [&](auto, auto v) { options.pin = v; }},
-            {"--pmin-analog", [&](auto, auto v) { options.pminAnalog = v; }},
-            {"--pmin-digital", [&](auto, auto v) { options.pminDigital = v; }},
-            {"--pmax-analog", [&](auto, auto v) { options.pmaxAnalog = v; }},
-            {"--pmax-digital", [&](auto, auto v) { options.pmaxDigital = v; }},
-            {"--product", [&](auto o, auto v) { options.product = productOf(o, v); }},
-            {"--cable", [&](auto o, auto v) { options.cable = cableOf(o, v); }},
-            {"--plan",
-             [&](auto o, auto v) {
-                 if (v != "1" && v != "2") {
-                     reject(o, v, "is not a frequency plan (1 or 2)");
-                 }
-                 options.plan = v[0] - '0';
-             }},
-            {"--format",
-             [&](auto o, auto v) {
-                 static const std::map<std::string_view, Format> kFormats{
-                     {"text", Format::Text}, {"csv", Format::Csv}, {"json", Format::Json}};
-                 const auto it = kFormats.find(v);
-                 if (it == kFormats.end()) {
-                     reject(o, v, "is not a format (text, csv or json)");
-                 }
-                 options.format = it->second;
-             }},
-            {"--length",
-             [&](auto o, auto v) {
-                 options.lengthMeters = parseLength(v);
-                 if (!options.lengthMeters) {
-                     reject(o, v, "is not a length (a number with m or ft, such as 45m or 150ft)");
-                 }
-             }},
-            {"--runs", [&](auto, auto v) { options.runsFile = std::string(v); }},
-            {"--plot", [&](auto, auto v) { options.plotFile = std::string(v); }},
-        };
-
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        std::string_view argument = arguments[i];
-        if (argument == "--help" || argument == "-h") {
-            options.help = true;
-            continue;
-        }
-        if (argument == "--version") {
-            options.version = true;
-            continue;
-        }
-        std::optional<std::string_view> value;
-        if (const auto equals = argument.find('='); equals != std::string_view::npos) {
-            value = argument.substr(equals + 1);
-            argument = argument.substr(0, equals);
-        }
-        const auto handler = withValue.find(argument);
-        if (handler == withValue.end()) {
-            throw UsageError("unknown option '" + std::string(argument) + "' (see --help)");
-        }
-        if (!value) {
-            if (i + 1 == arguments.size()) {
-                throw UsageError(std::string(argument) + " needs a value");
-            }
-            value = arguments[++i];
-        }
-        handler->second(argument, *value);
+    Typed typed;
+    CLI::App app("", "tarvelle-cli");
+    declare(app, options, typed);
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp&) {
+        options.help = true;
+        return options;
+    } catch (const CLI::ParseError& error) {
+        throw UsageError(usageMessage(error));
     }
+    if (const auto extras = app.remaining(); !extras.empty()) {
+        const std::string& first = extras.front();
+        throw UsageError(first.starts_with('-') && first.size() > 1
+                             ? "unknown option '" + first.substr(0, first.find('=')) +
+                                   "' (see --help)"
+                             : "unexpected argument '" + first + "' (see --help)");
+    }
+    checkTyped(app, typed, options);
     return options;
 }
 
 std::string helpText() {
-    return R"(Usage: tarvelle-cli [options]
-
-Computes, with the same engine and the same figures as the Tarvelle window, the
-shortest and longest cable runs for the analog band, the digital band and the
-worst case, in feet and metres.
-
-Inputs (defaults: the window's presets):
-  --pin LEVEL            input signal strength at the source, dBmV (0)
-  --pmin-analog LEVEL    minimum receiver level, analog channels, dBmV (0)
-  --pmin-digital LEVEL   minimum receiver level, digital channels, dBmV (-12)
-  --pmax-analog LEVEL    maximum receiver level, analog channels, dBmV (15)
-  --pmax-digital LEVEL   maximum receiver level, digital channels, dBmV (15)
-  --product P            0, 1, 2 or a unique part of its name, such as 8-port (0)
-  --cable C              0, 1, 2, cat5e, cat6, cat6a or cat7 (cat5e)
-  --plan N               frequency plan 1 (split at 450 MHz) or 2 (550 MHz) (2)
-
-Modes:
-  --length L             also show the level budget of a run of L (45m, 150ft):
-                         level at each band edge, margins and cable tilt
-  --runs FILE            check every run of a CSV file (header, then
-                         identifier,length such as 101,32m) against the
-                         worst-case window
-  --plot FILE.svg        draw received level against cable length
-  --format F             text, csv or json (text)
-  --help, --version
-
-Exit status: 0 on success, 1 when a checked run fails its window or a row of
-the runs file is malformed, 2 on bad usage or input. In csv format the
-window's warning goes to standard error.
-)";
+    Options options;
+    Typed typed;
+    CLI::App app("", "tarvelle-cli");
+    declare(app, options, typed);
+    return app.help();
 }
 
 }  // namespace tarvelle::cli

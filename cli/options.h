@@ -4,10 +4,8 @@
 
 #include <cstdint>
 #include <optional>
-#include <span>
 #include <stdexcept>
 #include <string>
-#include <string_view>
 
 #include "engine/level_presets.h"
 
@@ -39,14 +37,10 @@ struct Options {
     bool version = false;
 };
 
-Options parseOptions(std::span<const std::string_view> arguments);
+// The arguments after the program's name. Throws UsageError.
+Options parseOptions(int argc, const char* const argv[]);
 
-// The text without blanks, tabs or carriage returns at either end.
-std::string_view trim(std::string_view text);
-
-// "45m", "45 m", "150ft" or "150 ft": a non-negative length in metres.
-std::optional<double> parseLength(std::string_view text);
-
+// Generated from the same declarations that parseOptions reads.
 std::string helpText();
 
 }  // namespace tarvelle::cli

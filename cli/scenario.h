@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "cli/options.h"
+#include "engine/checked_math.h"
 #include "engine/distance_calculation.h"
 
 namespace tarvelle::cli {
@@ -58,11 +59,12 @@ struct Budget {
 
 Budget levelBudget(const Scenario& scenario, double lengthMeters);
 
+// dB; throws ArithmeticError when the difference overflows.
 inline double marginToMinimum(const EdgeLevel& edge) {
-    return edge.received - edge.window.minimum;
+    return (Checked(edge.received) - edge.window.minimum).value();
 }
 inline double marginToMaximum(const EdgeLevel& edge) {
-    return edge.window.maximum - edge.received;
+    return (Checked(edge.window.maximum) - edge.received).value();
 }
 
 }  // namespace tarvelle::cli

@@ -12,7 +12,7 @@ fuzz_seconds=${TARVELLE_FUZZ_SECONDS:-60}
 cmake -S tests/fuzz -B build/fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build/fuzz
-for target in number_rule calculation_run; do
+for target in number_rule calculation_run runs_file; do
     found=build/fuzz/found/$target
     mkdir -p "$found"
     echo "Fuzzing $target for ${fuzz_seconds}s"

@@ -1,10 +1,21 @@
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QXmlStreamReader>
+#include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -12,15 +23,110 @@ struct Outcome {
     int status;
     QString out;
     QString err;
+    QByteArray rawOut;
+    QByteArray rawErr;
 };
 
-Outcome runCli(const QStringList& arguments) {
+Outcome runCli(const QStringList& arguments, const QByteArray& input = {}) {
     QProcess process;
     process.start(TARVELLE_CLI, arguments);
-    process.waitForFinished();
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
+    process.write(input);
+    process.closeWriteChannel();
+    process.waitForFinished(120'000);
+    const QByteArray out = process.readAllStandardOutput();
+    const QByteArray err = process.readAllStandardError();
+    const int status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    return {status, QString::fromUtf8(out), QString::fromUtf8(err), out, err};
 }
+
+// A small RFC 4180 reader of the test's own, so that the program's CSV is
+// checked by a parser that shares no code with it. Empty on malformed input.
+QList<QStringList> parseCsv(const QString& text) {
+    QList<QStringList> records;
+    QStringList fields;
+    QString field;
+    bool quoted = false;
+    bool wasQuoted = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (quoted) {
+            if (c == '"' && i + 1 < text.size() && text[i + 1] == '"') {
+                field += '"';
+                ++i;
+            } else if (c == '"') {
+                quoted = false;
+            } else {
+                field += c;
+            }
+        } else if (c == '"') {
+            if (!field.isEmpty() || wasQuoted) {
+                return {};
+            }
+            quoted = wasQuoted = true;
+        } else if (c == ',') {
+            fields << field;
+            field.clear();
+            wasQuoted = false;
+        } else if (c == '\n') {
+            records << (fields << field);
+            fields.clear();
+            field.clear();
+            wasQuoted = false;
+        } else if (c == '\r' && !wasQuoted) {
+            return {};  // the program ends lines with LF; a bare CR must be quoted
+        } else {
+            field += c;
+        }
+    }
+    return quoted || !field.isEmpty() || !fields.isEmpty() ? QList<QStringList>{} : records;
+}
+
+bool validUtf8(const QByteArray& bytes) {
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    const QString text = decoder(bytes);
+    return !decoder.hasError();
+}
+
+// Nothing a terminal would act on: no control character but the line end.
+bool terminalSafe(const QByteArray& bytes) {
+    return std::none_of(bytes.begin(), bytes.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return (byte < 0x20 && byte != '\n') || byte == 0x7f;
+    });
+}
+
+// The peak resident memory, KiB, of the program reading `runsFile`.
+long peakKiB(const QString& runsFile) {
+    const QByteArray program = TARVELLE_CLI;
+    const QByteArray path = runsFile.toLocal8Bit();
+    const char* arguments[] = {program.constData(), "--format", "csv", "--runs",
+                               path.constData(),    nullptr};
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    pid_t child = 0;
+    const int started = posix_spawn(&child, program.constData(), &actions, nullptr,
+                                    const_cast<char* const*>(arguments), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    int status = 0;
+    rusage usage{};
+    if (started != 0 || wait4(child, &status, 0, &usage) != child) {
+        return -1;
+    }
+    return usage.ru_maxrss;
+}
+
+QByteArray manyRuns(int count) {
+    QByteArray text = "room,length\n";
+    for (int i = 0; i < count; ++i) {
+        text += "R" + QByteArray::number(i) + ",45m\n";
+    }
+    return text;
+}
+
+// A check of one finding's outcome; it may read the run's folder.
+using Check = std::function<void(const Outcome&, const QDir&)>;
 
 // The twelve figures of the CSV output, feet then metres per distance.
 QStringList figures(const QString& csv) {
@@ -38,6 +144,8 @@ const QString kWarning =
     "RF amplication slope (tilt) or attenuate the lower frequencies.";
 
 }  // namespace
+
+Q_DECLARE_METATYPE(Check)
 
 class CliTest : public QObject {
     Q_OBJECT
@@ -118,9 +226,11 @@ class CliTest : public QObject {
                                         "--runs", path, "--format", "csv"});
         QCOMPARE(outcome.status, 1);
         QCOMPARE(outcome.out.split('\n', Qt::SkipEmptyParts),
-                 (QStringList{"id,length_ft,length_m,result,failing_edge,limit,margin_db",
-                              "101,104.99,32.00,fail,analog high edge (550 MHz),maximum,-3.44",
-                              "102,150.00,45.72,pass,,,", "\"Lobby, east\",131.23,40.00,pass,,,"}));
+                 (QStringList{
+                     "id,length_ft,length_m,result,failing_edge,limit,margin_db,cable,product",
+                     "101,104.99,32.00,fail,analog high edge (550 MHz),maximum,-3.44,cat6,8-port",
+                     "102,150.00,45.72,pass,,,,cat6,8-port",
+                     "\"Lobby, east\",131.23,40.00,pass,,,,cat6,8-port"}));
         const QStringList problems = outcome.err.split('\n', Qt::SkipEmptyParts);
         QCOMPARE(problems.size(), 2);
         QVERIFY(problems[0].contains("line 5"));
@@ -177,11 +287,12 @@ class CliTest : public QObject {
         QTest::newRow("overflow") << QStringList{"--pin", "1e308", "--pmax-analog", "-1e308"}
                                   << "tarvelle-cli: Run-time error: Overflow";
         QTest::newRow("cable") << QStringList{"--cable", "cat8"}
-                               << "tarvelle-cli: --cable 'cat8': is not a cable category (0, 1, "
-                                  "2, cat5e, cat6, cat6a or cat7)";
-        QTest::newRow("ambiguous product")
+                               << "tarvelle-cli: --cable 'cat8': is not a cable category (cat5e, "
+                                  "cat6, cat6a, cat7, or 0-2)";
+        QTest::newRow("product not by its short name")
             << QStringList{"--product", "hub"}
-            << "tarvelle-cli: --product 'hub': matches more than one product configuration";
+            << "tarvelle-cli: --product 'hub': is not a product configuration (balun, 8-port, "
+               "16-port, or 0-2)";
         QTest::newRow("plan") << QStringList{"--plan", "3"}
                               << "tarvelle-cli: --plan '3': is not a frequency plan (1 or 2)";
         QTest::newRow("length without unit")
@@ -195,9 +306,9 @@ class CliTest : public QObject {
             << QStringList{"--colour"} << "tarvelle-cli: unknown option '--colour' (see --help)";
         QTest::newRow("missing value")
             << QStringList{"--pin"} << "tarvelle-cli: --pin needs a value";
-        QTest::newRow("unreadable runs file")
+        QTest::newRow("missing runs file")
             << QStringList{"--runs", "/nonexistent/runs.csv"}
-            << "tarvelle-cli: --runs '/nonexistent/runs.csv': cannot be read";
+            << "tarvelle-cli: /nonexistent/runs.csv: cannot be opened: No such file or directory";
     }
 
     void bad_input_gets_one_line_and_status_two() {
@@ -207,6 +318,261 @@ class CliTest : public QObject {
         QCOMPARE(outcome.status, 2);
         QCOMPARE(outcome.err, message + "\n");
         QVERIFY(outcome.out.isEmpty());
+    }
+
+    // Each row is one finding of the review: the files laid out before the
+    // run ("name", content pairs), the arguments (@name is a path in the
+    // run's folder, @ the folder itself), standard input, the exit status,
+    // and what must hold afterwards.
+    void findings_data() {
+        QTest::addColumn<QByteArrayList>("files");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<Check>("check");
+
+        const QStringList hub8 = {"--pin", "20", "--product", "8-port", "--cable", "cat6"};
+        const QStringList hub16 = {"--pin", "20", "--product", "16-port", "--cable", "cat6"};
+        const auto unchanged = [](const QString& name, const QByteArray& content) {
+            return [=](const Outcome& outcome, const QDir& dir) {
+                QFile file(dir.filePath(name));
+                QVERIFY(file.open(QIODevice::ReadOnly));
+                QCOMPARE(file.readAll(), content);
+                QCOMPARE(dir.entryList(QDir::Files | QDir::Hidden), QStringList{name});
+                QVERIFY(outcome.out.isEmpty());
+                QCOMPARE(outcome.err.count('\n'), 1);
+            };
+        };
+        const auto saysOneLine = [](const QString& words) {
+            return [=](const Outcome& outcome, const QDir&) {
+                QVERIFY(outcome.out.isEmpty());
+                QCOMPARE(outcome.err.count('\n'), 1);
+                QVERIFY2(outcome.err.contains(words), qPrintable(outcome.err));
+            };
+        };
+        // The CSV rows of the runs, header first.
+        const auto csvRuns = [](const Outcome& outcome) {
+            const QList<QStringList> rows = parseCsv(outcome.out);
+            [&] {
+                QVERIFY2(!rows.isEmpty(), qPrintable(outcome.out));
+                QCOMPARE(rows.first().value(0), "id");
+            }();
+            return rows;
+        };
+
+        QTest::newRow("2: a chart that cannot be drawn leaves the file as it was")
+            << QByteArrayList{"e.svg", "PRECIOUS\n"}
+            << QStringList{"--pin", "1e306", "--plot", "@e.svg"} << QByteArray() << 2
+            << Check(unchanged("e.svg", "PRECIOUS\n"));
+        QTest::newRow("2: the runs file is never the chart's target")
+            << QByteArrayList{"jobs.svg", "room,length\n101,45m\n"}
+            << QStringList{"--runs", "@jobs.svg", "--plot", "@jobs.svg"} << QByteArray() << 2
+            << Check(unchanged("jobs.svg", "room,length\n101,45m\n"));
+        QTest::newRow("2: a chart is not written into a .png")
+            << QByteArrayList{"chart.png", "PNG"} << QStringList{"--plot", "@chart.png"}
+            << QByteArray() << 2 << Check(unchanged("chart.png", "PNG"));
+        QTest::newRow("2: a chart replaces its file whole, nothing left beside it")
+            << QByteArrayList{"chart.svg", "OLD"}
+            << QStringList{"--pin", "30", "--plot", "@chart.svg"} << QByteArray() << 0
+            << Check([](const Outcome&, const QDir& dir) {
+                   QFile file(dir.filePath("chart.svg"));
+                   QVERIFY(file.open(QIODevice::ReadOnly));
+                   QVERIFY(file.readAll().startsWith("<?xml"));
+                   QCOMPARE(dir.entryList(QDir::Files | QDir::Hidden), QStringList{"chart.svg"});
+               });
+        QTest::newRow("3: a directory is no runs file")
+            << QByteArrayList{} << QStringList{"--runs", "@"} << QByteArray() << 2
+            << Check(saysOneLine("is a directory"));
+        QTest::newRow("3: a read error is a failure")
+            << QByteArrayList{} << QStringList{"--runs", "/proc/self/mem"} << QByteArray() << 2
+            << Check(saysOneLine("/proc/self/mem: cannot be read"));
+        QTest::newRow("3: an empty file holds no runs")
+            << QByteArrayList{"runs.csv", ""} << QStringList{"--runs", "@runs.csv"} << QByteArray()
+            << 2 << Check(saysOneLine("runs.csv: holds no runs"));
+        QTest::newRow("3: a header alone holds no runs")
+            << QByteArrayList{} << QStringList{"--runs", "-"} << QByteArray("room,length\n\n") << 2
+            << Check(saysOneLine("standard input: holds no runs"));
+        QTest::newRow("3: endless zeros are no text file")
+            << QByteArrayList{} << QStringList{"--runs", "/dev/zero"} << QByteArray() << 2
+            << Check(saysOneLine("NUL byte"));
+        QTest::newRow("3: a line over 64 KiB is a malformed row")
+            << QByteArrayList{} << (hub8 + QStringList{"--runs", "-", "--format", "csv"})
+            << "room,length\n" + QByteArray(100'000, 'x') + ",45m\n102,45m\n"
+            << 1 << Check([=](const Outcome& outcome, const QDir&) {
+                   QCOMPARE(csvRuns(outcome).size(), 2);
+                   QVERIFY(outcome.err.contains("line 2: longer than 64 KiB"));
+               });
+        QTest::newRow("4: a file without a header keeps its first run")
+            << QByteArrayList{"runs.csv", "101,32m\n102,50m\n"}
+            << (hub8 + QStringList{"--runs", "@runs.csv", "--format", "csv"}) << QByteArray() << 1
+            << Check([=](const Outcome& outcome, const QDir&) {
+                   const QList<QStringList> rows = csvRuns(outcome);
+                   QCOMPARE(rows.size(), 3);
+                   QCOMPARE(rows[1].mid(0, 7),
+                            (QStringList{"101", "104.99", "32.00", "fail",
+                                         "analog high edge (550 MHz)", "maximum", "-3.44"}));
+                   QCOMPARE(rows[2].value(3), "pass");
+               });
+        QByteArray thousand = "room,length\n";
+        for (int i = 1; i <= 1000; ++i) {
+            thousand += i == 500 ? "evil,1e308m\n" : "R" + QByteArray::number(i) + ",45m\n";
+        }
+        QTest::newRow("5: one row that cannot be computed is named; the batch goes on")
+            << QByteArrayList{} << (hub8 + QStringList{"--runs", "-", "--format", "csv"})
+            << thousand << 1 << Check([=](const Outcome& outcome, const QDir&) {
+                   QCOMPARE(csvRuns(outcome).size(), 1000);
+                   QCOMPARE(outcome.err,
+                            "tarvelle-cli: standard input, line 501: Run-time error: Overflow "
+                            "(skipped)\n");
+               });
+        QTest::newRow("6: runs of exactly the printed worst-case limits pass")
+            << QByteArrayList{} << (hub16 + QStringList{"--runs", "-"})
+            << QByteArray("a,114.09ft\nb,208.55ft\n") << 0
+            << Check([](const Outcome& outcome, const QDir&) {
+                   QVERIFY(outcome.out.contains("2 runs checked: 2 pass, 0 fail"));
+               });
+        QTest::newRow("6: a foot short of the worst-case minimum fails")
+            << QByteArrayList{} << (hub16 + QStringList{"--runs", "-"})
+            << QByteArray("a,113.09ft\n") << 1 << Check([](const Outcome& outcome, const QDir&) {
+                   QVERIFY(outcome.out.contains("above the maximum"));
+                   QVERIFY(!outcome.out.contains(" 0.00 dB"));
+               });
+        QTest::newRow("7: fields that a spreadsheet would run get a leading quote")
+            << QByteArrayList{} << (hub8 + QStringList{"--runs", "-", "--format", "csv"})
+            << QByteArray("=1+2,32m\n+x,45m\n-5,45m\n@a,45m\n\"\tb\",45m\n\"\rc\",45m\n") << 1
+            << Check([=](const Outcome& outcome, const QDir&) {
+                   const QList<QStringList> rows = csvRuns(outcome);
+                   QStringList ids;
+                   for (const QStringList& row : rows.mid(1)) {
+                       ids << row.value(0);
+                   }
+                   QCOMPARE(ids, (QStringList{"'=1+2", "'+x", "'-5", "'@a", "'\tb", "'\rc"}));
+                   QCOMPARE(rows[1].value(6), "-3.44");
+               });
+        QTest::newRow("7: an identifier with a bare CR is quoted")
+            << QByteArrayList{} << (hub8 + QStringList{"--runs", "-", "--format", "csv"})
+            << QByteArray("\"a\rb\",45m\n") << 0 << Check([=](const Outcome& outcome, const QDir&) {
+                   const QList<QStringList> rows = csvRuns(outcome);
+                   QCOMPARE(rows.size(), 2);
+                   QCOMPARE(rows[1].value(0), "a\rb");
+               });
+        for (const char* format : {"csv", "json"}) {
+            QTest::addRow("7: invalid UTF-8 becomes U+FFFD in %s", format)
+                << QByteArrayList{} << (hub8 + QStringList{"--runs", "-", "--format", format})
+                << QByteArray("\xff\xfeid,45m\n") << 0
+                << Check([](const Outcome& outcome, const QDir&) {
+                       QVERIFY(validUtf8(outcome.rawOut));
+                       QVERIFY(outcome.out.contains(QString(2, QChar(0xFFFD)) + "id"));
+                       if (outcome.out.startsWith('{')) {
+                           QJsonParseError error{};
+                           QJsonDocument::fromJson(outcome.rawOut, &error);
+                           QCOMPARE(error.error, QJsonParseError::NoError);
+                       }
+                   });
+        }
+        QTest::newRow("7: escape sequences never reach the terminal")
+            << QByteArrayList{}
+            << (hub8 + QStringList{"--runs", "-", "--pmax-digital", "15\x1b]0;title\x07"})
+            << QByteArray("\x1b[2J,45m\n102,\x1b]0;pwned\x07m\n") << 2
+            << Check([](const Outcome& outcome, const QDir&) {
+                   QVERIFY(terminalSafe(outcome.rawErr));
+                   QVERIFY(outcome.err.contains("'15\\x1b]0;title\\x07'"));
+               });
+        QTest::newRow("7: identifiers and length texts are shown escaped")
+            << QByteArrayList{} << (hub8 + QStringList{"--runs", "-"})
+            << QByteArray(
+                   "\x1b[2J,45m\n102,\x1b]0;pwned\x07m\n\xc2\x9b"
+                   "31m,45m\n")
+            << 1 << Check([](const Outcome& outcome, const QDir&) {
+                   QVERIFY(terminalSafe(outcome.rawOut) && terminalSafe(outcome.rawErr));
+                   QVERIFY(outcome.out.startsWith("\\x1b[2J "));
+                   QVERIFY(outcome.out.contains("\\u009b31m "));
+                   QVERIFY(outcome.err.contains("line 2: '\\x1b]0;pwned\\x07m' is not a length"));
+               });
+        QTest::newRow("9: columns stay apart at any magnitude")
+            << QByteArrayList{} << QStringList{"--pin", "1e8"} << QByteArray() << 0
+            << Check([](const Outcome& outcome, const QDir&) {
+                   const QRegularExpression line(
+                       "^Analog minimum +2068702770\\.31  +630540604\\.39$",
+                       QRegularExpression::MultilineOption);
+                   QVERIFY2(line.match(outcome.out).hasMatch(), qPrintable(outcome.out));
+               });
+        QTest::newRow("10: --length says FAIL and exits 1")
+            << QByteArrayList{} << (hub8 + QStringList{"--length", "32m"}) << QByteArray() << 1
+            << Check([](const Outcome& outcome, const QDir&) {
+                   QVERIFY(outcome.out.contains(
+                       "Verdict: FAIL  analog high edge (550 MHz): 3.44 dB above the maximum\n"));
+               });
+        QTest::newRow("10: --length says PASS in JSON too")
+            << QByteArrayList{} << (hub8 + QStringList{"--length", "45m", "--format", "json"})
+            << QByteArray() << 0 << Check([](const Outcome& outcome, const QDir&) {
+                   const QJsonObject budget =
+                       QJsonDocument::fromJson(outcome.rawOut)["budget"].toObject();
+                   QCOMPARE(budget["result"].toString(), "pass");
+               });
+        QTest::newRow("10: --length beside --runs is bad usage")
+            << QByteArrayList{} << QStringList{"--runs", "-", "--length", "45m"} << QByteArray()
+            << 2 << Check(saysOneLine("cannot be used together"));
+        QTest::newRow("10: --version=1 takes no value")
+            << QByteArrayList{} << QStringList{"--version=1"} << QByteArray() << 2
+            << Check(saysOneLine("tarvelle-cli: --version takes no value"));
+        QTest::newRow("10: --help=x takes no value")
+            << QByteArrayList{} << QStringList{"--help=x"} << QByteArray() << 2
+            << Check(saysOneLine("tarvelle-cli: --help takes no value"));
+        QTest::newRow("10: balun is a product name")
+            << QByteArrayList{}
+            << QStringList{"--pin", "30", "--product", "balun", "--format", "csv"} << QByteArray()
+            << 0 << Check([](const Outcome& outcome, const QDir&) {
+                   QCOMPARE(figures(outcome.out).mid(0, 2), (QStringList{"299.96", "91.43"}));
+               });
+        QTest::newRow("10: repeated identifiers are warned of")
+            << QByteArrayList{} << (hub8 + QStringList{"--runs", "-"})
+            << QByteArray("room,length\n101,45m\n102,45m\n101,46m\n") << 0
+            << Check([](const Outcome& outcome, const QDir&) {
+                   QCOMPARE(outcome.err,
+                            "tarvelle-cli: standard input, line 4: warning: identifier '101' "
+                            "repeats line 2\n");
+                   QVERIFY(outcome.out.contains("3 runs checked: 3 pass, 0 fail"));
+               });
+        QTest::newRow("11: rows are checked as they stream; memory does not grow with them")
+            << QByteArrayList{"small.csv", manyRuns(10'000), "large.csv", manyRuns(200'000)}
+            << (hub8 + QStringList{"--runs", "@large.csv", "--format", "csv"}) << QByteArray() << 0
+            << Check([](const Outcome& outcome, const QDir& dir) {
+                   QCOMPARE(outcome.out.count('\n'), 200'001);
+#ifdef TARVELLE_SANITIZED
+                   QSKIP("the sanitizers' own bookkeeping grows with every allocation");
+#endif
+                   const long small = peakKiB(dir.filePath("small.csv"));
+                   const long large = peakKiB(dir.filePath("large.csv"));
+                   QVERIFY(small > 0 && large > 0);
+                   // Twenty times the rows: only the bounded repeat finder may grow.
+                   QVERIFY2(large < small + 6 * 1024,
+                            qPrintable(QString("%1 KiB against %2 KiB").arg(large).arg(small)));
+               });
+    }
+
+    void findings() {
+        QFETCH(QByteArrayList, files);
+        QFETCH(QStringList, arguments);
+        QFETCH(QByteArray, input);
+        QFETCH(int, status);
+        QFETCH(Check, check);
+
+        QTemporaryDir temporary;
+        const QDir dir(temporary.path());
+        for (qsizetype i = 0; i + 1 < files.size(); i += 2) {
+            QFile file(dir.filePath(QString::fromUtf8(files[i])));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(files[i + 1]);
+        }
+        for (QString& argument : arguments) {
+            if (argument.startsWith('@')) {
+                argument = argument == "@" ? dir.path() : dir.filePath(argument.mid(1));
+            }
+        }
+        const Outcome outcome = runCli(arguments, input);
+        QVERIFY2(outcome.status == status, qPrintable(outcome.err));
+        check(outcome, dir);
     }
 
     void help_and_version() {

@@ -5,17 +5,11 @@
 #include <algorithm>
 
 #include "engine/arithmetic_error.h"
+#include "tests/data/test_data.h"
 #include "tests/engine/fake_window.h"
 
 namespace tarvelle {
 namespace {
-
-constexpr std::array<TextBox, 12> kResultFields{
-    TextBox::MinDistanceAnalogFt,  TextBox::MinDistanceAnalogM,   TextBox::MaxDistanceAnalogFt,
-    TextBox::MaxDistanceAnalogM,   TextBox::MinDistanceDigitalFt, TextBox::MinDistanceDigitalM,
-    TextBox::MaxDistanceDigitalFt, TextBox::MaxDistanceDigitalM,  TextBox::MinWorstCaseFt,
-    TextBox::MinWorstCaseM,        TextBox::MaxWorstCaseFt,       TextBox::MaxWorstCaseM,
-};
 
 struct Inputs {
     std::string pin;
@@ -60,24 +54,21 @@ std::vector<std::string> writes(const FakeWindow& window) {
     return lines;
 }
 
-// Worked examples with every result in feet, then metres, in display order.
-struct Example {
-    const char* name;
-    Inputs inputs;
-    std::vector<std::string> results;
-    bool warns;
+FakeWindow windowWith(const testdata::Inputs& in) {
+    return windowWith(Inputs{in.levels.pin, in.levels.pminAnalog, in.levels.pminDigital,
+                             in.levels.pmaxAnalog, in.levels.pmaxDigital, in.product, in.cable,
+                             in.plan});
+}
 
-    friend void PrintTo(const Example& row, std::ostream* out) { *out << row.name; }
-};
-
-class WorkedExample : public testing::TestWithParam<Example> {};
+class WorkedExample : public testing::TestWithParam<testdata::WorkedExample> {};
 
 TEST_P(WorkedExample, WritesTheTwelveFieldsThenWarnsAtMostOnce) {
     const auto& example = GetParam();
     FakeWindow window = windowWith(example.inputs);
     runCalculation(window, ".");
 
-    EXPECT_EQ(resultTexts(window), example.results);
+    EXPECT_EQ(resultTexts(window),
+              std::vector<std::string>(example.results.begin(), example.results.end()));
     const auto lines = writes(window);
     ASSERT_EQ(lines.size(), 12u);
     for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -92,39 +83,34 @@ TEST_P(WorkedExample, WritesTheTwelveFieldsThenWarnsAtMostOnce) {
     }
 }
 
-const std::vector<std::string> kAllZero(12, "0.00");
+INSTANTIATE_TEST_SUITE_P(Examples, WorkedExample, testing::ValuesIn(testdata::workedExamples()),
+                         [](const auto& info) { return info.param.name; });
 
-INSTANTIATE_TEST_SUITE_P(
-    Examples, WorkedExample,
-    testing::Values(Example{"balun_cat5e_plan2_analog_crossed",
-                            {.pin = "30"},
-                            {"299.96", "91.43", "155.16", "47.29", "71.44", "21.78", "166.87",
-                             "50.86", "299.96", "91.43", "155.16", "47.29"},
-                            true},
-                    Example{"hub8_cat6_plan2_in_order",
-                            {.pin = "20", .product = 1, .cable = 1},
-                            {"126.77", "38.64", "221.85", "67.62", "126.77", "38.64", "227.94",
-                             "69.48", "126.77", "38.64", "221.85", "67.62"},
-                            false},
-                    Example{"worst_case_crossed_bands_in_order",
-                            {.pin = "0",
-                             .pminAnalog = "-10",
-                             .pminDigital = "-20",
-                             .pmaxAnalog = "0",
-                             .pmaxDigital = "-12",
-                             .plan = 1},
-                            {"0.00", "0.00", "54.18", "16.51", "66.78", "20.35", "73.69", "22.46",
-                             "66.78", "20.35", "54.18", "16.51"},
-                            false},
-                    Example{"level_below_every_minimum", {.pin = "-20"}, kAllZero, false},
-                    Example{"no_cable_selected", {.pin = "30", .cable = -1}, kAllZero, false},
-                    Example{"cable_index_beyond_table", {.pin = "30", .cable = 3}, kAllZero, false},
-                    Example{"no_plan_chosen", {.pin = "30", .plan = 0}, kAllZero, false},
-                    Example{"equal_distances_in_both_bands",
-                            {.pin = "15", .pminAnalog = "15", .pminDigital = "15", .product = -1},
-                            kAllZero,
-                            false}),
-    [](const auto& info) { return std::string(info.param.name); });
+// What the program showed for a sweep of inputs before its engine was
+// reworked; it must show the same today.
+TEST(CalculationRun, ShowsWhatTheRecordedSweepShowed) {
+    const auto sweep = testdata::calculationSweep();
+    ASSERT_GT(sweep.size(), 1000u);
+    for (const auto& row : sweep) {
+        FakeWindow window = windowWith(row.inputs);
+        std::vector<std::string> shown;
+        try {
+            runCalculation(window, row.decimalSeparator);
+            for (const std::string& line : writes(window)) {
+                if (line.starts_with("setText M")) {
+                    shown.push_back(line.substr(line.rfind(' ') + 1));
+                }
+            }
+            shown.insert(shown.end(), window.messages.begin(), window.messages.end());
+        } catch (const ArithmeticError& error) {
+            shown = {std::string("Run-time error: ") + error.what()};
+        }
+        EXPECT_EQ(shown, row.shown) << "Pin '" << row.inputs.levels.pin << "', product "
+                                    << row.inputs.product << ", cable " << row.inputs.cable
+                                    << ", plan " << row.inputs.plan << ", separator "
+                                    << row.decimalSeparator;
+    }
+}
 
 TEST(CalculationRun, NoProductSelectedComputesWithoutGain) {
     FakeWindow none = windowWith({.pin = "30", .product = -1});

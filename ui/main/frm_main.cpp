@@ -20,6 +20,8 @@
 #include "engine/product_table.h"
 #include "ui/about/frm_about.h"
 #include "ui/main/main_layout.h"
+#include "ui/widgets/list_font.h"
+#include "ui/widgets/option_group.h"
 
 namespace Module1 {
 
@@ -45,6 +47,7 @@ frmMain::frmMain(QWidget* parent)
     applyAccessibleTexts(*client, mainWindowAccessibleTexts());
     buildMenu();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    groupOptions();
     connectReactions();
 }
 
@@ -55,6 +58,16 @@ void frmMain::buildMenu() {
     QAction* about = help->addAction("1001");
     about->setObjectName("mnuHelpAbout");
     markControl(*about, "Menu");
+}
+
+// The minimum-level options sit on the window itself, beside the other
+// groups' frames; without groups of their own the toolkit would make every
+// option of the window one group with them.
+void frmMain::groupOptions() {
+    const auto option = [this](const char* name) { return findChild<QAbstractButton*>(name); };
+    new OptionGroup({option("OptionDocsysMin"), option("OptionCustomMin")}, this);
+    new OptionGroup({option("OptionDocsysMax"), option("OptionCustomMax")}, this);
+    new OptionGroup({option("OptionFrequency1"), option("OptionFrequency2")}, this);
 }
 
 void frmMain::connectReactions() {
@@ -82,6 +95,17 @@ void frmMain::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
 }
 
+// Tab and Shift+Tab stop at each option group's selected option only.
+bool frmMain::focusNextPrevChild(bool next) {
+    QWidget* from = focusWidget();
+    QWidget* target = from != nullptr ? nextTabStop(*from, next) : nullptr;
+    if (target == nullptr) {
+        return QMainWindow::focusNextPrevChild(next);
+    }
+    target->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
+}
+
 void frmMain::Form_Load() {
     ApplyResourceCaptions(*this);
 
@@ -89,11 +113,13 @@ void frmMain::Form_Load() {
     for (const auto& product : tarvelle::kProductConfigurations) {
         products->addItem(toQString(product.listText));
     }
+    fitEntries(*products);
     products->setCurrentIndex(0);
     auto* cables = findChild<QComboBox*>("Combo_CableType");
     for (const auto& cable : tarvelle::kCableCategories) {
         cables->addItem(toQString(cable.listText));
     }
+    fitEntries(*cables);
     cables->setCurrentIndex(0);
 
     findChild<QRadioButton*>("OptionDocsysMin")->setChecked(true);

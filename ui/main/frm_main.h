@@ -25,6 +25,7 @@ class frmMain : public QMainWindow {
   protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
   private:
     void Form_Load();
@@ -37,6 +38,7 @@ class frmMain : public QMainWindow {
     void mnuHelpAbout_Click();
 
     void buildMenu();
+    void groupOptions();
     void connectReactions();
     void applyPreset(const tarvelle::LevelPresetGroup& group);
     void releasePreset(const tarvelle::LevelPresetGroup& group);

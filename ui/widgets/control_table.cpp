@@ -13,6 +13,7 @@
 
 #include "app/resources/qt_resource_controls.h"
 #include "app/resources/qt_text.h"
+#include "ui/widgets/picture_button.h"
 #include "ui/widgets/status_bar.h"
 
 namespace Module1 {
@@ -41,7 +42,9 @@ QWidget* createWidget(const ControlSpec& row, QWidget* parent, QStyle& frameStyl
             return frame;
         }
         case ControlKind::CommandButton: {
-            auto* button = new QPushButton(caption, parent);
+            // A button with a picture is in graphical style and draws its own face.
+            auto* button = row.picture.empty() ? new QPushButton(caption, parent)
+                                               : new PictureButton(caption, parent);
             button->setAutoDefault(false);
             return button;
         }

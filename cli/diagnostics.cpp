@@ -1,0 +1,19 @@
+#include "cli/diagnostics.h"
+
+#include "cli/safe_text.h"
+
+namespace tarvelle::cli {
+
+void tell(std::ostream& err, std::string_view message) {
+    err << "tarvelle-cli: " << escapeForTerminal(message) << '\n';
+}
+
+std::string quotedShort(std::string_view text) {
+    constexpr std::size_t kShown = 60;
+    if (text.size() <= kShown) {
+        return "'" + std::string(text) + "'";
+    }
+    return "'" + std::string(text.substr(0, kShown)) + "...'";
+}
+
+}  // namespace tarvelle::cli

@@ -1,0 +1,24 @@
+#pragma once
+
+// The names a user types for a product configuration or a cable category, on
+// the command line and in a runs file, and the one each is written back as.
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace tarvelle::cli {
+
+// balun, 8-port, 16-port or 0, 1, 2, in any case.
+std::optional<std::int16_t> productByName(std::string_view name);
+// cat5, cat5e, cat6, cat6a, cat7 or 0, 1, 2, in any case.
+std::optional<std::int16_t> cableByName(std::string_view name);
+
+inline constexpr std::string_view kProductNamesHelp = "balun, 8-port, 16-port, or 0-2";
+inline constexpr std::string_view kCableNamesHelp = "cat5e, cat6, cat6a, cat7, or 0-2";
+
+// The short name of a table row: "8-port", "cat6".
+std::string_view productName(std::int16_t product);
+std::string_view cableName(std::int16_t cable);
+
+}  // namespace tarvelle::cli

@@ -1,0 +1,20 @@
+#include "cli/printed_number.h"
+
+#include <charconv>
+
+#include "engine/fixed_format.h"
+
+namespace tarvelle::cli {
+
+std::string fixed(double value) {
+    return formatFixed(value, ".");
+}
+
+double printedValue(double value) {
+    const std::string text = fixed(value);
+    double printed = 0;
+    std::from_chars(text.data(), text.data() + text.size(), printed);
+    return printed;
+}
+
+}  // namespace tarvelle::cli

@@ -1,0 +1,144 @@
+#include "cli/results_output.h"
+
+#include <nlohmann/json.hpp>
+
+#include "cli/printed_number.h"
+#include "cli/text_table.h"
+#include "engine/distance_model.h"
+
+namespace tarvelle::cli {
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+std::string frequency(const EdgeLevel& edge) {
+    return std::to_string(std::lround(edge.point.frequencyMHz));
+}
+
+std::string verdictWords(const Scenario& scenario, const RunVerdict& verdict) {
+    return verdict.pass
+               ? "PASS"
+               : "FAIL  " + edgeText(scenario, verdict.edge) + ": " + shortfallText(verdict);
+}
+
+void textResults(std::ostream& out, const Scenario& scenario, const Results& results,
+                 const std::optional<CheckedLength>& length) {
+    std::vector<TableRow> rows{{"", "feet", "metres"}};
+    for (std::size_t i = 0; i < kDistanceNames.size(); ++i) {
+        std::string name(kDistanceNames[i]);
+        name[0] = static_cast<char>(std::toupper(name[0]));
+        rows.push_back({name, results.texts[2 * i], results.texts[2 * i + 1]});
+    }
+    printTable(out, rows, {20, 12, 12});
+    if (results.warning) {
+        out << *results.warning << '\n';
+    }
+    if (!length) {
+        return;
+    }
+    const Budget& budget = length->budget;
+    out << "\nLevel budget of a " << fixed(budget.lengthMeters) << " m (" << fixed(length->feet)
+        << " ft) run, levels in dBmV, losses in dB\n";
+    rows = {{"", "MHz", "source", "loss/100m", "received", "above min", "below max"}};
+    for (std::size_t e = 0; e < budget.edges.size(); ++e) {
+        const EdgeLevel& edge = budget.edges[e];
+        rows.push_back({std::string(kEdgeNames[e]), frequency(edge), fixed(edge.levelIntoCable),
+                        fixed(edge.lossPer100m), fixed(edge.received), fixed(marginToMinimum(edge)),
+                        fixed(marginToMaximum(edge))});
+    }
+    printTable(out, rows, {20, 8, 10, 12, 10, 12, 12});
+    out << "Cable tilt: analog band " << fixed(budget.analogTilt) << " dB, digital band "
+        << fixed(budget.digitalTilt) << " dB\n"
+        << "Verdict: " << verdictWords(scenario, length->verdict) << '\n';
+}
+
+void csvResults(std::ostream& out, const Scenario& scenario, const Results& results,
+                const std::optional<CheckedLength>& length) {
+    out << "distance,feet,metres\n";
+    for (std::size_t i = 0; i < kDistanceNames.size(); ++i) {
+        out << kDistanceNames[i] << ',' << results.texts[2 * i] << ',' << results.texts[2 * i + 1]
+            << '\n';
+    }
+    if (!length) {
+        return;
+    }
+    const Budget& budget = length->budget;
+    out << "\nedge,frequency_mhz,source_dbmv,loss_db_per_100m,received_dbmv,"
+           "margin_to_minimum_db,margin_to_maximum_db\n";
+    for (std::size_t e = 0; e < budget.edges.size(); ++e) {
+        const EdgeLevel& edge = budget.edges[e];
+        out << kEdgeNames[e] << ',' << frequency(edge) << ',' << fixed(edge.levelIntoCable) << ','
+            << fixed(edge.lossPer100m) << ',' << fixed(edge.received) << ','
+            << fixed(marginToMinimum(edge)) << ',' << fixed(marginToMaximum(edge)) << '\n';
+    }
+    out << "\nband,tilt_db\nanalog," << fixed(budget.analogTilt) << "\ndigital,"
+        << fixed(budget.digitalTilt) << '\n';
+    const RunVerdict& verdict = length->verdict;
+    out << "\nresult,failing_edge,limit,margin_db\n";
+    if (verdict.pass) {
+        out << "pass,,,\n";
+    } else {
+        out << "fail," << edgeText(scenario, verdict.edge) << ','
+            << (verdict.atMinimum ? "minimum" : "maximum") << ',' << fixed(verdict.margin) << '\n';
+    }
+}
+
+void jsonResults(std::ostream& out, const OutputStyle& style, const Scenario& scenario,
+                 const Results& results, const std::optional<CheckedLength>& length) {
+    Json root;
+    Json& distances = root["distances"] = Json::array();
+    for (std::size_t i = 0; i < kDistanceNames.size(); ++i) {
+        const double metres = results.distances[static_cast<Distance>(i)];
+        distances.push_back({{"name", kDistanceNames[i]},
+                             {"feet", printedValue(MetersToFeet(metres))},
+                             {"metres", printedValue(metres)}});
+    }
+    root["warning"] = results.warning ? Json(*results.warning) : Json(nullptr);
+    if (length) {
+        const Budget& budget = length->budget;
+        Json& json = root["budget"];
+        json["length_m"] = printedValue(budget.lengthMeters);
+        json["edges"] = Json::array();
+        for (std::size_t e = 0; e < budget.edges.size(); ++e) {
+            const EdgeLevel& edge = budget.edges[e];
+            json["edges"].push_back(
+                {{"edge", kEdgeNames[e]},
+                 {"frequency_mhz", std::lround(edge.point.frequencyMHz)},
+                 {"source_dbmv", printedValue(edge.levelIntoCable)},
+                 {"loss_db_per_100m", printedValue(edge.lossPer100m)},
+                 {"received_dbmv", printedValue(edge.received)},
+                 {"margin_to_minimum_db", printedValue(marginToMinimum(edge))},
+                 {"margin_to_maximum_db", printedValue(marginToMaximum(edge))}});
+        }
+        json["analog_tilt_db"] = printedValue(budget.analogTilt);
+        json["digital_tilt_db"] = printedValue(budget.digitalTilt);
+        const RunVerdict& verdict = length->verdict;
+        json["result"] = verdict.pass ? "pass" : "fail";
+        if (!verdict.pass) {
+            json["failing_edge"] = edgeText(scenario, verdict.edge);
+            json["limit"] = verdict.atMinimum ? "minimum" : "maximum";
+            json["margin_db"] = printedValue(verdict.margin);
+        }
+    }
+    out << root.dump(2, ' ', style.terminal, Json::error_handler_t::replace) << '\n';
+}
+
+}  // namespace
+
+void printResults(std::ostream& out, const OutputStyle& style, const Scenario& scenario,
+                  const Results& results, const std::optional<CheckedLength>& length) {
+    switch (style.format) {
+        case Format::Text:
+            textResults(out, scenario, results, length);
+            break;
+        case Format::Csv:
+            csvResults(out, scenario, results, length);
+            break;
+        case Format::Json:
+            jsonResults(out, style, scenario, results, length);
+            break;
+    }
+}
+
+}  // namespace tarvelle::cli

@@ -1,0 +1,27 @@
+#pragma once
+
+// The six distances and, for one run, its level budget and verdict, as text
+// for people or as CSV or JSON for scripts.
+
+#include <optional>
+#include <ostream>
+
+#include "cli/output_style.h"
+#include "cli/scenario.h"
+#include "cli/verdict.h"
+
+namespace tarvelle::cli {
+
+// One run of a given length, every figure computed before anything is shown.
+struct CheckedLength {
+    Budget budget;
+    double feet;
+    RunVerdict verdict;
+};
+
+// The window's warning goes with the figures in text and JSON; in CSV it is
+// the caller's to show.
+void printResults(std::ostream& out, const OutputStyle& style, const Scenario& scenario,
+                  const Results& results, const std::optional<CheckedLength>& length);
+
+}  // namespace tarvelle::cli
