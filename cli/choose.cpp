@@ -1,6 +1,7 @@
 #include "cli/choose.h"
 
 #include "cli/margins.h"
+#include "cli/verdict.h"
 #include "engine/cable_table.h"
 #include "engine/product_table.h"
 
@@ -36,8 +37,9 @@ ChoiceAccumulator::ChoiceAccumulator(const CalculationInputs& inputs, const Freq
 void ChoiceAccumulator::add(std::string_view id, double meters) {
     std::array<double, kCombinationCount> margins{};
     for (std::size_t i = 0; i < kCombinationCount; ++i) {
-        margins[i] = smallestMargin(
-            levelsAtLength(withCombination(inputs_, results_[i].combination), plan_, meters));
+        margins[i] = verdictOf(levelsAtLength(withCombination(inputs_, results_[i].combination),
+                                              plan_, meters))
+                         .margin;
     }
     for (std::size_t i = 0; i < kCombinationCount; ++i) {
         CombinationResult& result = results_[i];
@@ -47,7 +49,7 @@ void ChoiceAccumulator::add(std::string_view id, double meters) {
             result.tightestRunMeters = meters;
         }
         ++result.runsChecked;
-        result.runsPassed += marginMet(margins[i]) ? 1 : 0;
+        result.runsPassed += belowZeroAsPrinted(margins[i]) ? 0 : 1;
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "cli/verdict.h"
 #include "engine/checked_math.h"
 #include "engine/fixed_format.h"
 
@@ -22,7 +23,7 @@ std::string megahertz(const EdgeLevel& edge) {
 
 std::string noLengthWorksLine(EdgeSet set, double shortfall) {
     const std::string amount =
-        marginMet(-shortfall) ? "less than 0.01 dB" : fixed(shortfall) + " dB";
+        !belowZeroAsPrinted(-shortfall) ? "less than 0.01 dB" : fixed(shortfall) + " dB";
     switch (set) {
         case EdgeSet::Analog:
             return "No length works for the analog band: its receiver window is " + amount +

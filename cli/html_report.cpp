@@ -9,6 +9,7 @@
 #include "cli/scenario.h"
 #include "cli/svg_chart.h"
 #include "cli/table_names.h"
+#include "cli/verdict.h"
 #include "engine/calculation_run.h"
 #include "engine/distance_model.h"
 #include "engine/fixed_format.h"
@@ -132,7 +133,8 @@ void distancesSection(std::ostream& out, const ReportInputs& report) {
 void runsHeading(std::ostream& out, const ReportInputs& report) {
     out << "<section id=\"runs\">\n<h2>Runs</h2>\n"
         << "<p>Runs from " << text(report.runsSource)
-        << ". The received level at each band edge is in " << text(unitLabel(report.unit))
+        << ", each checked on its own cable and product. The received level at each band edge "
+        << "is in " << text(unitLabel(report.unit))
         << "; a level above its receiver window is marked &#9650;, one below it &#9660;. "
         << "The smallest margin is how far the closest level lies inside its window "
         << "(negative: outside). A run that is too short needs the attenuation shown to bring "
@@ -222,23 +224,24 @@ HtmlReport::HtmlReport(std::ostream& out, ReportInputs inputs)
 
 void HtmlReport::addRun(const ReportRun& run) {
     ++runs_;
-    passed_ += run.pass ? 1 : 0;
-    out_ << "<tr class=\"" << (run.pass ? "pass" : "fail") << "\"><td class=\"id\">" << text(run.id)
-         << "</td><td class=\"n\">" << fixed(run.meters) << "</td><td class=\"n\">"
+    passed_ += run.verdict.pass ? 1 : 0;
+    out_ << "<tr class=\"" << (run.verdict.pass ? "pass" : "fail") << "\"><td class=\"id\">"
+         << text(run.id) << "</td><td class=\"n\">" << fixed(run.meters) << "</td><td class=\"n\">"
          << fixed(MetersToFeet(run.meters)) << "</td><td>" << text(cableLabel(run.cable))
          << "</td><td>" << text(productLabel(run.product)) << "</td>";
     for (const EdgeLevel& edge : run.edges) {
         const double received = fromDbmv(edge.received, inputs_.unit);
-        if (!marginMet(edge.window.maximum - edge.received)) {
+        if (belowZeroAsPrinted(marginToMaximum(edge))) {
             out_ << "<td class=\"n out\">&#9650;&#160;" << fixed(received) << "</td>";
-        } else if (!marginMet(edge.received - edge.window.minimum)) {
+        } else if (belowZeroAsPrinted(marginToMinimum(edge))) {
             out_ << "<td class=\"n out\">&#9660;&#160;" << fixed(received) << "</td>";
         } else {
             out_ << "<td class=\"n\">" << fixed(received) << "</td>";
         }
     }
-    out_ << "<td class=\"n\">" << fixed(smallestMargin(run.edges)) << "</td>"
-         << (run.pass ? "<td>pass</td>" : "<td class=\"fail\">FAIL</td>") << "<td class=\"n\">";
+    out_ << "<td class=\"n\">" << fixed(run.verdict.margin) << "</td>"
+         << (run.verdict.pass ? "<td>pass</td>" : "<td class=\"fail\">FAIL</td>")
+         << "<td class=\"n\">";
     if (const auto attenuation = attenuationNeeded(run.edges)) {
         out_ << fixed(attenuation->db) << (attenuation->enough ? "" : " (not enough alone)");
     }
@@ -255,7 +258,8 @@ void HtmlReport::finish(const RunMarks& runs) {
              << "above, with the receiver windows hatched. Runs are marked at their lengths below "
              << "the plot: a circle passes, a cross fails.</figcaption>\n";
     } catch (const ChartError& error) {
-        out_ << "<p class=\"no-chart\">" << text(error.what()) << "</p>\n";
+        out_ << "<p class=\"no-chart\">The chart cannot be drawn: " << text(error.what())
+             << ".</p>\n";
     }
     out_ << "</figure>\n</section>\n";
     modelSection(out_, inputs_);

@@ -13,6 +13,7 @@
 
 #include "cli/run_marks.h"
 #include "cli/units.h"
+#include "cli/verdict.h"
 #include "engine/distance_calculation.h"
 
 namespace tarvelle::cli {
@@ -34,7 +35,7 @@ struct ReportRun {
     std::int16_t cable = 0;
     std::int16_t product = 0;
     EdgeLevels edges{};  // the run's levels on its own cable and product
-    bool pass = false;   // the batch check's verdict
+    RunVerdict verdict;
 };
 
 class HtmlReport {

@@ -4,20 +4,13 @@
 #include <cmath>
 #include <vector>
 
+#include "cli/scenario.h"
+#include "cli/verdict.h"
 #include "engine/checked_math.h"
-#include "engine/fixed_format.h"
 
 namespace tarvelle::cli {
 
 namespace {
-
-double marginToMinimum(const EdgeLevel& edge) {
-    return (Checked(edge.received) - edge.window.minimum).value();
-}
-
-double marginToMaximum(const EdgeLevel& edge) {
-    return (Checked(edge.window.maximum) - edge.received).value();
-}
 
 struct EdgeRange {
     std::size_t first;
@@ -61,31 +54,19 @@ double outside(const EdgeLevels& edges, const std::vector<EdgeRange>& bands, dou
 
 }  // namespace
 
-double smallestMargin(const EdgeLevels& edges) {
-    double smallest = INFINITY;
-    for (const EdgeLevel& edge : edges) {
-        smallest = std::min({smallest, marginToMinimum(edge), marginToMaximum(edge)});
-    }
-    return smallest;
-}
-
-bool marginMet(double margin) {
-    return !formatFixed(margin, ".").starts_with('-');
-}
-
 std::optional<Attenuation> attenuationNeeded(const EdgeLevels& edges) {
     double excess = -INFINITY;
     for (const EdgeLevel& edge : edges) {
         excess = std::max(excess, -marginToMaximum(edge));
     }
-    if (marginMet(-excess)) {
+    if (!belowZeroAsPrinted(-excess)) {
         return std::nullopt;
     }
     double lowestAfter = INFINITY;
     for (const EdgeLevel& edge : edges) {
         lowestAfter = std::min(lowestAfter, (Checked(marginToMinimum(edge)) - excess).value());
     }
-    return Attenuation{excess, marginMet(lowestAfter)};
+    return Attenuation{excess, !belowZeroAsPrinted(lowestAfter)};
 }
 
 double windowShortfall(const EdgeLevels& edges, EdgeSet set) {
@@ -122,7 +103,7 @@ double windowShortfall(const EdgeLevels& edges, EdgeSet set) {
 std::optional<double> noLengthWorks(const EdgeLevels& edges, EdgeSet set,
                                     const DistanceRange& range) {
     const double shortfall = windowShortfall(edges, set);
-    if (range.minimum > range.maximum || !marginMet(-shortfall)) {
+    if (range.minimum > range.maximum || belowZeroAsPrinted(-shortfall)) {
         return shortfall;
     }
     return std::nullopt;

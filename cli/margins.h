@@ -9,14 +9,6 @@
 
 namespace tarvelle::cli {
 
-// The smallest of a run's eight margins (each band edge's level above its
-// minimum and below its maximum), dB; negative when an edge lies outside.
-double smallestMargin(const EdgeLevels& edges);
-
-// A margin is met when, rounded to the 0.01 dB shown, it is not below zero,
-// so a run of exactly a printed limit passes.
-bool marginMet(double margin);
-
 // For a run too short for its levels: the flat attenuation, dB, that brings
 // every edge to its maximum or below, and whether that alone is enough (no
 // edge then falls below its minimum). None when no edge is above its maximum.

@@ -5,8 +5,9 @@
 
 namespace tarvelle::cli {
 
-void RunMarks::add(double meters, bool pass) {
+void RunMarks::add(double meters, bool pass, bool onChartInputs) {
     ++total_;
+    onOtherInputs_ += onChartInputs ? 0 : 1;
     if (!(meters <= limitMeters_)) {
         ++beyondLimit_;
         return;

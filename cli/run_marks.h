@@ -18,7 +18,9 @@ class RunMarks {
   public:
     explicit RunMarks(double limitMeters) : limitMeters_(limitMeters) {}
 
-    void add(double meters, bool pass);
+    // A run on another cable or product than the chart's is marked by its
+    // own verdict, which the chart's lines do not show; such runs are counted.
+    void add(double meters, bool pass, bool onChartInputs = true);
 
     struct Mark {
         double meters;  // the middle of the lengths merged into this mark
@@ -31,6 +33,7 @@ class RunMarks {
     std::size_t total() const { return total_; }
     // Runs longer than the limit, which the chart does not draw.
     std::size_t beyondLimit() const { return beyondLimit_; }
+    std::size_t onOtherInputs() const { return onOtherInputs_; }
     double limitMeters() const { return limitMeters_; }
     // How wide a length range one mark stands for.
     double resolutionMeters() const { return resolution_; }
@@ -51,6 +54,7 @@ class RunMarks {
     std::map<double, Counts> counts_;
     std::size_t total_ = 0;
     std::size_t beyondLimit_ = 0;
+    std::size_t onOtherInputs_ = 0;
     double longest_ = 0;
 };
 

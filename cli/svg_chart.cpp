@@ -9,7 +9,9 @@
 
 #include "cli/margins.h"
 #include "cli/markup.h"
+#include "cli/scenario.h"
 #include "cli/table_names.h"
+#include "cli/verdict.h"
 #include "engine/arithmetic_error.h"
 #include "engine/distance_model.h"
 #include "engine/fixed_format.h"
@@ -54,7 +56,7 @@ struct Axis {
 
 Axis axisOver(double low, double high, double from, double to, double emptySpan) {
     if (!std::isfinite(low) || !std::isfinite(high)) {
-        throw ChartError("the chart cannot be drawn: its values are beyond the number range");
+        throw ChartError("its values are beyond the number range");
     }
     if (high <= low) {
         low -= emptySpan / 2;
@@ -63,7 +65,7 @@ Axis axisOver(double low, double high, double from, double to, double emptySpan)
     const double span = high - low;
     if (!std::isfinite(span) ||
         !(span > kSmallestRelativeSpan * std::max(std::abs(low), std::abs(high)))) {
-        throw ChartError("the chart cannot be drawn: its values are too large to tell apart");
+        throw ChartError("its levels are too large to tell apart");
     }
     return {low, high, from, to};
 }
@@ -113,7 +115,7 @@ std::string formatNumber(double value, int decimals) {
 // A drawing coordinate: finite, or the chart is not drawn at all.
 std::string at(double value) {
     if (!std::isfinite(value)) {
-        throw ChartError("the chart cannot be drawn: a coordinate is not a finite number");
+        throw ChartError("a coordinate is not a finite number");
     }
     std::string text = formatNumber(value, 2);
     text.erase(text.find_last_not_of('0') + 1);
@@ -324,6 +326,10 @@ void runStrip(Svg& svg, const Axis& meters, const RunMarks& runs) {
         note = "each mark stands for the runs within " + fixed(runs.resolutionMeters() / 2) +
                " m of it";
     }
+    if (runs.onOtherInputs() > 0) {
+        note += std::string(note.empty() ? "" : "; ") + std::to_string(runs.onOtherInputs()) +
+                " on another cable or product, marked by their own verdict";
+    }
     if (runs.beyondLimit() > 0) {
         note += std::string(note.empty() ? "" : "; ") + std::to_string(runs.beyondLimit()) +
                 " longer than " + fixed(runs.limitMeters()) + " m not drawn";
@@ -461,7 +467,8 @@ std::string chartOf(const ChartInputs& chart, const RunMarks& runs) {
             svg.text(kLeft, y + 4,
                      "no length works: " +
                          std::string(set == EdgeSet::Both ? "the windows are" : "the window is") +
-                         " " + (marginMet(-*shortfall) ? "less than 0.01" : fixed(*shortfall)) +
+                         " " +
+                         (!belowZeroAsPrinted(-*shortfall) ? "less than 0.01" : fixed(*shortfall)) +
                          " dB too narrow",
                      attribute("fill", colour) + " class=\"no-length\"");
         } else {
@@ -489,7 +496,7 @@ RunMarks runMarksFor(const ChartInputs& chart) {
     try {
         return RunMarks(std::max(10 * lengthSpan(calculateDistances(chart.inputs)), 1000.0));
     } catch (const ArithmeticError& error) {
-        throw ChartError(std::string("the chart cannot be drawn: ") + error.what());
+        throw ChartError(std::string("its arithmetic fails: ") + error.what());
     }
 }
 
@@ -497,13 +504,8 @@ std::string renderChart(const ChartInputs& chart, const RunMarks& runs) {
     try {
         return chartOf(chart, runs);
     } catch (const ArithmeticError& error) {
-        throw ChartError(std::string("the chart cannot be drawn: ") + error.what());
+        throw ChartError(std::string("its arithmetic fails: ") + error.what());
     }
-}
-
-std::string renderChart(const Scenario& scenario, const Results&) {
-    const ChartInputs chart{scenario.inputs, scenario.plan, LevelUnit::DBmV};
-    return renderChart(chart, runMarksFor(chart));
 }
 
 }  // namespace tarvelle::cli

@@ -9,7 +9,6 @@
 #include <string>
 
 #include "cli/run_marks.h"
-#include "cli/scenario.h"
 #include "cli/units.h"
 #include "engine/distance_calculation.h"
 
@@ -34,8 +33,5 @@ RunMarks runMarksFor(const ChartInputs& chart);
 // An <svg> element that stands alone as a file and inline in HTML. Every
 // coordinate is finite; throws ChartError when the chart cannot be drawn.
 std::string renderChart(const ChartInputs& chart, const RunMarks& runs);
-
-// The chart of the scenario's inputs in dBmV, without runs.
-std::string renderChart(const Scenario& scenario, const Results& results);
 
 }  // namespace tarvelle::cli

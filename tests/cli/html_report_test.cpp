@@ -3,7 +3,6 @@
 #include <sstream>
 
 #include "cli/html_report.h"
-#include "cli/margins.h"
 #include "cli/svg_chart.h"
 #include "engine/calculation_run.h"
 #include "tests/cli/html_tree.h"
@@ -33,9 +32,9 @@ std::string reportOf(const CalculationInputs& inputs, const std::vector<RunRow>&
         own.cableIndex = row.cable;
         own.productPosition = row.product;
         const EdgeLevels edges = levelsAtLength(own, kPlan2, row.meters);
-        const bool pass = marginMet(smallestMargin(edges));
-        report.addRun({row.id, row.meters, row.cable, row.product, edges, pass});
-        marks.add(row.meters, pass);
+        const RunVerdict verdict = verdictOf(edges);
+        report.addRun({row.id, row.meters, row.cable, row.product, edges, verdict});
+        marks.add(row.meters, verdict.pass);
     }
     report.finish(marks);
     return out.str();

@@ -105,28 +105,6 @@ TEST_P(AttenuationTest, BringsTheLevelsDownToTheMaximum) {
 INSTANTIATE_TEST_SUITE_P(Margins, AttenuationTest, ::testing::ValuesIn(kAttenuationCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-struct MarginRounding {
-    const char* name;
-    double margin;
-    bool met;
-};
-
-const MarginRounding kRoundings[] = {
-    {"zero", 0, true},
-    {"rounds_to_zero", -0.004999, true},
-    {"rounds_to_minus_0_01", -0.005001, false},
-    {"clearly_below", -3.44, false},
-};
-
-class MarginRoundingTest : public ::testing::TestWithParam<MarginRounding> {};
-
-TEST_P(MarginRoundingTest, ByThePrintedHundredth) {
-    EXPECT_EQ(marginMet(GetParam().margin), GetParam().met);
-}
-
-INSTANTIATE_TEST_SUITE_P(Margins, MarginRoundingTest, ::testing::ValuesIn(kRoundings),
-                         [](const auto& info) { return std::string(info.param.name); });
-
 TEST(Explain, TiltAndTheLevelDifferenceAtTheOutlet) {
     const EdgeLevels edges = levelsAtLength(testing::presetInputs(20, 1, 1), kPlan2, 45);
     // The 8-port hub gives 15 dB more at 550 MHz than at 55 MHz, which makes
