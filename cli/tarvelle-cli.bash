@@ -19,7 +19,8 @@ _tarvelle_cli() {
             compopt -o filenames; return ;;
         --report) mapfile -t COMPREPLY < <(compgen -f -X '!*.html' -- "$cur"; compgen -d -- "$cur")
             compopt -o filenames; return ;;
-        --pin | --pmin-* | --pmax-* | --length) return ;;
+        --pin | --pmin-analog | --pmin-digital | --pmax-analog | --pmax-digital | --length)
+            return ;;
     esac
     mapfile -t COMPREPLY < <(compgen -W "$options" -- "$cur")
 }
