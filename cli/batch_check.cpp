@@ -23,7 +23,8 @@ CheckedRun check(const Scenario& scenario, const CableRun& run) {
     CheckedRun checked;
     checked.run = &run;
     checked.feet = MetersToFeet(run.meters);
-    checked.verdict = verdictOf(levelsAtLength(own.inputs, own.plan, run.meters));
+    checked.edges = levelsAtLength(own.inputs, own.plan, run.meters);
+    checked.verdict = verdictOf(checked.edges);
     if (!checked.verdict.pass) {
         checked.failingEdge = edgeText(own, checked.verdict.edge);
     }
@@ -41,7 +42,7 @@ std::string noRuns(const std::string& name, const BatchTotals& totals, bool anyR
 }  // namespace
 
 BatchTotals checkRuns(InputSource& input, const std::string& name, const Scenario& scenario,
-                      RunsOutput& output, std::ostream& err) {
+                      RunsOutput* output, std::ostream& err, const RunObserver& observe) {
     const RunDefaults defaults{scenario.inputs.cableIndex, scenario.inputs.productPosition};
     RunsReader reader(input, defaults);
     RepeatFinder repeats;
@@ -63,6 +64,9 @@ BatchTotals checkRuns(InputSource& input, const std::string& name, const Scenari
             CheckedRun checked;
             try {
                 checked = check(scenario, row.run);
+                if (observe) {
+                    observe(checked);
+                }
             } catch (const ArithmeticError& error) {
                 ++totals.faulted;
                 tell(err, where(name, row) + ": Run-time error: " + error.what() + " (skipped)");
@@ -78,7 +82,9 @@ BatchTotals checkRuns(InputSource& input, const std::string& name, const Scenari
                               "for repeats against the first " +
                               std::to_string(RepeatFinder::kCapacity) + " only");
             }
-            output.write(checked);
+            if (output != nullptr) {
+                output->write(checked);
+            }
             ++(checked.verdict.pass ? totals.passed : totals.failed);
         }
     } catch (const RunsFileError& error) {
@@ -89,7 +95,9 @@ BatchTotals checkRuns(InputSource& input, const std::string& name, const Scenari
     if (totals.checked() == 0) {
         throw InputFileError(noRuns(name, totals, anyRow));
     }
-    output.finish(totals);
+    if (output != nullptr) {
+        output->finish(totals);
+    }
     return totals;
 }
 

@@ -1,10 +1,13 @@
 // tarvelle-cli: the window's calculation from the command line, with level
-// budgets, batch checks of many runs and a chart.
+// budgets, batch checks of many runs, the choice of product and cable, a chart
+// and a report.
 
 #include <unistd.h>
 
+#include <array>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <exception>
 #include <iostream>
 #include <new>
@@ -12,8 +15,12 @@
 
 #include "app/resources/version.h"
 #include "cli/batch_check.h"
+#include "cli/choice_output.h"
+#include "cli/choose.h"
 #include "cli/diagnostics.h"
+#include "cli/html_report.h"
 #include "cli/output_file.h"
+#include "cli/printed_number.h"
 #include "cli/results_output.h"
 #include "cli/svg_chart.h"
 #include "engine/arithmetic_error.h"
@@ -27,13 +34,14 @@ constexpr int kSuccess = 0;
 constexpr int kRunFailed = 1;
 constexpr int kBadUsage = 2;
 
-// The chart, drawn before anything is printed so that a chart that cannot be
-// drawn stops the program before it has done anything.
-std::string drawChart(const Scenario& scenario, const Results& results, const std::string& path) {
+// A chart file begins as an SVG file should; inline in the report it does not.
+constexpr std::string_view kXmlDeclaration = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
+
+std::string drawChart(const ChartInputs& chart, const RunMarks& runs, const std::string& path) {
     const std::string failed = "--plot '" + path + "': the chart cannot be drawn (";
     const std::string untouched = "); the file is left as it was";
     try {
-        return renderChart(scenario, results);
+        return renderChart(chart, runs);
     } catch (const std::exception& error) {
         throw OutputFileError(failed + error.what() + untouched);
     } catch (...) {
@@ -41,10 +49,49 @@ std::string drawChart(const Scenario& scenario, const Results& results, const st
     }
 }
 
-CheckedLength checkLength(const Scenario& scenario, double meters) {
-    const Budget budget = levelBudget(scenario, meters);
-    return {budget, tarvelle::MetersToFeet(meters), verdictOf(budget.edges)};
+// The day the report is made, YYYY-MM-DD; SOURCE_DATE_EPOCH, when set, fixes
+// it so that the same inputs make the same report.
+std::string today() {
+    std::time_t now = std::time(nullptr);
+    const bool fixed = std::getenv("SOURCE_DATE_EPOCH") != nullptr;
+    if (fixed) {
+        now = static_cast<std::time_t>(std::strtoll(std::getenv("SOURCE_DATE_EPOCH"), nullptr, 10));
+    }
+    std::tm day{};
+    if (fixed ? ::gmtime_r(&now, &day) == nullptr : ::localtime_r(&now, &day) == nullptr) {
+        return "an unknown day";
+    }
+    std::array<char, 32> text{};
+    return std::string(text.data(), std::strftime(text.data(), text.size(), "%Y-%m-%d", &day));
 }
+
+// The files a run writes besides standard output, each checked before
+// anything is done and put in place only when complete.
+struct Extras {
+    tarvelle::CalculationInputs inputs;  // the chart's and the six distances'
+    std::optional<ChoiceAccumulator> choice;
+    std::optional<RunMarks> marks;
+    std::optional<AtomicFile> reportFile;
+    std::optional<HtmlReport> report;
+
+    void add(const CheckedRun& checked) {
+        // The choice first: it may fail on this run, and then nothing else
+        // shows it either.
+        if (choice) {
+            choice->add(checked.run->id, checked.run->meters);
+        }
+        if (report) {
+            const CableRun& run = *checked.run;
+            report->addRun(
+                {run.id, run.meters, run.cable, run.product, checked.edges, checked.verdict});
+        }
+        if (marks) {
+            marks->add(checked.run->meters, checked.verdict.pass,
+                       checked.run->cable == inputs.cableIndex &&
+                           checked.run->product == inputs.productPosition);
+        }
+    }
+};
 
 int run(const Options& options) {
     std::optional<FileInput> runs;
@@ -56,35 +103,82 @@ int run(const Options& options) {
     if (options.plotFile) {
         checkOutputFile("--plot", *options.plotFile, ".svg", inputs);
     }
+    if (options.reportFile) {
+        checkOutputFile("--report", *options.reportFile, ".html", inputs);
+    }
     const Scenario scenario = scenarioOf(options);
     const Results results = computeResults(scenario);
-    std::optional<std::string> chart;
+    const ChartInputs chart{scenario.inputs, scenario.plan, scenario.unit};
+
+    Extras extras{scenario.inputs, {}, {}, {}, {}};
+    if (options.plotFile || options.reportFile) {
+        extras.marks = runMarksFor(chart);
+    }
     if (options.plotFile) {
-        chart = drawChart(scenario, results, *options.plotFile);
+        // Drawn once before anything is printed, so that a chart that cannot
+        // be drawn stops the program before it has done anything.
+        drawChart(chart, *extras.marks, *options.plotFile);
+    }
+    if (options.choose) {
+        extras.choice.emplace(scenario.inputs, scenario.plan);
+    }
+    if (options.reportFile) {
+        extras.reportFile.emplace(*options.reportFile);
+        extras.report.emplace(
+            extras.reportFile->stream(),
+            ReportInputs{scenario.inputs, scenario.plan, scenario.unit,
+                         runs ? runs->name() : "--length " + fixed(*options.lengthMeters) + " m",
+                         today(), Module1::kVersionText});
     }
 
     const OutputStyle style{options.format, ::isatty(STDOUT_FILENO) == 1};
     int status = kSuccess;
     if (runs) {
         RunsOutput output(std::cout, style);
-        const BatchTotals totals = checkRuns(*runs, runs->name(), scenario, output, std::cerr);
+        const BatchTotals totals =
+            checkRuns(*runs, runs->name(), scenario, extras.choice ? nullptr : &output, std::cerr,
+                      [&](const CheckedRun& checked) { extras.add(checked); });
         status = totals.failed + totals.malformed + totals.faulted > 0 ? kRunFailed : kSuccess;
+        if (extras.choice) {
+            const bool skipped = totals.malformed + totals.faulted > 0;
+            const auto best = extras.choice->recommendation();
+            status = !skipped && best && best->passesAll ? kSuccess : kRunFailed;
+        }
     } else {
         std::optional<CheckedLength> length;
         if (options.lengthMeters) {
-            length = checkLength(scenario, *options.lengthMeters);
+            const Budget budget = levelBudget(scenario, *options.lengthMeters);
+            length = CheckedLength{budget, tarvelle::MetersToFeet(budget.lengthMeters),
+                                   verdictOf(budget.edges)};
+            const CableRun run{"run 1", budget.lengthMeters, scenario.inputs.cableIndex,
+                               scenario.inputs.productPosition};
+            extras.add({&run, length->feet, budget.edges, length->verdict, {}});
             status = length->verdict.pass ? kSuccess : kRunFailed;
+            if (extras.choice) {
+                status = extras.choice->recommendation()->passesAll ? kSuccess : kRunFailed;
+            }
         }
-        printResults(std::cout, style, scenario, results, length);
-        if (results.warning && options.format == Format::Csv) {
+        if (!extras.choice) {
+            printResults(std::cout, style, scenario, results, length);
+        }
+        if (results.warning && options.format == Format::Csv && !extras.choice) {
             std::cerr << *results.warning << '\n';
         }
+    }
+    if (extras.choice) {
+        printChoice(std::cout, options.format, *extras.choice);
     }
     if (!std::cout.flush()) {
         throw OutputFileError("standard output: cannot be written");
     }
-    if (chart) {
-        writeFileAtomically(*options.plotFile, *chart);
+    if (extras.report) {
+        extras.report->finish(*extras.marks);
+        extras.reportFile->commit();
+    }
+    if (options.plotFile) {
+        writeFileAtomically(
+            *options.plotFile,
+            std::string(kXmlDeclaration) + drawChart(chart, *extras.marks, *options.plotFile));
     }
     return status;
 }

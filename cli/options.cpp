@@ -2,13 +2,23 @@
 
 #include <CLI/CLI.hpp>
 #include <array>
+#include <charconv>
 
 #include "cli/length_text.h"
 #include "cli/names.h"
+#include "engine/number_rule.h"
 
 namespace tarvelle::cli {
 
 namespace {
+
+constexpr std::array<std::pair<std::string_view, std::string Options::*>, 5> kLevelOptions{{
+    {"--pin", &Options::pin},
+    {"--pmin-analog", &Options::pminAnalog},
+    {"--pmin-digital", &Options::pminDigital},
+    {"--pmax-analog", &Options::pmaxAnalog},
+    {"--pmax-digital", &Options::pmaxDigital},
+}};
 
 // What the options hold as typed, before they are checked.
 struct Typed {
@@ -19,13 +29,16 @@ struct Typed {
     std::string length;
     std::string runs;
     std::string plot;
+    std::string report;
+    std::string units = "dBmV";
 };
 
 constexpr std::string_view kDescription =
     "Computes, with the same engine and the same figures as the Tarvelle window, the\n"
     "shortest and longest cable runs for the analog band, the digital band and the\n"
     "worst case, in feet and metres; checks one run or a whole file of runs against\n"
-    "the receiver windows; draws the received level against cable length.\n";
+    "the receiver windows; tries every product against every cable; draws the\n"
+    "received level against cable length; writes a report to hand over.\n";
 
 constexpr std::string_view kFooter =
     "Runs file: CSV, one run per row. A first row whose length field is not a length\n"
@@ -33,11 +46,13 @@ constexpr std::string_view kFooter =
     "length_m or length_ft (bare numbers); and optionally cable and product for that\n"
     "run. Without a header the columns are identifier,length[,cable[,product]].\n"
     "A run passes when none of its margins, as printed to 0.01 dB, is below zero.\n"
+    "--choose tries every product and cable on every run, whatever the file's cable\n"
+    "and product columns say.\n"
     "\n"
-    "Exit status: 0 when everything checked passes; 1 when a run fails its window or\n"
-    "a row of the runs file is malformed or cannot be computed; 2 on bad usage or\n"
-    "input, and then no file is written. In csv format the window's warning goes to\n"
-    "standard error.";
+    "Exit status: 0 when everything checked passes; 1 when a run fails its window\n"
+    "(with --choose: when no combination passes every run) or a row of the runs\n"
+    "file is malformed or cannot be computed; 2 on bad usage or input, and then no\n"
+    "file is written. In csv format the window's warning goes to standard error.";
 
 // Usage first, then what the program does, the options by group and the notes.
 class HelpLayout : public CLI::Formatter {
@@ -71,18 +86,24 @@ void declare(CLI::App& app, Options& options, Typed& typed) {
     app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
     app.allow_extras();
 
-    const std::string inputs = "Inputs (defaults: the window's presets)";
+    const std::string inputs =
+        "Inputs (levels in dBmV or as --units says; defaults: the window's presets)";
     const auto level = [&](const char* name, std::string& text, const char* description) {
         app.add_option(name, text, description)
             ->type_name("LEVEL")
             ->capture_default_str()
             ->group(inputs);
     };
-    level("--pin", options.pin, "input signal strength at the source, dBmV");
-    level("--pmin-analog", options.pminAnalog, "minimum receiver level, analog channels, dBmV");
-    level("--pmin-digital", options.pminDigital, "minimum receiver level, digital channels, dBmV");
-    level("--pmax-analog", options.pmaxAnalog, "maximum receiver level, analog channels, dBmV");
-    level("--pmax-digital", options.pmaxDigital, "maximum receiver level, digital channels, dBmV");
+    level("--pin", options.pin, "input signal strength at the source");
+    level("--pmin-analog", options.pminAnalog, "minimum receiver level, analog channels");
+    level("--pmin-digital", options.pminDigital, "minimum receiver level, digital channels");
+    level("--pmax-analog", options.pmaxAnalog, "maximum receiver level, analog channels");
+    level("--pmax-digital", options.pmaxDigital, "maximum receiver level, digital channels");
+    app.add_option("--units", typed.units,
+                   "dBmV or dBuV, for every level read and written\n(dBuV = dBmV + 60)")
+        ->type_name("U")
+        ->capture_default_str()
+        ->group(inputs);
     app.add_option("--product", typed.product, "product: " + std::string(kProductNamesHelp))
         ->type_name("NAME")
         ->capture_default_str()
@@ -107,8 +128,18 @@ void declare(CLI::App& app, Options& options, Typed& typed) {
                             ->type_name("FILE")
                             ->group(modes);
     length->excludes(runs);
+    app.add_flag("--choose", options.choose,
+                 "with --length or --runs: every product against every\n"
+                 "cable, and the combination that passes with most to spare")
+        ->disable_flag_override()
+        ->group(modes);
     app.add_option("--plot", typed.plot, "draw received level against cable length")
         ->type_name("FILE.svg")
+        ->group(modes);
+    app.add_option("--report", typed.report,
+                   "with --length or --runs: a self-contained HTML report\n"
+                   "to print or hand over")
+        ->type_name("FILE.html")
         ->group(modes);
 
     app.add_option("--format", typed.format, "text, csv or json")
@@ -183,6 +214,32 @@ void checkTyped(const CLI::App& app, const Typed& typed, Options& options) {
     }
     if (app.count("--plot") > 0) {
         options.plotFile = typed.plot;
+    }
+    if (app.count("--report") > 0) {
+        options.reportFile = typed.report;
+    }
+    if (const auto units = parseUnit(typed.units)) {
+        options.units = *units;
+    } else {
+        reject("--units", typed.units, "is not a level unit (dBmV or dBuV)");
+    }
+    // The presets are the window's, in dBmV: a level left at its preset is
+    // the same level in the unit chosen.
+    for (const auto& [name, level] : kLevelOptions) {
+        if (app.count(std::string(name)) == 0) {
+            std::string& text = options.*level;
+            const double preset = fromDbmv(parseLevel(text, ".").value(), options.units);
+            std::array<char, 32> digits{};
+            text.assign(digits.data(),
+                        std::to_chars(digits.data(), digits.data() + digits.size(), preset).ptr);
+        }
+    }
+    const bool runs = options.lengthMeters || options.runsFile;
+    if (options.choose && !runs) {
+        throw UsageError("--choose needs --length or --runs: the runs to choose for");
+    }
+    if (options.reportFile && !runs) {
+        throw UsageError("--report needs --length or --runs: the runs to report on");
     }
 }
 

@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "cli/units.h"
 #include "engine/level_presets.h"
 
 namespace tarvelle::cli {
@@ -33,6 +34,10 @@ struct Options {
     std::optional<double> lengthMeters;
     std::optional<std::string> runsFile;
     std::optional<std::string> plotFile;
+    std::optional<std::string> reportFile;
+    bool choose = false;
+    // The unit of every level read and written; the engine works in dBmV.
+    LevelUnit units = LevelUnit::DBmV;
     bool help = false;
     bool version = false;
 };

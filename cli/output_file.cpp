@@ -114,7 +114,13 @@ void checkOutputFile(std::string_view option, const std::string& path, std::stri
     }
 }
 
-void writeFileAtomically(const std::string& path, std::string_view content) {
+struct AtomicFile::Temporary {
+    fs::path target;
+    mode_t mode;
+    TemporaryFile file;
+};
+
+AtomicFile::AtomicFile(const std::string& path) : path_(path), stream_(nullptr) {
     std::error_code error;
     fs::path target = path;
     if (fs::is_symlink(fs::symlink_status(target, error))) {
@@ -131,16 +137,57 @@ void writeFileAtomically(const std::string& path, std::string_view content) {
     const mode_t mask = ::umask(0);
     ::umask(mask);
     const mode_t mode = exists ? (existing.st_mode & 07777) : (0666 & ~mask);
+    temporary_.reset(new Temporary{target, mode, TemporaryFile(target)});
+    if (!temporary_->file.opened()) {
+        throw OutputFileError(path + ": cannot be written: " + reason());
+    }
+    buffer_ = std::make_unique<Buffer>(temporary_->file.descriptor());
+    stream_.rdbuf(buffer_.get());
+}
 
-    TemporaryFile temporary(target);
-    if (!temporary.opened()) {
-        throw OutputFileError(path + ": cannot be written: " + reason());
+AtomicFile::~AtomicFile() = default;
+
+void AtomicFile::commit() {
+    const int descriptor = temporary_->file.descriptor();
+    if (!stream_.flush() || buffer_->failed() || ::fchmod(descriptor, temporary_->mode) != 0 ||
+        ::fsync(descriptor) != 0 || !temporary_->file.closeFile() ||
+        !temporary_->file.renameTo(temporary_->target)) {
+        throw OutputFileError(path_ + ": cannot be written: " + reason());
     }
-    if (!writeAll(temporary.descriptor(), content) || ::fchmod(temporary.descriptor(), mode) != 0 ||
-        ::fsync(temporary.descriptor()) != 0 || !temporary.closeFile() ||
-        !temporary.renameTo(target)) {
-        throw OutputFileError(path + ": cannot be written: " + reason());
+}
+
+AtomicFile::Buffer::Buffer(int descriptor) : descriptor_(descriptor) {
+    setp(bytes_.data(), bytes_.data() + bytes_.size());
+}
+
+bool AtomicFile::Buffer::drain() {
+    if (!failed_ && !writeAll(descriptor_, std::string_view(pbase(), static_cast<std::size_t>(
+                                                                         pptr() - pbase())))) {
+        failed_ = true;
     }
+    setp(bytes_.data(), bytes_.data() + bytes_.size());
+    return !failed_;
+}
+
+AtomicFile::Buffer::int_type AtomicFile::Buffer::overflow(int_type c) {
+    if (!drain()) {
+        return traits_type::eof();
+    }
+    if (!traits_type::eq_int_type(c, traits_type::eof())) {
+        *pptr() = traits_type::to_char_type(c);
+        pbump(1);
+    }
+    return traits_type::not_eof(c);
+}
+
+int AtomicFile::Buffer::sync() {
+    return drain() ? 0 : -1;
+}
+
+void writeFileAtomically(const std::string& path, std::string_view content) {
+    AtomicFile file(path);
+    file.stream().write(content.data(), static_cast<std::streamsize>(content.size()));
+    file.commit();
 }
 
 }  // namespace tarvelle::cli

@@ -4,7 +4,11 @@
 // content goes to a temporary file beside the target, which is renamed over
 // the target only when complete.
 
+#include <array>
+#include <memory>
+#include <ostream>
 #include <stdexcept>
+#include <streambuf>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,8 +29,45 @@ struct OutputFileError : std::runtime_error {
 void checkOutputFile(std::string_view option, const std::string& path, std::string_view extension,
                      const std::vector<FileIdentity>& inputs);
 
-// Writes the whole content or leaves the target as it was. A symbolic link is
-// followed; an existing target keeps its permissions.
+// A file written a piece at a time, so that a large one needs no more memory
+// than a small one, and put in place only by commit(): until then, and when
+// commit() is never reached, the target is as it was. A symbolic link is
+// followed; an existing target keeps its permissions. Throws OutputFileError.
+class AtomicFile {
+  public:
+    explicit AtomicFile(const std::string& path);
+    ~AtomicFile();
+    AtomicFile(const AtomicFile&) = delete;
+    AtomicFile& operator=(const AtomicFile&) = delete;
+
+    std::ostream& stream() { return stream_; }
+    void commit();
+
+  private:
+    class Buffer : public std::streambuf {
+      public:
+        explicit Buffer(int descriptor);
+        bool failed() const { return failed_; }
+
+      protected:
+        int_type overflow(int_type c) override;
+        int sync() override;
+
+      private:
+        bool drain();
+        int descriptor_;
+        bool failed_ = false;
+        std::array<char, 65536> bytes_{};
+    };
+    struct Temporary;
+
+    std::string path_;
+    std::unique_ptr<Temporary> temporary_;
+    std::unique_ptr<Buffer> buffer_;
+    std::ostream stream_;
+};
+
+// Writes the whole content or leaves the target as it was, as AtomicFile.
 void writeFileAtomically(const std::string& path, std::string_view content);
 
 }  // namespace tarvelle::cli

@@ -2,6 +2,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include "cli/explain.h"
+#include "cli/margins.h"
 #include "cli/printed_number.h"
 #include "cli/text_table.h"
 #include "engine/distance_model.h"
@@ -16,10 +18,27 @@ std::string frequency(const EdgeLevel& edge) {
     return std::to_string(std::lround(edge.point.frequencyMHz));
 }
 
-std::string verdictWords(const Scenario& scenario, const RunVerdict& verdict) {
-    return verdict.pass
-               ? "PASS"
-               : "FAIL  " + edgeText(scenario, verdict.edge) + ": " + shortfallText(verdict);
+// A level as shown: in the unit the user works in.
+double shown(const Scenario& scenario, double dbmv) {
+    return fromDbmv(dbmv, scenario.unit);
+}
+
+// "received_dbmv", "received_dbuv".
+std::string levelKey(const Scenario& scenario, std::string_view name) {
+    return std::string(name) + "_" + std::string(unitKey(scenario.unit));
+}
+
+std::string verdictWords(const Scenario& scenario, const CheckedLength& length) {
+    const RunVerdict& verdict = length.verdict;
+    if (verdict.pass) {
+        return "PASS";
+    }
+    std::string words = "FAIL  " + edgeText(scenario, verdict.edge) + ": " + shortfallText(verdict);
+    if (const auto attenuation = attenuationNeeded(length.budget.edges)) {
+        words += "; too short: it needs " + fixed(attenuation->db) + " dB of attenuation" +
+                 (attenuation->enough ? "" : ", and that alone is not enough");
+    }
+    return words;
 }
 
 void textResults(std::ostream& out, const Scenario& scenario, const Results& results,
@@ -34,23 +53,36 @@ void textResults(std::ostream& out, const Scenario& scenario, const Results& res
     if (results.warning) {
         out << *results.warning << '\n';
     }
+    for (const std::string& line :
+         noLengthWorksLines(scenario.inputs, scenario.plan, results.distances)) {
+        out << line << '\n';
+    }
     if (!length) {
         return;
     }
     const Budget& budget = length->budget;
+    const auto columns = budgetColumns(scenario.unit);
     out << "\nLevel budget of a " << fixed(budget.lengthMeters) << " m (" << fixed(length->feet)
-        << " ft) run, levels in dBmV, losses in dB\n";
-    rows = {{"", "MHz", "source", "loss/100m", "received", "above min", "below max"}};
+        << " ft) run, levels in " << unitLabel(scenario.unit) << ", losses in dB\n";
+    rows = {{""}};
+    for (const ColumnLabel& column : columns) {
+        rows[0].push_back(column.heading);
+    }
     for (std::size_t e = 0; e < budget.edges.size(); ++e) {
         const EdgeLevel& edge = budget.edges[e];
-        rows.push_back({std::string(kEdgeNames[e]), frequency(edge), fixed(edge.levelIntoCable),
-                        fixed(edge.lossPer100m), fixed(edge.received), fixed(marginToMinimum(edge)),
+        rows.push_back({std::string(kEdgeNames[e]), frequency(edge),
+                        fixed(shown(scenario, edge.levelIntoCable)), fixed(edge.lossPer100m),
+                        fixed(edge.levelIntoCable - edge.received),
+                        fixed(shown(scenario, edge.received)), fixed(marginToMinimum(edge)),
                         fixed(marginToMaximum(edge))});
     }
-    printTable(out, rows, {20, 8, 10, 12, 10, 12, 12});
-    out << "Cable tilt: analog band " << fixed(budget.analogTilt) << " dB, digital band "
-        << fixed(budget.digitalTilt) << " dB\n"
-        << "Verdict: " << verdictWords(scenario, length->verdict) << '\n';
+    printTable(out, rows, {20, 6, 12, 11, 12, 10, 11, 11});
+    for (std::size_t c = 1; c < columns.size(); ++c) {
+        out << "  " << columns[c].heading << ": " << columns[c].meaning << '\n';
+    }
+    out << tiltLine("Analog band", budget.edges[0], budget.edges[1], budget.lengthMeters) << '\n'
+        << tiltLine("Digital band", budget.edges[2], budget.edges[3], budget.lengthMeters) << '\n'
+        << "Verdict: " << verdictWords(scenario, *length) << '\n';
 }
 
 void csvResults(std::ostream& out, const Scenario& scenario, const Results& results,
@@ -64,13 +96,14 @@ void csvResults(std::ostream& out, const Scenario& scenario, const Results& resu
         return;
     }
     const Budget& budget = length->budget;
-    out << "\nedge,frequency_mhz,source_dbmv,loss_db_per_100m,received_dbmv,"
-           "margin_to_minimum_db,margin_to_maximum_db\n";
+    out << "\nedge,frequency_mhz," << levelKey(scenario, "source") << ",loss_db_per_100m,"
+        << levelKey(scenario, "received") << ",margin_to_minimum_db,margin_to_maximum_db\n";
     for (std::size_t e = 0; e < budget.edges.size(); ++e) {
         const EdgeLevel& edge = budget.edges[e];
-        out << kEdgeNames[e] << ',' << frequency(edge) << ',' << fixed(edge.levelIntoCable) << ','
-            << fixed(edge.lossPer100m) << ',' << fixed(edge.received) << ','
-            << fixed(marginToMinimum(edge)) << ',' << fixed(marginToMaximum(edge)) << '\n';
+        out << kEdgeNames[e] << ',' << frequency(edge) << ','
+            << fixed(shown(scenario, edge.levelIntoCable)) << ',' << fixed(edge.lossPer100m) << ','
+            << fixed(shown(scenario, edge.received)) << ',' << fixed(marginToMinimum(edge)) << ','
+            << fixed(marginToMaximum(edge)) << '\n';
     }
     out << "\nband,tilt_db\nanalog," << fixed(budget.analogTilt) << "\ndigital,"
         << fixed(budget.digitalTilt) << '\n';
@@ -95,6 +128,8 @@ void jsonResults(std::ostream& out, const OutputStyle& style, const Scenario& sc
                              {"metres", printedValue(metres)}});
     }
     root["warning"] = results.warning ? Json(*results.warning) : Json(nullptr);
+    root["no_length_works"] = noLengthWorksLines(scenario.inputs, scenario.plan, results.distances);
+    root["units"] = unitLabel(scenario.unit);
     if (length) {
         const Budget& budget = length->budget;
         Json& json = root["budget"];
@@ -105,9 +140,9 @@ void jsonResults(std::ostream& out, const OutputStyle& style, const Scenario& sc
             json["edges"].push_back(
                 {{"edge", kEdgeNames[e]},
                  {"frequency_mhz", std::lround(edge.point.frequencyMHz)},
-                 {"source_dbmv", printedValue(edge.levelIntoCable)},
+                 {levelKey(scenario, "source"), printedValue(shown(scenario, edge.levelIntoCable))},
                  {"loss_db_per_100m", printedValue(edge.lossPer100m)},
-                 {"received_dbmv", printedValue(edge.received)},
+                 {levelKey(scenario, "received"), printedValue(shown(scenario, edge.received))},
                  {"margin_to_minimum_db", printedValue(marginToMinimum(edge))},
                  {"margin_to_maximum_db", printedValue(marginToMaximum(edge))}});
         }

@@ -18,6 +18,7 @@ namespace tarvelle::cli {
 struct CheckedRun {
     const CableRun* run = nullptr;
     double feet = 0;
+    EdgeLevels edges{};  // on the run's own cable and product
     RunVerdict verdict;
     std::string failingEdge;  // "analog high edge (550 MHz)" when it fails
 };

@@ -42,12 +42,13 @@ Scenario scenarioOf(const Options& options) {
             throw InputError(std::string(option.option) + " '" + text +
                              "': " + std::string(field.message));
         }
-        levelOf(scenario.inputs, field.box) = *value;
+        levelOf(scenario.inputs, field.box) = toDbmv(*value, options.units);
     }
     scenario.inputs.productPosition = options.product;
     scenario.inputs.cableIndex = options.cable;
     scenario.inputs.plan1 = options.plan == 1;
     scenario.inputs.plan2 = options.plan == 2;
+    scenario.unit = options.units;
     return scenario;
 }
 

@@ -26,10 +26,12 @@ inline constexpr std::array<std::string_view, kDistanceCount> kDistanceNames{
     "digital maximum", "worst-case minimum", "worst-case maximum",
 };
 
-// The options' inputs as numbers, with the plan they choose.
+// The options' inputs as numbers, with the plan they choose. The levels are
+// in dBmV whatever the unit they were given and are shown in.
 struct Scenario {
     CalculationInputs inputs;
     FrequencyPlan plan;
+    LevelUnit unit = LevelUnit::DBmV;
 };
 
 // Checks the level texts in the window's order and with its messages; throws

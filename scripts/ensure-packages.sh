@@ -8,7 +8,8 @@ tarvelle_packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev libgtest-dev libcli11-dev nlohmann-json3-dev
     clang libclang-rt-14-dev
-    dpkg-dev desktop-file-utils appstream binutils-mingw-w64-x86-64
+    dpkg-dev desktop-file-utils appstream man-db binutils-mingw-w64-x86-64
+    libgumbo-dev
     # fonts-liberation, not fonts-liberation2: only it has Liberation Sans Narrow.
     fontconfig fonts-liberation fonts-dejavu-core
     "$@"

@@ -559,7 +559,8 @@ class CliTest : public QObject {
             << QByteArrayList{} << (hub8 + QStringList{"--length", "32m"}) << QByteArray() << 1
             << Check([](const Outcome& outcome, const QDir&) {
                    QVERIFY(outcome.out.contains(
-                       "Verdict: FAIL  analog high edge (550 MHz): 3.44 dB above the maximum\n"));
+                       "Verdict: FAIL  analog high edge (550 MHz): 3.44 dB above the maximum; too "
+                       "short: it needs 3.44 dB of attenuation\n"));
                });
         QTest::newRow("10: --length says PASS in JSON too")
             << QByteArrayList{} << (hub8 + QStringList{"--length", "45m", "--format", "json"})
