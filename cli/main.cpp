@@ -128,7 +128,7 @@ int run(const Options& options) {
             extras.reportFile->stream(),
             ReportInputs{scenario.inputs, scenario.plan, scenario.unit,
                          runs ? runs->name() : "--length " + fixed(*options.lengthMeters) + " m",
-                         today(), Module1::kVersionText});
+                         today(), tarvelle::resources::kVersionText});
     }
 
     const OutputStyle style{options.format, ::isatty(STDOUT_FILENO) == 1};
