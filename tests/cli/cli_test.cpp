@@ -260,6 +260,11 @@ class CliTest : public QObject {
         QCOMPARE(budget["analog_tilt_db"].toDouble(), 16.83);
         QCOMPARE(budget["digital_tilt_db"].toDouble(), 7.15);
 
+        // 45 m is 45 / 0.3048 = 147.64 ft.
+        const Outcome text =
+            runCli({"--pin", "20", "--product", "1", "--cable", "1", "--length", "45m"});
+        QVERIFY(text.out.contains("Level budget of a 45.00 m (147.64 ft) run"));
+
         const Outcome feet = runCli({"--pin", "20", "--product", "1", "--cable", "1", "--length",
                                      "147.64ft", "--format", "json"});
         QCOMPARE(QJsonDocument::fromJson(feet.out.toUtf8())["budget"]["length_m"].toDouble(), 45.0);
