@@ -119,6 +119,21 @@ TEST(ApplyResourceCaptions, WindowCaptionFromItsTagUnlessTheLookupFails) {
     EXPECT_EQ(missing.caption, "design caption");
 }
 
+TEST(ApplyResourceCaptions, OtherKindsTakeOnlyIdentifiersAboveZero) {
+    // A table that answers every identifier, 0 and negatives included.
+    const auto anyId = [](int) { return std::optional<std::string_view>("looked up"); };
+    FakeControl zero = button("0", "0");
+    FakeControl negative = button("-3");
+    FakeControl label0 = label("0");
+    FakeWindow window;
+    window.members = {&zero, &negative, &label0};
+    ApplyResourceCaptions(window, anyId);
+    EXPECT_EQ(zero.get("Caption"), "design");
+    EXPECT_EQ(zero.get("ToolTipText"), "0");
+    EXPECT_EQ(negative.get("Caption"), "design");
+    EXPECT_EQ(label0.get("Caption"), "looked up") << "a label's identifier has no such bound";
+}
+
 TEST(ApplyResourceCaptions, AFailedStepSkipsOnlyItself) {
     // A line has neither caption nor tooltip; a picture has no caption but a tooltip.
     FakeControl line("Line", {{"Tag", "1004"}});
