@@ -19,6 +19,7 @@
 #include "cli/choose.h"
 #include "cli/diagnostics.h"
 #include "cli/html_report.h"
+#include "cli/interrupt_cleanup.h"
 #include "cli/output_file.h"
 #include "cli/printed_number.h"
 #include "cli/results_output.h"
@@ -107,6 +108,9 @@ int run(const Options& options) {
         checkOutputFile("--report", *options.reportFile, ".html", inputs);
     }
     const Scenario scenario = scenarioOf(options);
+    if (options.runsFile || options.lengthMeters) {
+        requireCheckableLevels(options, scenario);
+    }
     const Results results = computeResults(scenario);
     const ChartInputs chart{scenario.inputs, scenario.plan, scenario.unit};
 
@@ -193,6 +197,7 @@ int main(int argc, char* argv[]) {
         std::_Exit(kBadUsage);
     });
     std::ios::sync_with_stdio(false);
+    installInterruptCleanup();
     try {
         const Options options = parseOptions(argc, argv);
         if (options.help) {

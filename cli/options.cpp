@@ -241,6 +241,12 @@ void checkTyped(const CLI::App& app, const Typed& typed, Options& options) {
     if (options.reportFile && !runs) {
         throw UsageError("--report needs --length or --runs: the runs to report on");
     }
+    if (options.reportFile && options.choose) {
+        // The report is of one product and cable; the choice is of all nine.
+        throw UsageError(
+            "--report and --choose go apart: choose first, then report on the "
+            "chosen --product and --cable");
+    }
 }
 
 }  // namespace

@@ -9,6 +9,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "cli/interrupt_cleanup.h"
+
 namespace tarvelle::cli {
 
 namespace {
@@ -41,12 +43,17 @@ std::string temporaryPattern(const fs::path& target) {
 class TemporaryFile {
   public:
     explicit TemporaryFile(const fs::path& target)
-        : path_(temporaryPattern(target)), descriptor_(::mkostemp(path_.data(), O_CLOEXEC)) {}
+        : path_(temporaryPattern(target)), descriptor_(::mkostemp(path_.data(), O_CLOEXEC)) {
+        if (descriptor_ >= 0) {
+            removeOnInterrupt(path_.c_str());
+        }
+    }
     ~TemporaryFile() {
         closeFile();
         if (!renamed_ && descriptor_ != kNeverOpened) {
             ::unlink(path_.c_str());
         }
+        forgetOnInterrupt(path_.c_str());
     }
     TemporaryFile(const TemporaryFile&) = delete;
     TemporaryFile& operator=(const TemporaryFile&) = delete;

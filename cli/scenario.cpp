@@ -1,5 +1,7 @@
 #include "cli/scenario.h"
 
+#include <cmath>
+
 #include "engine/calculation_run.h"
 #include "engine/number_rule.h"
 
@@ -50,6 +52,18 @@ Scenario scenarioOf(const Options& options) {
     scenario.inputs.plan2 = options.plan == 2;
     scenario.unit = options.units;
     return scenario;
+}
+
+void requireCheckableLevels(const Options& options, const Scenario& scenario) {
+    CalculationInputs inputs = scenario.inputs;
+    for (const LevelField& field : kLevelFields) {
+        if (std::abs(levelOf(inputs, field.box)) > kLargestCheckableLevel) {
+            const LevelOption& option = optionFor(field.box);
+            throw InputError(std::string(option.option) + " '" + options.*option.text +
+                             "': a level this large cannot be checked to 0.01 dB; levels "
+                             "within \u00b11e12 dBmV can");
+        }
+    }
 }
 
 Results computeResults(const Scenario& scenario) {

@@ -38,6 +38,15 @@ struct Scenario {
 // InputError for the first that is not a number.
 Scenario scenarioOf(const Options& options);
 
+// A run is judged to the 0.01 dB printed. Beyond this size a level swallows a
+// cable's whole loss (1e20 - 5 is 1e20 in a double), and a run would pass
+// unseen; the six distances need no such bound.
+inline constexpr double kLargestCheckableLevel = 1e12;
+
+// Throws InputError naming the first level option, in the options' own
+// unit, too large to check a run against.
+void requireCheckableLevels(const Options& options, const Scenario& scenario);
+
 struct Results {
     Distances distances;
     // Feet then metres for each distance, exactly as the window shows them.

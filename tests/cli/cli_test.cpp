@@ -423,6 +423,15 @@ class CliTest : public QObject {
             return rows;
         };
 
+        QTest::newRow("review: a level too large to check a run to 0.01 dB is refused")
+            << QByteArrayList{} << QStringList{"--pin",          "1e20", "--pmin-analog", "1e20",
+                                               "--pmin-digital", "1e20", "--pmax-analog", "1e20",
+                                               "--pmax-digital", "1e20", "--product",     "1",
+                                               "--length",       "10m"}
+            << QByteArray() << 2 << Check(saysOneLine("--pin '1e20': a level this large"));
+        QTest::newRow("review: a report is of one product and cable, not of a choice")
+            << QByteArrayList{} << QStringList{"--length", "45m", "--choose", "--report", "@r.html"}
+            << QByteArray() << 2 << Check(saysOneLine("--report and --choose go apart"));
         QTest::newRow("2: a chart that cannot be drawn leaves the file as it was")
             << QByteArrayList{"e.svg", "PRECIOUS\n"}
             << QStringList{"--pin", "1e306", "--plot", "@e.svg"} << QByteArray() << 2
@@ -637,6 +646,23 @@ class CliTest : public QObject {
         const Outcome outcome = runCli(arguments, input);
         QVERIFY2(outcome.status == status, qPrintable(outcome.err));
         check(outcome, dir);
+    }
+
+    // Ctrl-C or TERM half-way through a report: the target is untouched and
+    // no temporary file is left beside it.
+    void an_interrupted_report_leaves_nothing_behind() {
+        QTemporaryDir temporary;
+        const QDir dir(temporary.path());
+        QProcess process;
+        process.start(TARVELLE_CLI,
+                      {"--pin", "20", "--runs", "-", "--report", dir.filePath("r.html")});
+        QVERIFY(process.waitForStarted());
+        process.write("room,length\n101,32m\n");
+        QTRY_VERIFY(!dir.entryList(QDir::Files | QDir::Hidden).isEmpty());
+        process.terminate();
+        QVERIFY(process.waitForFinished());
+        QCOMPARE(process.exitStatus(), QProcess::CrashExit);
+        QCOMPARE(dir.entryList(QDir::Files | QDir::Hidden), QStringList());
     }
 
     void help_and_version() {
