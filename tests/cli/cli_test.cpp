@@ -17,29 +17,10 @@
 
 #include <algorithm>
 #include <functional>
+#include "tests/cli/run_cli.h"
 #include "tests/data/test_data.h"
 
 namespace {
-
-struct Outcome {
-    int status;
-    QString out;
-    QString err;
-    QByteArray rawOut;
-    QByteArray rawErr;
-};
-
-Outcome runCli(const QStringList& arguments, const QByteArray& input = {}) {
-    QProcess process;
-    process.start(TARVELLE_CLI, arguments);
-    process.write(input);
-    process.closeWriteChannel();
-    process.waitForFinished(120'000);
-    const QByteArray out = process.readAllStandardOutput();
-    const QByteArray err = process.readAllStandardError();
-    const int status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    return {status, QString::fromUtf8(out), QString::fromUtf8(err), out, err};
-}
 
 // A small RFC 4180 reader of the test's own, so that the program's CSV is
 // checked by a parser that shares no code with it. Empty on malformed input.

@@ -16,29 +16,9 @@
 #include <QXmlStreamReader>
 
 #include "tests/cli/html_tree.h"
+#include "tests/cli/run_cli.h"
 
 namespace {
-
-struct Outcome {
-    int status;
-    QString out;
-    QString err;
-};
-
-Outcome runCli(const QStringList& arguments, const QString& folder = {}) {
-    QProcess process;
-    if (!folder.isEmpty()) {
-        process.setWorkingDirectory(folder);
-    }
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("SOURCE_DATE_EPOCH", "1700000000");
-    process.setProcessEnvironment(environment);
-    process.start(TARVELLE_CLI, arguments);
-    process.waitForFinished(60'000);
-    const int status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    return {status, QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
 
 void writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
@@ -154,7 +134,7 @@ class PlanningTest : public QObject {
                   "<img src=x onerror=alert(1)>,50m,cat6\n");
         const Outcome outcome = runCli({"--pin", "20", "--product", "8-port", "--cable", "cat6",
                                         "--runs", "runs.csv", "--report", "report.html"},
-                                       dir.path());
+                                       {}, dir.path());
         QCOMPARE(outcome.status, 1);  // 101 is too short
         const QByteArray html = readFile(dir.filePath("report.html"));
 
@@ -230,7 +210,7 @@ class PlanningTest : public QObject {
         writeFile(dir.filePath("runs.csv"), "room,length\n101,45m\n");
         writeFile(dir.filePath("old.html"), "PRECIOUS\n");
         writeFile(dir.filePath("old.txt"), "PRECIOUS\n");
-        const Outcome outcome = runCli(arguments, dir.path());
+        const Outcome outcome = runCli(arguments, {}, dir.path());
         QCOMPARE(outcome.status, 2);
         QCOMPARE(outcome.err, message);
         QCOMPARE(readFile(dir.filePath("old.html")), QByteArray("PRECIOUS\n"));
@@ -244,7 +224,7 @@ class PlanningTest : public QObject {
         writeFile(dir.filePath("runs.csv"), "a,12m\nb,32m\nc,150ft\nd,70m\n");
         const Outcome outcome = runCli({"--pin", "20", "--product", "8-port", "--cable", "cat6",
                                         "--runs", "runs.csv", "--plot", "chart.svg"},
-                                       dir.path());
+                                       {}, dir.path());
         QCOMPARE(outcome.status, 1);
         QFile file(dir.filePath("chart.svg"));
         QVERIFY(file.open(QIODevice::ReadOnly));
