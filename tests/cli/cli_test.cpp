@@ -490,6 +490,20 @@ class CliTest : public QObject {
                    QVERIFY(outcome.out.contains("above the maximum"));
                    QVERIFY(!outcome.out.contains(" 0.00 dB"));
                });
+        // The 8-port hub puts 35 dBmV into Cat6 at 550 MHz, which loses
+        // 51.7599 dB per 100 m: 20 dB bring it to the 15 dBmV maximum at
+        // 38.6400 m. These runs end 0.0045 dB and 0.0055 dB above it,
+        // printed as 0.00 and -0.01.
+        QTest::newRow("6: a margin printed as 0.00 passes, one printed as -0.01 fails")
+            << QByteArrayList{} << (hub8 + QStringList{"--runs", "-", "--format", "csv"})
+            << QByteArray("in,38.631267093m\nout,38.629335095m\n") << 1
+            << Check([=](const Outcome& outcome, const QDir&) {
+                   const QList<QStringList> rows = csvRuns(outcome);
+                   QCOMPARE(rows.size(), 3);
+                   QCOMPARE(rows[1].value(3), "pass");
+                   QCOMPARE(rows[2].value(3), "fail");
+                   QCOMPARE(rows[2].value(6), "-0.01");
+               });
         QTest::newRow("7: fields that a spreadsheet would run get a leading quote")
             << QByteArrayList{} << (hub8 + QStringList{"--runs", "-", "--format", "csv"})
             << QByteArray("=1+2,32m\n+x,45m\n-5,45m\n@a,45m\n\"\tb\",45m\n\"\rc\",45m\n") << 1
