@@ -3,17 +3,13 @@
 #include <algorithm>
 #include <vector>
 
+#include "cli/printed_number.h"
 #include "cli/table_names.h"
 #include "engine/distance_model.h"
-#include "engine/fixed_format.h"
 
 namespace tarvelle::cli {
 
 namespace {
-
-std::string fixed(double value) {
-    return formatFixed(value, ".");
-}
 
 std::string named(const Combination& combination) {
     return std::string(productLabel(combination.product)) + " on " +

@@ -1,22 +1,15 @@
 #include "cli/explain.h"
 
-#include <cmath>
-
+#include "cli/printed_number.h"
 #include "cli/verdict.h"
 #include "engine/checked_math.h"
-#include "engine/fixed_format.h"
 
 namespace tarvelle::cli {
 
 namespace {
 
-std::string fixed(double value) {
-    return formatFixed(value, ".");
-}
-
-std::string megahertz(const EdgeLevel& edge) {
-    // The plans' frequencies are whole numbers of MHz.
-    return std::to_string(std::lround(edge.point.frequencyMHz)) + " MHz";
+std::string edgeFrequency(const EdgeLevel& edge) {
+    return megahertz(edge.point.frequencyMHz) + " MHz";
 }
 
 }  // namespace
@@ -72,8 +65,8 @@ std::string tiltLine(std::string_view bandName, const EdgeLevel& low, const Edge
                      double lengthMeters) {
     const double tilt = cableTilt(low, high, lengthMeters);
     const double difference = (Checked(low.received) - high.received).value();
-    const std::string lowName = megahertz(low);
-    const std::string highName = megahertz(high);
+    const std::string lowName = edgeFrequency(low);
+    const std::string highName = edgeFrequency(high);
     std::string line = std::string(bandName) + ", " + lowName + " to " + highName +
                        ": cable tilt " + fixed(tilt) + " dB (the run loses that much more at " +
                        highName + " than at " + lowName + "); level difference at the outlet ";

@@ -6,13 +6,13 @@
 #include "cli/explain.h"
 #include "cli/margins.h"
 #include "cli/markup.h"
+#include "cli/printed_number.h"
 #include "cli/scenario.h"
 #include "cli/svg_chart.h"
 #include "cli/table_names.h"
 #include "cli/verdict.h"
 #include "engine/calculation_run.h"
 #include "engine/distance_model.h"
-#include "engine/fixed_format.h"
 
 namespace tarvelle::cli {
 
@@ -55,10 +55,6 @@ footer { margin-top: 2em; padding-top: 0.3em; border-top: 1px solid #888; font-s
   .warning, .no-length, figure svg { -webkit-print-color-adjust: exact; print-color-adjust: exact; }
 }
 )";
-
-std::string fixed(double value) {
-    return formatFixed(value, ".");
-}
 
 std::string text(std::string_view value) {
     return escapeMarkup(value);

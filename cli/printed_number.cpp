@@ -1,6 +1,7 @@
 #include "cli/printed_number.h"
 
 #include <charconv>
+#include <cmath>
 
 #include "engine/fixed_format.h"
 
@@ -15,6 +16,10 @@ double printedValue(double value) {
     double printed = 0;
     std::from_chars(text.data(), text.data() + text.size(), printed);
     return printed;
+}
+
+std::string megahertz(double frequencyMHz) {
+    return std::to_string(std::lround(frequencyMHz));
 }
 
 }  // namespace tarvelle::cli

@@ -13,4 +13,7 @@ std::string fixed(double value);
 // the same figure.
 double printedValue(double value);
 
+// A band edge's frequency as printed: the plans' frequencies are whole MHz.
+std::string megahertz(double frequencyMHz);
+
 }  // namespace tarvelle::cli

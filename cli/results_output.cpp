@@ -15,7 +15,7 @@ namespace {
 using Json = nlohmann::ordered_json;
 
 std::string frequency(const EdgeLevel& edge) {
-    return std::to_string(std::lround(edge.point.frequencyMHz));
+    return megahertz(edge.point.frequencyMHz);
 }
 
 // A level as shown: in the unit the user works in.

@@ -9,12 +9,12 @@
 
 #include "cli/margins.h"
 #include "cli/markup.h"
+#include "cli/printed_number.h"
 #include "cli/scenario.h"
 #include "cli/table_names.h"
 #include "cli/verdict.h"
 #include "engine/arithmetic_error.h"
 #include "engine/distance_model.h"
-#include "engine/fixed_format.h"
 
 namespace tarvelle::cli {
 
@@ -123,10 +123,6 @@ std::string at(double value) {
         text.pop_back();
     }
     return text;
-}
-
-std::string fixed(double value) {
-    return formatFixed(value, ".");
 }
 
 std::string attribute(std::string_view name, std::string_view value) {

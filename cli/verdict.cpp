@@ -1,7 +1,6 @@
 #include "cli/verdict.h"
 
-#include <cmath>
-
+#include "cli/printed_number.h"
 #include "engine/fixed_format.h"
 
 namespace tarvelle::cli {
@@ -34,12 +33,12 @@ RunVerdict verdictOf(const EdgeLevels& edges) {
 }
 
 std::string edgeText(const Scenario& scenario, std::size_t edge) {
-    return std::string(kEdgeNames[edge]) + " (" +
-           std::to_string(std::lround(scenario.plan[edge].frequencyMHz)) + " MHz)";
+    return std::string(kEdgeNames[edge]) + " (" + megahertz(scenario.plan[edge].frequencyMHz) +
+           " MHz)";
 }
 
 std::string shortfallText(const RunVerdict& verdict) {
-    return formatFixed(-verdict.margin, ".") + " dB " +
+    return fixed(-verdict.margin) + " dB " +
            (verdict.atMinimum ? "below the minimum" : "above the maximum");
 }
 
