@@ -4,7 +4,13 @@
 #include "app/resources/version.h"
 
 int main(int argc, char* argv[]) {
-    QApplication application(argc, argv);
+    // The program takes no arguments, and the toolkit is given none of them:
+    // its own options (-reverse, -style, -platform, ...) would change the
+    // window. The platform still comes from QT_QPA_PLATFORM.
+    char name[] = "tarvelle";
+    int toolkitArgc = 1;
+    char* toolkitArgv[] = {argc > 0 ? argv[0] : name, nullptr};
+    QApplication application(toolkitArgc, toolkitArgv);
     QApplication::setApplicationName(tarvelle::resources::kApplicationTitle);
     QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
                                             .arg(tarvelle::resources::kVersionMajor)

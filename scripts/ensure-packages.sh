@@ -12,6 +12,9 @@ tarvelle_packages=(
     libgumbo-dev
     # fonts-liberation, not fonts-liberation2: only it has Liberation Sans Narrow.
     fontconfig fonts-liberation fonts-dejavu-core
+    # Tests watching the program on a virtual screen: the screen, a window
+    # manager that frames windows, X input, a frame reader, a window grabber.
+    xvfb openbox xdotool x11-utils x11-apps
     "$@"
 )
 

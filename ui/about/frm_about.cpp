@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 
 #include "app/resources/pictures.h"
 #include "app/resources/qt_resource_controls.h"
@@ -34,10 +35,20 @@ frmAbout::frmAbout(QWidget* owner)
 
     controls_.cmdOK->setDefault(true);
     connect(controls_.cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+
+    // On the owner as a whole, wherever it stands at each showing; without
+    // one, on the screen.
+    QWidget* ownerWindow = owner != nullptr ? owner->window() : nullptr;
+    const auto area = [this, ownerWindow] {
+        return ownerWindow != nullptr ? ownerWindow->frameGeometry()
+                                      : screen()->availableGeometry();
+    };
+    placement_ = new CentredPlacement(*this, area, ownerWindow);
 }
 
 void frmAbout::showEvent(QShowEvent* event) {
     Form_Load();
+    placement_->place();
     QDialog::showEvent(event);
 }
 

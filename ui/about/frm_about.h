@@ -4,6 +4,7 @@
 
 #include "app/resources/resource_captions.h"
 #include "ui/about/about_controls.h"
+#include "ui/widgets/centred_placement.h"
 
 namespace tarvelle::ui {
 
@@ -29,6 +30,7 @@ class frmAbout : public QDialog {
 
     resources::StringLookup lookup_ = resources::LoadResString;
     AboutControls controls_;
+    widgets::CentredPlacement* placement_;
 };
 
 }  // namespace tarvelle::ui

@@ -32,7 +32,8 @@ namespace tarvelle::ui {
 frmMain::frmMain(QWidget* parent)
     : QMainWindow(parent),
       present_(modalMessageBoxes(this)),
-      operations_(controls_, [this](const QString& text) { present_(text); }) {
+      operations_(controls_, [this](const QString& text) { present_(text); }),
+      placement_(new CentredPlacement(*this, [this] { return screen()->availableGeometry(); })) {
     setObjectName("frmMain");
     setProperty(kTagProperty, QString());
     setWindowTitle(kApplicationTitle);
@@ -92,8 +93,7 @@ void frmMain::connectReactions() {
 void frmMain::showEvent(QShowEvent* event) {
     if (!loaded_) {
         loaded_ = true;
-        const QRect screenArea = screen()->availableGeometry();
-        move(screenArea.center() - QPoint(width() / 2, height() / 2));
+        placement_->place();
         guarded([this] { Form_Load(); });
     }
     QMainWindow::showEvent(event);

@@ -7,6 +7,7 @@
 #include "ui/main/main_controls.h"
 #include "ui/main/message_box.h"
 #include "ui/main/qt_window_operations.h"
+#include "ui/widgets/centred_placement.h"
 
 class QLineEdit;
 
@@ -54,6 +55,7 @@ class frmMain : public QMainWindow {
     MessagePresenter present_;
     MainControls controls_;
     QtWindowOperations operations_;
+    widgets::CentredPlacement* placement_;
     frmAbout* about_ = nullptr;  // created on first use, then kept
     bool loaded_ = false;
 };
