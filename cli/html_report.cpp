@@ -11,8 +11,8 @@
 #include "cli/svg_chart.h"
 #include "cli/table_names.h"
 #include "cli/verdict.h"
-#include "engine/calculation_run.h"
 #include "engine/distance_model.h"
+#include "engine/levels.h"
 
 namespace tarvelle::cli {
 

@@ -13,7 +13,6 @@
 #include <new>
 #include <optional>
 
-#include "app/resources/version.h"
 #include "cli/batch_check.h"
 #include "cli/choice_output.h"
 #include "cli/choose.h"
@@ -26,6 +25,7 @@
 #include "cli/svg_chart.h"
 #include "engine/arithmetic_error.h"
 #include "engine/distance_model.h"
+#include "engine/version.h"
 
 namespace {
 
@@ -132,7 +132,7 @@ int run(const Options& options) {
             extras.reportFile->stream(),
             ReportInputs{scenario.inputs, scenario.plan, scenario.unit,
                          runs ? runs->name() : "--length " + fixed(*options.lengthMeters) + " m",
-                         today(), tarvelle::resources::kVersionText});
+                         today(), tarvelle::kVersionText});
     }
 
     const OutputStyle style{options.format, ::isatty(STDOUT_FILENO) == 1};
@@ -205,7 +205,7 @@ int main(int argc, char* argv[]) {
             return kSuccess;
         }
         if (options.version) {
-            std::cout << "tarvelle-cli " << tarvelle::resources::kVersionText << "\n";
+            std::cout << "tarvelle-cli " << tarvelle::kVersionText << "\n";
             return kSuccess;
         }
         return run(options);

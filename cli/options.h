@@ -8,7 +8,7 @@
 #include <string>
 
 #include "cli/units.h"
-#include "engine/level_presets.h"
+#include "engine/levels.h"
 
 namespace tarvelle::cli {
 
@@ -23,10 +23,10 @@ struct Options {
     // The level texts as typed, checked by the window's own rule later; the
     // receiver levels start at the window's presets.
     std::string pin = "0";
-    std::string pminAnalog{kMinimumLevels.analogPreset};
-    std::string pminDigital{kMinimumLevels.digitalPreset};
-    std::string pmaxAnalog{kMaximumLevels.analogPreset};
-    std::string pmaxDigital{kMaximumLevels.digitalPreset};
+    std::string pminAnalog{kMinimumPresets.analog};
+    std::string pminDigital{kMinimumPresets.digital};
+    std::string pmaxAnalog{kMaximumPresets.analog};
+    std::string pmaxDigital{kMaximumPresets.digital};
     std::int16_t product = 0;
     std::int16_t cable = 0;
     int plan = 2;

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "engine/calculation_run.h"
+#include "engine/levels.h"
 #include "engine/number_rule.h"
 
 namespace tarvelle::cli {
@@ -10,22 +10,22 @@ namespace tarvelle::cli {
 namespace {
 
 struct LevelOption {
-    TextBox field;
+    Level level;
     std::string_view option;
     std::string Options::*text;
 };
 
 constexpr std::array<LevelOption, 5> kLevelOptions{{
-    {TextBox::Pin, "--pin", &Options::pin},
-    {TextBox::PminAnalog, "--pmin-analog", &Options::pminAnalog},
-    {TextBox::PminDigital, "--pmin-digital", &Options::pminDigital},
-    {TextBox::PmaxAnalog, "--pmax-analog", &Options::pmaxAnalog},
-    {TextBox::PmaxDigital, "--pmax-digital", &Options::pmaxDigital},
+    {Level::Input, "--pin", &Options::pin},
+    {Level::MinimumAnalog, "--pmin-analog", &Options::pminAnalog},
+    {Level::MinimumDigital, "--pmin-digital", &Options::pminDigital},
+    {Level::MaximumAnalog, "--pmax-analog", &Options::pmaxAnalog},
+    {Level::MaximumDigital, "--pmax-digital", &Options::pmaxDigital},
 }};
 
-const LevelOption& optionFor(TextBox field) {
+const LevelOption& optionFor(Level level) {
     for (const auto& option : kLevelOptions) {
-        if (option.field == field) {
+        if (option.level == level) {
             return option;
         }
     }
@@ -36,15 +36,15 @@ const LevelOption& optionFor(TextBox field) {
 
 Scenario scenarioOf(const Options& options) {
     Scenario scenario{{}, options.plan == 1 ? kPlan1 : kPlan2};
-    for (const LevelField& field : kLevelFields) {
-        const LevelOption& option = optionFor(field.box);
+    for (const LevelCheck& check : kLevelCheckOrder) {
+        const LevelOption& option = optionFor(check.level);
         const std::string& text = options.*option.text;
         const auto value = parseLevel(text, ".");
         if (!value) {
             throw InputError(std::string(option.option) + " '" + text +
-                             "': " + std::string(field.message));
+                             "': " + std::string(check.message));
         }
-        levelOf(scenario.inputs, field.box) = toDbmv(*value, options.units);
+        levelOf(scenario.inputs, check.level) = toDbmv(*value, options.units);
     }
     scenario.inputs.productPosition = options.product;
     scenario.inputs.cableIndex = options.cable;
@@ -56,9 +56,9 @@ Scenario scenarioOf(const Options& options) {
 
 void requireCheckableLevels(const Options& options, const Scenario& scenario) {
     CalculationInputs inputs = scenario.inputs;
-    for (const LevelField& field : kLevelFields) {
-        if (std::abs(levelOf(inputs, field.box)) > kLargestCheckableLevel) {
-            const LevelOption& option = optionFor(field.box);
+    for (const LevelCheck& check : kLevelCheckOrder) {
+        if (std::abs(levelOf(inputs, check.level)) > kLargestCheckableLevel) {
+            const LevelOption& option = optionFor(check.level);
             throw InputError(std::string(option.option) + " '" + options.*option.text +
                              "': a level this large cannot be checked to 0.01 dB; levels "
                              "within \u00b11e12 dBmV can");

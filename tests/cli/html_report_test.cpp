@@ -4,7 +4,7 @@
 
 #include "cli/html_report.h"
 #include "cli/svg_chart.h"
-#include "engine/calculation_run.h"
+#include "engine/levels.h"
 #include "tests/cli/html_tree.h"
 #include "tests/cli/plan_inputs.h"
 
