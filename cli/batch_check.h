@@ -9,9 +9,11 @@
 
 #include "cli/input_source.h"
 #include "cli/runs_output.h"
-#include "cli/scenario.h"
+#include "planning/scenario.h"
 
 namespace tarvelle::cli {
+
+using namespace tarvelle::planning;
 
 // Where else each checked run goes (the choice, the report, the chart's
 // marks), row by row. It may throw ArithmeticError: the row is then skipped

@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <vector>
 
-#include "cli/printed_number.h"
-#include "cli/table_names.h"
 #include "engine/distance_model.h"
+#include "planning/printed_number.h"
+#include "planning/table_names.h"
 
 namespace tarvelle::cli {
+
+using namespace tarvelle::planning;
 
 namespace {
 

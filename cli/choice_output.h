@@ -4,10 +4,12 @@
 
 #include <ostream>
 
-#include "cli/choose.h"
 #include "cli/options.h"
+#include "planning/choose.h"
 
 namespace tarvelle::cli {
+
+using namespace tarvelle::planning;
 
 // One row per combination, then the recommendation: one line in text, a
 // "choice" column in CSV, a "recommendation" object in JSON.

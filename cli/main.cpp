@@ -15,17 +15,18 @@
 
 #include "cli/batch_check.h"
 #include "cli/choice_output.h"
-#include "cli/choose.h"
 #include "cli/diagnostics.h"
-#include "cli/html_report.h"
 #include "cli/interrupt_cleanup.h"
 #include "cli/output_file.h"
-#include "cli/printed_number.h"
 #include "cli/results_output.h"
-#include "cli/svg_chart.h"
+#include "cli/scenario_options.h"
 #include "engine/arithmetic_error.h"
 #include "engine/distance_model.h"
 #include "engine/version.h"
+#include "planning/choose.h"
+#include "planning/html_report.h"
+#include "planning/printed_number.h"
+#include "planning/svg_chart.h"
 
 namespace {
 

@@ -7,10 +7,12 @@
 #include <stdexcept>
 #include <string>
 
-#include "cli/units.h"
 #include "engine/levels.h"
+#include "planning/units.h"
 
 namespace tarvelle::cli {
+
+using namespace tarvelle::planning;
 
 enum class Format { Text, Csv, Json };
 

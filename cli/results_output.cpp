@@ -2,13 +2,15 @@
 
 #include <nlohmann/json.hpp>
 
-#include "cli/explain.h"
-#include "cli/margins.h"
-#include "cli/printed_number.h"
 #include "cli/text_table.h"
 #include "engine/distance_model.h"
+#include "planning/explain.h"
+#include "planning/margins.h"
+#include "planning/printed_number.h"
 
 namespace tarvelle::cli {
+
+using namespace tarvelle::planning;
 
 namespace {
 

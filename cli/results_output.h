@@ -7,10 +7,12 @@
 #include <ostream>
 
 #include "cli/output_style.h"
-#include "cli/scenario.h"
-#include "cli/verdict.h"
+#include "planning/scenario.h"
+#include "planning/verdict.h"
 
 namespace tarvelle::cli {
+
+using namespace tarvelle::planning;
 
 // One run of a given length, every figure computed before anything is shown.
 struct CheckedLength {

@@ -6,10 +6,12 @@
 #include "cli/csv_field.h"
 #include "cli/names.h"
 #include "cli/output_file.h"
-#include "cli/printed_number.h"
 #include "cli/safe_text.h"
+#include "planning/printed_number.h"
 
 namespace tarvelle::cli {
+
+using namespace tarvelle::planning;
 
 namespace {
 

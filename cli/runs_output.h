@@ -10,9 +10,11 @@
 
 #include "cli/output_style.h"
 #include "cli/runs_file.h"
-#include "cli/verdict.h"
+#include "planning/verdict.h"
 
 namespace tarvelle::cli {
+
+using namespace tarvelle::planning;
 
 // A run with every figure it shows already computed.
 struct CheckedRun {

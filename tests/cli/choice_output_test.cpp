@@ -4,7 +4,7 @@
 #include <sstream>
 
 #include "cli/choice_output.h"
-#include "tests/cli/plan_inputs.h"
+#include "tests/planning/plan_inputs.h"
 
 namespace tarvelle::cli {
 namespace {
