@@ -7,8 +7,8 @@
 #include <ostream>
 #include <string>
 
-#include "cli/input_source.h"
-#include "cli/runs_output.h"
+#include "cli/formats/runs_output.h"
+#include "cli/reading/input_source.h"
 #include "planning/scenario.h"
 
 namespace tarvelle::cli {

@@ -14,12 +14,12 @@
 #include <optional>
 
 #include "cli/batch_check.h"
-#include "cli/choice_output.h"
-#include "cli/diagnostics.h"
-#include "cli/interrupt_cleanup.h"
-#include "cli/output_file.h"
-#include "cli/results_output.h"
-#include "cli/scenario_options.h"
+#include "cli/files/interrupt_cleanup.h"
+#include "cli/files/output_file.h"
+#include "cli/formats/choice_output.h"
+#include "cli/formats/results_output.h"
+#include "cli/messages/diagnostics.h"
+#include "cli/options/scenario_options.h"
 #include "engine/arithmetic_error.h"
 #include "engine/distance_model.h"
 #include "engine/version.h"

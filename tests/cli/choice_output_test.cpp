@@ -3,7 +3,7 @@
 #include <regex>
 #include <sstream>
 
-#include "cli/choice_output.h"
+#include "cli/formats/choice_output.h"
 #include "tests/planning/plan_inputs.h"
 
 namespace tarvelle::cli {

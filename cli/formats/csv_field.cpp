@@ -1,6 +1,6 @@
-#include "cli/csv_field.h"
+#include "cli/formats/csv_field.h"
 
-#include "cli/safe_text.h"
+#include "cli/messages/safe_text.h"
 
 namespace tarvelle::cli {
 

@@ -1,4 +1,4 @@
-#include "cli/output_file.h"
+#include "cli/files/output_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "cli/interrupt_cleanup.h"
+#include "cli/files/interrupt_cleanup.h"
 
 namespace tarvelle::cli {
 

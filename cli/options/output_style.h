@@ -3,7 +3,7 @@
 // How standard output is written: the format, and whether a terminal shows it
 // (then nothing from the input may reach it unescaped).
 
-#include "cli/options.h"
+#include "cli/options/options.h"
 
 namespace tarvelle::cli {
 

@@ -1,11 +1,11 @@
-#include "cli/options.h"
+#include "cli/options/options.h"
 
 #include <CLI/CLI.hpp>
 #include <array>
 #include <charconv>
 
-#include "cli/length_text.h"
-#include "cli/names.h"
+#include "cli/reading/length_text.h"
+#include "cli/reading/names.h"
 #include "engine/number_rule.h"
 
 namespace tarvelle::cli {

@@ -1,4 +1,4 @@
-#include "cli/length_text.h"
+#include "cli/reading/length_text.h"
 
 #include "engine/distance_model.h"
 #include "engine/number_rule.h"

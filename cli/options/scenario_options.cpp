@@ -1,4 +1,4 @@
-#include "cli/scenario_options.h"
+#include "cli/options/scenario_options.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "cli/names.h"
+#include "cli/reading/names.h"
 
 #include <array>
 

@@ -4,7 +4,7 @@
 
 #include <ostream>
 
-#include "cli/options.h"
+#include "cli/options/options.h"
 #include "planning/choose.h"
 
 namespace tarvelle::cli {

@@ -1,4 +1,4 @@
-#include "cli/csv_reader.h"
+#include "cli/reading/csv_reader.h"
 
 #include <algorithm>
 

@@ -8,8 +8,8 @@
 #include <ostream>
 #include <string>
 
-#include "cli/output_style.h"
-#include "cli/runs_file.h"
+#include "cli/options/output_style.h"
+#include "cli/reading/runs_file.h"
 #include "planning/verdict.h"
 
 namespace tarvelle::cli {

@@ -1,4 +1,4 @@
-#include "cli/interrupt_cleanup.h"
+#include "cli/files/interrupt_cleanup.h"
 
 #include <limits.h>
 #include <unistd.h>

@@ -6,7 +6,7 @@
 #include <optional>
 #include <ostream>
 
-#include "cli/output_style.h"
+#include "cli/options/output_style.h"
 #include "planning/scenario.h"
 #include "planning/verdict.h"
 

@@ -1,6 +1,6 @@
-#include "cli/diagnostics.h"
+#include "cli/messages/diagnostics.h"
 
-#include "cli/safe_text.h"
+#include "cli/messages/safe_text.h"
 
 namespace tarvelle::cli {
 

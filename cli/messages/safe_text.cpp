@@ -1,4 +1,4 @@
-#include "cli/safe_text.h"
+#include "cli/messages/safe_text.h"
 
 #include <algorithm>
 #include <cstdint>

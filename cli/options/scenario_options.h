@@ -4,7 +4,7 @@
 
 #include <stdexcept>
 
-#include "cli/options.h"
+#include "cli/options/options.h"
 #include "planning/scenario.h"
 
 namespace tarvelle::cli {

@@ -10,9 +10,9 @@
 #include <stdexcept>
 #include <string>
 
-#include "cli/csv_reader.h"
-#include "cli/input_source.h"
-#include "cli/length_text.h"
+#include "cli/reading/csv_reader.h"
+#include "cli/reading/input_source.h"
+#include "cli/reading/length_text.h"
 
 namespace tarvelle::cli {
 

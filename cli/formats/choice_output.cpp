@@ -1,4 +1,4 @@
-#include "cli/choice_output.h"
+#include "cli/formats/choice_output.h"
 
 #include <algorithm>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "cli/input_source.h"
+#include "cli/reading/input_source.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -1,4 +1,4 @@
-#include "cli/repeat_finder.h"
+#include "cli/reading/repeat_finder.h"
 
 #include <algorithm>
 #include <functional>

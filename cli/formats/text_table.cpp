@@ -1,4 +1,4 @@
-#include "cli/text_table.h"
+#include "cli/formats/text_table.h"
 
 #include <algorithm>
 

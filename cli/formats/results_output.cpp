@@ -1,8 +1,8 @@
-#include "cli/results_output.h"
+#include "cli/formats/results_output.h"
 
 #include <nlohmann/json.hpp>
 
-#include "cli/text_table.h"
+#include "cli/formats/text_table.h"
 #include "engine/distance_model.h"
 #include "planning/explain.h"
 #include "planning/margins.h"

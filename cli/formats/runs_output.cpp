@@ -1,12 +1,12 @@
-#include "cli/runs_output.h"
+#include "cli/formats/runs_output.h"
 
 #include <algorithm>
 #include <nlohmann/json.hpp>
 
-#include "cli/csv_field.h"
-#include "cli/names.h"
-#include "cli/output_file.h"
-#include "cli/safe_text.h"
+#include "cli/files/output_file.h"
+#include "cli/formats/csv_field.h"
+#include "cli/messages/safe_text.h"
+#include "cli/reading/names.h"
 #include "planning/printed_number.h"
 
 namespace tarvelle::cli {

@@ -1,10 +1,10 @@
-#include "cli/runs_file.h"
+#include "cli/reading/runs_file.h"
 
 #include <algorithm>
 #include <array>
 
-#include "cli/diagnostics.h"
-#include "cli/names.h"
+#include "cli/messages/diagnostics.h"
+#include "cli/reading/names.h"
 
 namespace tarvelle::cli {
 
