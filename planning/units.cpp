@@ -1,30 +1,18 @@
 #include "planning/units.h"
 
-#include <algorithm>
-#include <cctype>
 #include <string>
 
 #include "engine/checked_math.h"
+#include "planning/ascii_text.h"
 
 namespace tarvelle::planning {
 
-namespace {
-
-std::string lower(std::string_view text) {
-    std::string result(text);
-    std::transform(result.begin(), result.end(), result.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return result;
-}
-
-}  // namespace
-
 std::optional<LevelUnit> parseUnit(std::string_view text) {
-    const std::string name = lower(text);
+    const std::string name = asciiLowered(text);
     if (name == "dbmv") {
         return LevelUnit::DBmV;
     }
-    // The micro sign and the Greek mu look alike; tolower leaves both alone.
+    // The micro sign and the Greek mu look alike; ASCII case folding leaves both alone.
     if (name == "dbuv" || name == "db\u00b5v" || name == "db\u03bcv") {
         return LevelUnit::DBuV;
     }

@@ -10,6 +10,7 @@
 #include <system_error>
 
 #include "cli/files/interrupt_cleanup.h"
+#include "planning/ascii_text.h"
 
 namespace tarvelle::cli {
 
@@ -19,17 +20,6 @@ namespace fs = std::filesystem;
 
 std::string reason() {
     return std::generic_category().message(errno);
-}
-
-bool endsWithIgnoringCase(std::string_view text, std::string_view lowerSuffix) {
-    if (text.size() < lowerSuffix.size()) {
-        return false;
-    }
-    return std::equal(lowerSuffix.begin(), lowerSuffix.end(),
-                      text.end() - static_cast<std::ptrdiff_t>(lowerSuffix.size()),
-                      [](char lower, char c) {
-                          return lower == (c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c);
-                      });
 }
 
 // ".chart.svg.XXXXXX" in the target's folder, so that the rename stays
@@ -99,7 +89,7 @@ bool writeAll(int descriptor, std::string_view content) {
 void checkOutputFile(std::string_view option, const std::string& path, std::string_view extension,
                      const std::vector<FileIdentity>& inputs) {
     const std::string named = std::string(option) + " '" + path + "': ";
-    if (!endsWithIgnoringCase(path, extension)) {
+    if (!planning::endsWithIgnoringCase(path, extension)) {
         throw OutputFileError(named + "the file is written as " + std::string(extension.substr(1)) +
                               "; give it a name ending in " + std::string(extension));
     }

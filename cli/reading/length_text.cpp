@@ -2,26 +2,11 @@
 
 #include "engine/distance_model.h"
 #include "engine/number_rule.h"
+#include "planning/ascii_text.h"
 
 namespace tarvelle::cli {
 
-namespace {
-
-bool endsWithIgnoringCase(std::string_view text, std::string_view lowerSuffix) {
-    if (text.size() < lowerSuffix.size()) {
-        return false;
-    }
-    const std::string_view end = text.substr(text.size() - lowerSuffix.size());
-    for (std::size_t i = 0; i < end.size(); ++i) {
-        const char c = end[i] >= 'A' && end[i] <= 'Z' ? static_cast<char>(end[i] + 32) : end[i];
-        if (c != lowerSuffix[i]) {
-            return false;
-        }
-    }
-    return true;
-}
-
-}  // namespace
+using planning::endsWithIgnoringCase;
 
 std::string_view trim(std::string_view text) {
     const auto first = text.find_first_not_of(" \t");

@@ -1,5 +1,7 @@
 #include "cli/reading/names.h"
 
+#include "planning/ascii_text.h"
+
 #include <array>
 
 namespace tarvelle::cli {
@@ -33,12 +35,11 @@ constexpr std::array<Name, 8> kCables{{
 }};
 
 bool sameIgnoringCase(std::string_view a, std::string_view b) {
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
     if (a.size() != b.size()) {
         return false;
     }
     for (std::size_t i = 0; i < a.size(); ++i) {
-        if (lower(a[i]) != lower(b[i])) {
+        if (planning::asciiLower(a[i]) != planning::asciiLower(b[i])) {
             return false;
         }
     }

@@ -1,5 +1,7 @@
 #include "cli/reading/runs_file.h"
 
+#include "planning/ascii_text.h"
+
 #include <algorithm>
 #include <array>
 
@@ -29,9 +31,7 @@ constexpr std::array<ColumnName, 8> kColumnNames{{
 }};
 
 std::optional<Role> roleOf(std::string_view header) {
-    std::string lowered(header);
-    std::transform(lowered.begin(), lowered.end(), lowered.begin(),
-                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; });
+    const std::string lowered = planning::asciiLowered(header);
     for (const ColumnName& column : kColumnNames) {
         if (column.name == lowered) {
             return column.role;
