@@ -10,6 +10,7 @@
 #include <system_error>
 
 #include "cli/files/interrupt_cleanup.h"
+#include "cli/messages/diagnostics.h"
 #include "planning/ascii_text.h"
 
 namespace tarvelle::cli {
@@ -17,10 +18,6 @@ namespace tarvelle::cli {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string reason() {
-    return std::generic_category().message(errno);
-}
 
 // ".chart.svg.XXXXXX" in the target's folder, so that the rename stays
 // within one file system.
@@ -136,7 +133,7 @@ AtomicFile::AtomicFile(const std::string& path) : path_(path), stream_(nullptr) 
     const mode_t mode = exists ? (existing.st_mode & 07777) : (0666 & ~mask);
     temporary_.reset(new Temporary{target, mode, TemporaryFile(target)});
     if (!temporary_->file.opened()) {
-        throw OutputFileError(path + ": cannot be written: " + reason());
+        throw OutputFileError(path + ": cannot be written: " + systemReason());
     }
     buffer_ = std::make_unique<Buffer>(temporary_->file.descriptor());
     stream_.rdbuf(buffer_.get());
@@ -149,7 +146,7 @@ void AtomicFile::commit() {
     if (!stream_.flush() || buffer_->failed() || ::fchmod(descriptor, temporary_->mode) != 0 ||
         ::fsync(descriptor) != 0 || !temporary_->file.closeFile() ||
         !temporary_->file.renameTo(temporary_->target)) {
-        throw OutputFileError(path_ + ": cannot be written: " + reason());
+        throw OutputFileError(path_ + ": cannot be written: " + systemReason());
     }
 }
 

@@ -1,5 +1,8 @@
 #include "cli/messages/diagnostics.h"
 
+#include <cerrno>
+#include <system_error>
+
 #include "cli/messages/safe_text.h"
 
 namespace tarvelle::cli {
@@ -14,6 +17,10 @@ std::string quotedShort(std::string_view text) {
         return "'" + std::string(text) + "'";
     }
     return "'" + std::string(text.substr(0, kShown)) + "...'";
+}
+
+std::string systemReason() {
+    return std::generic_category().message(errno);
 }
 
 }  // namespace tarvelle::cli

@@ -16,4 +16,7 @@ void tell(std::ostream& err, std::string_view message);
 // since a row may be 64 KiB.
 std::string quotedShort(std::string_view text);
 
+// The system's words for the error of the last failed call (errno).
+std::string systemReason();
+
 }  // namespace tarvelle::cli

@@ -9,15 +9,9 @@
 #include <cstring>
 #include <system_error>
 
+#include "cli/messages/diagnostics.h"
+
 namespace tarvelle::cli {
-
-namespace {
-
-std::string reason() {
-    return std::generic_category().message(errno);
-}
-
-}  // namespace
 
 std::optional<FileIdentity> identityOf(const std::string& path) {
     struct stat status {};
@@ -32,7 +26,7 @@ FileInput::FileInput(const std::string& path)
       descriptor_(path == "-" ? STDIN_FILENO : ::open(path.c_str(), O_RDONLY | O_CLOEXEC)),
       owned_(path != "-") {
     if (descriptor_ < 0) {
-        throw InputFileError(name_ + ": cannot be opened: " + reason());
+        throw InputFileError(name_ + ": cannot be opened: " + systemReason());
     }
     // The destructor does not run for a constructor that throws.
     const auto fail = [this](const std::string& message) {
@@ -41,7 +35,7 @@ FileInput::FileInput(const std::string& path)
     };
     struct stat status {};
     if (::fstat(descriptor_, &status) != 0) {
-        fail("cannot be read: " + reason());
+        fail("cannot be read: " + systemReason());
     }
     if (S_ISDIR(status.st_mode)) {
         fail("is a directory, not a runs file");
@@ -67,7 +61,7 @@ std::size_t FileInput::read(char* buffer, std::size_t size) {
             return static_cast<std::size_t>(count);
         }
         if (errno != EINTR) {
-            throw InputFileError(name_ + ": cannot be read: " + reason());
+            throw InputFileError(name_ + ": cannot be read: " + systemReason());
         }
     }
 }
