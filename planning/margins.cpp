@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/checked_math.h"
+#include "engine/distance_model.h"
 #include "planning/scenario.h"
 #include "planning/verdict.h"
 
@@ -31,7 +32,7 @@ std::vector<EdgeRange> bandsOf(EdgeSet set) {
 }
 
 double levelAt(const EdgeLevel& edge, double meters) {
-    return (Checked(edge.levelIntoCable) - Checked(edge.lossPer100m) * meters / 100).value();
+    return (Checked(edge.levelIntoCable) - cableLoss(edge.lossPer100m, meters)).value();
 }
 
 // How far, in all, the set's levels at `meters` lie outside their windows.
