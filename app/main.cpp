@@ -1,7 +1,7 @@
 #include <QApplication>
 
 #include "app/module1.h"
-#include "app/resources/version.h"
+#include "engine/version.h"
 
 int main(int argc, char* argv[]) {
     // The program takes no arguments, and the toolkit is given none of them:
@@ -11,11 +11,11 @@ int main(int argc, char* argv[]) {
     int toolkitArgc = 1;
     char* toolkitArgv[] = {argc > 0 ? argv[0] : name, nullptr};
     QApplication application(toolkitArgc, toolkitArgv);
-    QApplication::setApplicationName(tarvelle::resources::kApplicationTitle);
+    QApplication::setApplicationName(tarvelle::kApplicationTitle);
     QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
-                                            .arg(tarvelle::resources::kVersionMajor)
-                                            .arg(tarvelle::resources::kVersionMinor)
-                                            .arg(tarvelle::resources::kVersionRevision));
+                                            .arg(tarvelle::kVersionMajor)
+                                            .arg(tarvelle::kVersionMinor)
+                                            .arg(tarvelle::kVersionRevision));
     Module1::Main();
     return QApplication::exec();
 }

@@ -1,8 +1,8 @@
 #include "cli/batch_check.h"
 
-#include "cli/diagnostics.h"
-#include "cli/repeat_finder.h"
-#include "cli/runs_file.h"
+#include "cli/messages/diagnostics.h"
+#include "cli/reading/repeat_finder.h"
+#include "cli/reading/runs_file.h"
 #include "engine/arithmetic_error.h"
 #include "engine/distance_model.h"
 

@@ -7,11 +7,13 @@
 #include <ostream>
 #include <string>
 
-#include "cli/input_source.h"
-#include "cli/runs_output.h"
-#include "cli/scenario.h"
+#include "cli/formats/runs_output.h"
+#include "cli/reading/input_source.h"
+#include "planning/scenario.h"
 
 namespace tarvelle::cli {
+
+using namespace tarvelle::planning;
 
 // Where else each checked run goes (the choice, the report, the chart's
 // marks), row by row. It may throw ArithmeticError: the row is then skipped

@@ -13,19 +13,20 @@
 #include <new>
 #include <optional>
 
-#include "app/resources/version.h"
 #include "cli/batch_check.h"
-#include "cli/choice_output.h"
-#include "cli/choose.h"
-#include "cli/diagnostics.h"
-#include "cli/html_report.h"
-#include "cli/interrupt_cleanup.h"
-#include "cli/output_file.h"
-#include "cli/printed_number.h"
-#include "cli/results_output.h"
-#include "cli/svg_chart.h"
+#include "cli/files/interrupt_cleanup.h"
+#include "cli/files/output_file.h"
+#include "cli/formats/choice_output.h"
+#include "cli/formats/results_output.h"
+#include "cli/messages/diagnostics.h"
+#include "cli/options/scenario_options.h"
 #include "engine/arithmetic_error.h"
 #include "engine/distance_model.h"
+#include "engine/version.h"
+#include "planning/choose.h"
+#include "planning/html_report.h"
+#include "planning/printed_number.h"
+#include "planning/svg_chart.h"
 
 namespace {
 
@@ -132,7 +133,7 @@ int run(const Options& options) {
             extras.reportFile->stream(),
             ReportInputs{scenario.inputs, scenario.plan, scenario.unit,
                          runs ? runs->name() : "--length " + fixed(*options.lengthMeters) + " m",
-                         today(), tarvelle::resources::kVersionText});
+                         today(), tarvelle::kVersionText});
     }
 
     const OutputStyle style{options.format, ::isatty(STDOUT_FILENO) == 1};
@@ -205,7 +206,7 @@ int main(int argc, char* argv[]) {
             return kSuccess;
         }
         if (options.version) {
-            std::cout << "tarvelle-cli " << tarvelle::resources::kVersionText << "\n";
+            std::cout << "tarvelle-cli " << tarvelle::kVersionText << "\n";
             return kSuccess;
         }
         return run(options);

@@ -1,28 +1,10 @@
 #include "engine/calculation_run.h"
 
 #include <optional>
-#include <stdexcept>
 
 #include "engine/number_rule.h"
 
 namespace tarvelle {
-
-double& levelOf(CalculationInputs& inputs, TextBox box) {
-    switch (box) {
-        case TextBox::Pin:
-            return inputs.levelIn;
-        case TextBox::PminAnalog:
-            return inputs.analog.minimum;
-        case TextBox::PminDigital:
-            return inputs.digital.minimum;
-        case TextBox::PmaxAnalog:
-            return inputs.analog.maximum;
-        case TextBox::PmaxDigital:
-            return inputs.digital.maximum;
-        default:
-            throw std::logic_error("not a level field");
-    }
-}
 
 namespace {
 
@@ -31,15 +13,16 @@ namespace {
 // happens.
 std::optional<CalculationInputs> readLevels(WindowOperations& window, std::string_view separator) {
     CalculationInputs inputs;
-    for (const auto& field : kLevelFields) {
-        const auto value = parseLevel(window.text(field.box), separator);
+    for (const LevelCheck& check : kLevelCheckOrder) {
+        const TextBox box = kLevelFields[static_cast<std::size_t>(check.level)];
+        const auto value = parseLevel(window.text(box), separator);
         if (!value) {
-            window.showMessage(std::string(field.message));
-            window.setText(field.box, "");
-            window.setFocus(field.box);
+            window.showMessage(std::string(check.message));
+            window.setText(box, "");
+            window.setFocus(box);
             return std::nullopt;
         }
-        levelOf(inputs, field.box) = *value;
+        levelOf(inputs, check.level) = *value;
     }
     return inputs;
 }

@@ -33,9 +33,11 @@ double attenuationPer100m(const CableCategory& cable, double frequencyMHz) {
 }
 
 double cableLoss(const CableCategory& cable, double frequencyMHz, double lengthMeters) {
-    return (attenuationPer100m(cable, frequencyMHz) * Checked(lengthMeters) /
-            kReferenceLengthMeters)
-        .value();
+    return cableLoss(attenuationPer100m(cable, frequencyMHz), lengthMeters);
+}
+
+double cableLoss(double lossPer100m, double lengthMeters) {
+    return (Checked(lossPer100m) * lengthMeters / kReferenceLengthMeters).value();
 }
 
 void BandEdgeDistances(double levelIn, double gain, double frequencyMHz, double levelMin,

@@ -26,6 +26,10 @@ double attenuationPer100m(const CableCategory& cable, double frequencyMHz);
 // What a run of lengthMeters loses at f MHz, dB.
 double cableLoss(const CableCategory& cable, double frequencyMHz, double lengthMeters);
 
+// What a run of lengthMeters loses at a frequency where the cable loses
+// lossPer100m dB per 100 m, dB.
+double cableLoss(double lossPer100m, double lengthMeters);
+
 // Writes the shortest run that keeps the receiver at or below levelMax into
 // minDistance and the longest that keeps it at or above levelMin into
 // maxDistance, in metres. A cable index outside the table computes nothing

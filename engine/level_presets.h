@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "engine/levels.h"
 #include "engine/window_operations.h"
 
 namespace tarvelle {
@@ -15,9 +16,9 @@ struct LevelPresetGroup {
     std::string_view digitalPreset;
 };
 
-inline constexpr LevelPresetGroup kMinimumLevels{TextBox::PminAnalog, "0", TextBox::PminDigital,
-                                                 "-12"};
-inline constexpr LevelPresetGroup kMaximumLevels{TextBox::PmaxAnalog, "15", TextBox::PmaxDigital,
-                                                 "15"};
+inline constexpr LevelPresetGroup kMinimumLevels{TextBox::PminAnalog, kMinimumPresets.analog,
+                                                 TextBox::PminDigital, kMinimumPresets.digital};
+inline constexpr LevelPresetGroup kMaximumLevels{TextBox::PmaxAnalog, kMaximumPresets.analog,
+                                                 TextBox::PmaxDigital, kMaximumPresets.digital};
 
 }  // namespace tarvelle

@@ -10,6 +10,8 @@ tarvelle_packages=(
     clang libclang-rt-14-dev
     dpkg-dev desktop-file-utils appstream man-db binutils-mingw-w64-x86-64
     libgumbo-dev
+    # dot, for the README's picture of the layers (docs/layers.svg).
+    graphviz
     # fonts-liberation, not fonts-liberation2: only it has Liberation Sans Narrow.
     fontconfig fonts-liberation fonts-dejavu-core
     # Tests watching the program on a virtual screen: the screen, a window

@@ -3,8 +3,8 @@
 #include <regex>
 #include <sstream>
 
-#include "cli/choice_output.h"
-#include "tests/cli/plan_inputs.h"
+#include "cli/formats/choice_output.h"
+#include "tests/planning/plan_inputs.h"
 
 namespace tarvelle::cli {
 namespace {

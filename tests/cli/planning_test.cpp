@@ -15,8 +15,8 @@
 #include <QTest>
 #include <QXmlStreamReader>
 
-#include "tests/cli/html_tree.h"
 #include "tests/cli/run_cli.h"
+#include "tests/planning/html_tree.h"
 
 namespace {
 
@@ -145,9 +145,9 @@ class PlanningTest : public QObject {
         }
         QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
 
-        const tarvelle::cli::testing::HtmlTree tree(html.toStdString());
+        const tarvelle::planning::testing::HtmlTree tree(html.toStdString());
         QCOMPARE(tree.parseErrors(), 0u);
-        using namespace tarvelle::cli::testing;
+        using namespace tarvelle::planning::testing;
         const std::string page = textOf(tree.root());
         for (const char* expected :
              {"20.00\u00a0dBmV", "Vidra Hub 8-Port (281640) to Vidra Balun (281657)",

@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "cli/csv_field.h"
-#include "cli/csv_reader.h"
-#include "cli/repeat_finder.h"
-#include "cli/runs_file.h"
+#include "cli/formats/csv_field.h"
+#include "cli/reading/csv_reader.h"
+#include "cli/reading/repeat_finder.h"
+#include "cli/reading/runs_file.h"
 
 namespace tarvelle::cli {
 namespace {

@@ -17,7 +17,8 @@
 #include <QTest>
 #include <memory>
 
-#include "app/resources/version.h"
+#include "app/resources/qt_text.h"
+#include "engine/version.h"
 #include "tests/data/test_data.h"
 #include "ui/main/frm_main.h"
 #include "ui/widgets/control_table.h"

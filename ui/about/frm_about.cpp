@@ -6,7 +6,7 @@
 
 #include "app/resources/pictures.h"
 #include "app/resources/qt_resource_controls.h"
-#include "app/resources/version.h"
+#include "engine/version.h"
 #include "ui/about/about_layout.h"
 #include "ui/about/version_line.h"
 

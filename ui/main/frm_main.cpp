@@ -15,7 +15,7 @@
 #include "app/resources/pictures.h"
 #include "app/resources/qt_resource_controls.h"
 #include "app/resources/qt_text.h"
-#include "app/resources/version.h"
+#include "engine/version.h"
 #include "engine/cable_table.h"
 #include "engine/calculation_run.h"
 #include "engine/product_table.h"

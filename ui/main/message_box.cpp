@@ -2,9 +2,7 @@
 
 #include <QMessageBox>
 
-#include "app/resources/version.h"
-
-using namespace tarvelle::resources;
+#include "engine/version.h"
 
 namespace tarvelle::ui {
 

@@ -1,0 +1,187 @@
+#include "cli/files/output_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <filesystem>
+#include <system_error>
+
+#include "cli/files/interrupt_cleanup.h"
+#include "cli/messages/diagnostics.h"
+#include "planning/ascii_text.h"
+
+namespace tarvelle::cli {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// ".chart.svg.XXXXXX" in the target's folder, so that the rename stays
+// within one file system.
+std::string temporaryPattern(const fs::path& target) {
+    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    return (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+}
+
+// A temporary file that is removed unless it was renamed into place.
+class TemporaryFile {
+  public:
+    explicit TemporaryFile(const fs::path& target)
+        : path_(temporaryPattern(target)), descriptor_(::mkostemp(path_.data(), O_CLOEXEC)) {
+        if (descriptor_ >= 0) {
+            removeOnInterrupt(path_.c_str());
+        }
+    }
+    ~TemporaryFile() {
+        closeFile();
+        if (!renamed_ && descriptor_ != kNeverOpened) {
+            ::unlink(path_.c_str());
+        }
+        forgetOnInterrupt(path_.c_str());
+    }
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+
+    bool opened() const { return descriptor_ >= 0; }
+    int descriptor() const { return descriptor_; }
+    bool closeFile() {
+        const bool closed = descriptor_ < 0 || ::close(descriptor_) == 0;
+        if (descriptor_ >= 0) {
+            descriptor_ = kClosed;
+        }
+        return closed;
+    }
+    bool renameTo(const fs::path& target) {
+        renamed_ = ::rename(path_.c_str(), target.c_str()) == 0;
+        return renamed_;
+    }
+
+  private:
+    static constexpr int kNeverOpened = -1;
+    static constexpr int kClosed = -2;
+    std::string path_;
+    int descriptor_;
+    bool renamed_ = false;
+};
+
+bool writeAll(int descriptor, std::string_view content) {
+    while (!content.empty()) {
+        const ssize_t written = ::write(descriptor, content.data(), content.size());
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        if (written <= 0) {
+            return false;
+        }
+        content.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+}  // namespace
+
+void checkOutputFile(std::string_view option, const std::string& path, std::string_view extension,
+                     const std::vector<FileIdentity>& inputs) {
+    const std::string named = std::string(option) + " '" + path + "': ";
+    if (!planning::endsWithIgnoringCase(path, extension)) {
+        throw OutputFileError(named + "the file is written as " + std::string(extension.substr(1)) +
+                              "; give it a name ending in " + std::string(extension));
+    }
+    const auto identity = identityOf(path);
+    if (!identity) {
+        const fs::path folder = fs::path(path).parent_path();
+        std::error_code error;
+        if (!folder.empty() && !fs::is_directory(folder, error)) {
+            throw OutputFileError(named + "its folder does not exist");
+        }
+        return;
+    }
+    if (std::find(inputs.begin(), inputs.end(), *identity) != inputs.end()) {
+        throw OutputFileError(named + "is an input of this run; it is not written over");
+    }
+    std::error_code error;
+    if (!fs::is_regular_file(fs::status(path, error))) {
+        throw OutputFileError(named + "exists and is not a regular file");
+    }
+}
+
+struct AtomicFile::Temporary {
+    fs::path target;
+    mode_t mode;
+    TemporaryFile file;
+};
+
+AtomicFile::AtomicFile(const std::string& path) : path_(path), stream_(nullptr) {
+    std::error_code error;
+    fs::path target = path;
+    if (fs::is_symlink(fs::symlink_status(target, error))) {
+        target = fs::canonical(target, error);
+        if (error) {
+            throw OutputFileError(path + ": the link leads nowhere: " + error.message());
+        }
+    }
+    struct stat existing {};
+    const bool exists = ::stat(target.c_str(), &existing) == 0;
+    if (exists && !S_ISREG(existing.st_mode)) {
+        throw OutputFileError(path + ": exists and is not a regular file");
+    }
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    const mode_t mode = exists ? (existing.st_mode & 07777) : (0666 & ~mask);
+    temporary_.reset(new Temporary{target, mode, TemporaryFile(target)});
+    if (!temporary_->file.opened()) {
+        throw OutputFileError(path + ": cannot be written: " + systemReason());
+    }
+    buffer_ = std::make_unique<Buffer>(temporary_->file.descriptor());
+    stream_.rdbuf(buffer_.get());
+}
+
+AtomicFile::~AtomicFile() = default;
+
+void AtomicFile::commit() {
+    const int descriptor = temporary_->file.descriptor();
+    if (!stream_.flush() || buffer_->failed() || ::fchmod(descriptor, temporary_->mode) != 0 ||
+        ::fsync(descriptor) != 0 || !temporary_->file.closeFile() ||
+        !temporary_->file.renameTo(temporary_->target)) {
+        throw OutputFileError(path_ + ": cannot be written: " + systemReason());
+    }
+}
+
+AtomicFile::Buffer::Buffer(int descriptor) : descriptor_(descriptor) {
+    setp(bytes_.data(), bytes_.data() + bytes_.size());
+}
+
+bool AtomicFile::Buffer::drain() {
+    if (!failed_ && !writeAll(descriptor_, std::string_view(pbase(), static_cast<std::size_t>(
+                                                                         pptr() - pbase())))) {
+        failed_ = true;
+    }
+    setp(bytes_.data(), bytes_.data() + bytes_.size());
+    return !failed_;
+}
+
+AtomicFile::Buffer::int_type AtomicFile::Buffer::overflow(int_type c) {
+    if (!drain()) {
+        return traits_type::eof();
+    }
+    if (!traits_type::eq_int_type(c, traits_type::eof())) {
+        *pptr() = traits_type::to_char_type(c);
+        pbump(1);
+    }
+    return traits_type::not_eof(c);
+}
+
+int AtomicFile::Buffer::sync() {
+    return drain() ? 0 : -1;
+}
+
+void writeFileAtomically(const std::string& path, std::string_view content) {
+    AtomicFile file(path);
+    file.stream().write(content.data(), static_cast<std::streamsize>(content.size()));
+    file.commit();
+}
+
+}  // namespace tarvelle::cli

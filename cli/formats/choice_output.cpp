@@ -1,0 +1,164 @@
+#include "cli/formats/choice_output.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "engine/distance_model.h"
+#include "planning/printed_number.h"
+#include "planning/table_names.h"
+
+namespace tarvelle::cli {
+
+using namespace tarvelle::planning;
+
+namespace {
+
+std::string named(const Combination& combination) {
+    return std::string(productLabel(combination.product)) + " on " +
+           std::string(cableLabel(combination.cable));
+}
+
+bool sameCombination(const Combination& a, const Combination& b) {
+    return a.product == b.product && a.cable == b.cable;
+}
+
+std::string lengths(const CombinationResult& result) {
+    if (result.noLengthShortfall) {
+        return "no length works (windows " + fixed(*result.noLengthShortfall) + " dB too narrow)";
+    }
+    const DistanceRange& range = result.distances.worstCase;
+    return fixed(range.minimum) + " to " + fixed(range.maximum) + " m (" +
+           fixed(MetersToFeet(range.minimum)) + " to " + fixed(MetersToFeet(range.maximum)) +
+           " ft)";
+}
+
+std::string recommendationLine(const Recommendation& best, std::size_t runs) {
+    const std::string tested = runs == 1 ? "the run" : "every run";
+    if (best.passesAll) {
+        return "Choose the " + named(best.combination) + ": " + tested + " passes, with at least " +
+               fixed(best.smallestMargin) + " dB to spare.";
+    }
+    return "No combination passes " + tested + ": the best, the " + named(best.combination) +
+           ", falls short by " + fixed(-best.smallestMargin) + " dB (" +
+           std::to_string(best.runsPassed) + " of " + std::to_string(runs) + " runs pass).";
+}
+
+void text(std::ostream& out, const ChoiceAccumulator& choice,
+          const std::optional<Recommendation>& best) {
+    std::vector<std::vector<std::string>> rows{
+        {"product", "cable", "verdict", "smallest margin", "runs passing", "worst-case lengths"}};
+    for (const CombinationResult& result : choice.results()) {
+        rows.push_back(
+            {std::string(productLabel(result.combination.product)),
+             std::string(cableLabel(result.combination.cable)),
+             result.passesAll() ? "pass" : "FAIL", fixed(result.smallestMargin) + " dB",
+             std::to_string(result.runsPassed) + " of " + std::to_string(result.runsChecked),
+             lengths(result)});
+    }
+    // Widths from the widest cell, two blanks between columns whatever the
+    // figures' size; numbers to the right.
+    std::vector<std::size_t> widths(rows[0].size(), 0);
+    for (const auto& row : rows) {
+        for (std::size_t c = 0; c < row.size(); ++c) {
+            widths[c] = std::max(widths[c], row[c].size());
+        }
+    }
+    for (const auto& row : rows) {
+        std::string line;
+        for (std::size_t c = 0; c < row.size(); ++c) {
+            const std::string padding(widths[c] - row[c].size(), ' ');
+            const bool number = c == 3 || c == 4;
+            line += (number ? padding + row[c] : row[c] + padding) + "  ";
+        }
+        line.erase(line.find_last_not_of(' ') + 1);
+        out << line << '\n';
+    }
+    if (best) {
+        out << recommendationLine(*best, choice.runsChecked()) << '\n';
+    }
+}
+
+void csv(std::ostream& out, const ChoiceAccumulator& choice,
+         const std::optional<Recommendation>& best) {
+    // Every field is the program's own: names from its tables and numbers.
+    out << "product,cable,verdict,smallest_margin_db,runs_checked,runs_passed,"
+           "worst_case_min_m,worst_case_max_m,worst_case_min_ft,worst_case_max_ft,"
+           "no_length_shortfall_db,tightest_run_m,choice\n";
+    for (const CombinationResult& result : choice.results()) {
+        const DistanceRange& range = result.distances.worstCase;
+        out << productLabel(result.combination.product) << ','
+            << cableLabel(result.combination.cable) << ',' << (result.passesAll() ? "pass" : "fail")
+            << ',' << fixed(result.smallestMargin) << ',' << result.runsChecked << ','
+            << result.runsPassed << ',';
+        if (result.noLengthShortfall) {
+            out << ",,,," << fixed(*result.noLengthShortfall);
+        } else {
+            out << fixed(range.minimum) << ',' << fixed(range.maximum) << ','
+                << fixed(MetersToFeet(range.minimum)) << ',' << fixed(MetersToFeet(range.maximum))
+                << ',';
+        }
+        out << ',' << fixed(result.tightestRunMeters) << ',';
+        if (best && sameCombination(best->combination, result.combination)) {
+            out << (best->passesAll ? "recommended" : "best but falls short");
+        }
+        out << '\n';
+    }
+}
+
+void json(std::ostream& out, const ChoiceAccumulator& choice,
+          const std::optional<Recommendation>& best) {
+    // Every string is the program's own, free of quotes and backslashes.
+    out << "{\n  \"runs_checked\": " << choice.runsChecked() << ",\n  \"combinations\": [\n";
+    const auto& results = choice.results();
+    for (std::size_t i = 0; i < results.size(); ++i) {
+        const CombinationResult& result = results[i];
+        const DistanceRange& range = result.distances.worstCase;
+        out << "    {\"product\": \"" << productLabel(result.combination.product)
+            << "\", \"product_index\": " << result.combination.product << ", \"cable\": \""
+            << cableLabel(result.combination.cable)
+            << "\", \"cable_index\": " << result.combination.cable
+            << ", \"passes_all\": " << (result.passesAll() ? "true" : "false")
+            << ", \"smallest_margin_db\": " << fixed(result.smallestMargin)
+            << ", \"runs_passed\": " << result.runsPassed << ", \"worst_case\": ";
+        if (result.noLengthShortfall) {
+            out << "null, \"no_length_shortfall_db\": " << fixed(*result.noLengthShortfall);
+        } else {
+            out << "{\"min_m\": " << fixed(range.minimum) << ", \"max_m\": " << fixed(range.maximum)
+                << ", \"min_ft\": " << fixed(MetersToFeet(range.minimum))
+                << ", \"max_ft\": " << fixed(MetersToFeet(range.maximum))
+                << "}, \"no_length_shortfall_db\": null";
+        }
+        out << ", \"tightest_run_m\": " << fixed(result.tightestRunMeters) << '}'
+            << (i + 1 < results.size() ? ",\n" : "\n");
+    }
+    out << "  ],\n  \"recommendation\": ";
+    if (best) {
+        out << "{\"product\": \"" << productLabel(best->combination.product) << "\", \"cable\": \""
+            << cableLabel(best->combination.cable)
+            << "\", \"passes_all\": " << (best->passesAll ? "true" : "false")
+            << ", \"smallest_margin_db\": " << fixed(best->smallestMargin) << ", \"text\": \""
+            << recommendationLine(*best, choice.runsChecked()) << "\"}";
+    } else {
+        out << "null";
+    }
+    out << "\n}\n";
+}
+
+}  // namespace
+
+void printChoice(std::ostream& out, Format format, const ChoiceAccumulator& choice) {
+    const auto best = choice.recommendation();
+    switch (format) {
+        case Format::Text:
+            text(out, choice, best);
+            break;
+        case Format::Csv:
+            csv(out, choice, best);
+            break;
+        case Format::Json:
+            json(out, choice, best);
+            break;
+    }
+}
+
+}  // namespace tarvelle::cli

@@ -1,0 +1,18 @@
+#pragma once
+
+// The 3 x 3 choice as text for people, or as CSV or JSON for scripts.
+
+#include <ostream>
+
+#include "cli/options/options.h"
+#include "planning/choose.h"
+
+namespace tarvelle::cli {
+
+using namespace tarvelle::planning;
+
+// One row per combination, then the recommendation: one line in text, a
+// "choice" column in CSV, a "recommendation" object in JSON.
+void printChoice(std::ostream& out, Format format, const ChoiceAccumulator& choice);
+
+}  // namespace tarvelle::cli

@@ -1,0 +1,35 @@
+#include "cli/formats/csv_field.h"
+
+#include "cli/messages/safe_text.h"
+
+namespace tarvelle::cli {
+
+std::string csvQuoted(std::string_view field) {
+    const bool blankAtEnd = !field.empty() && (field.front() == ' ' || field.front() == '\t' ||
+                                               field.back() == ' ' || field.back() == '\t');
+    if (!blankAtEnd && field.find_first_of(",\"\r\n") == std::string_view::npos) {
+        return std::string(field);
+    }
+    std::string quoted;
+    quoted.reserve(field.size() + 2);
+    quoted += '"';
+    for (const char c : field) {
+        if (c == '"') {
+            quoted += '"';
+        }
+        quoted += c;
+    }
+    quoted += '"';
+    return quoted;
+}
+
+std::string csvTextField(std::string_view text) {
+    std::string field = repairUtf8(text);
+    if (!field.empty() &&
+        std::string_view("=+-@\t\r").find(field.front()) != std::string_view::npos) {
+        field.insert(field.begin(), '\'');
+    }
+    return csvQuoted(field);
+}
+
+}  // namespace tarvelle::cli

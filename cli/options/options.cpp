@@ -1,0 +1,286 @@
+#include "cli/options/options.h"
+
+#include <CLI/CLI.hpp>
+#include <array>
+#include <charconv>
+
+#include "cli/reading/length_text.h"
+#include "cli/reading/names.h"
+#include "engine/number_rule.h"
+
+namespace tarvelle::cli {
+
+namespace {
+
+constexpr std::array<std::pair<std::string_view, std::string Options::*>, 5> kLevelOptions{{
+    {"--pin", &Options::pin},
+    {"--pmin-analog", &Options::pminAnalog},
+    {"--pmin-digital", &Options::pminDigital},
+    {"--pmax-analog", &Options::pmaxAnalog},
+    {"--pmax-digital", &Options::pmaxDigital},
+}};
+
+// What the options hold as typed, before they are checked.
+struct Typed {
+    std::string product = "balun";
+    std::string cable = "cat5e";
+    std::string plan = "2";
+    std::string format = "text";
+    std::string length;
+    std::string runs;
+    std::string plot;
+    std::string report;
+    std::string units = "dBmV";
+};
+
+constexpr std::string_view kDescription =
+    "Computes, with the same engine and the same figures as the Tarvelle window, the\n"
+    "shortest and longest cable runs for the analog band, the digital band and the\n"
+    "worst case, in feet and metres; checks one run or a whole file of runs against\n"
+    "the receiver windows; tries every product against every cable; draws the\n"
+    "received level against cable length; writes a report to hand over.\n";
+
+constexpr std::string_view kFooter =
+    "Runs file: CSV, one run per row. A first row whose length field is not a length\n"
+    "is a header naming the columns: id, room or outlet; length (45m, 150ft),\n"
+    "length_m or length_ft (bare numbers); and optionally cable and product for that\n"
+    "run. Without a header the columns are identifier,length[,cable[,product]].\n"
+    "A run passes when none of its margins, as printed to 0.01 dB, is below zero.\n"
+    "--choose tries every product and cable on every run, whatever the file's cable\n"
+    "and product columns say.\n"
+    "\n"
+    "Exit status: 0 when everything checked passes; 1 when a run fails its window\n"
+    "(with --choose: when no combination passes every run) or a row of the runs\n"
+    "file is malformed or cannot be computed; 2 on bad usage or input, and then no\n"
+    "file is written. In csv format the window's warning goes to standard error.";
+
+// Usage first, then what the program does, the options by group and the notes.
+class HelpLayout : public CLI::Formatter {
+  public:
+    HelpLayout() { column_width(24); }
+
+    std::string make_help(const CLI::App* app, std::string name,
+                          CLI::AppFormatMode mode) const override {
+        std::string help = make_usage(app, name) + "\n" + app->get_description() +
+                           make_groups(app, mode) + "\n" + app->get_footer() + "\n";
+        // CLI11 ends each group with a blank line and begins the next with one.
+        for (auto at = help.find("\n\n\n"); at != std::string::npos; at = help.find("\n\n\n")) {
+            help.erase(at, 1);
+        }
+        return help;
+    }
+    std::string make_option_opts(const CLI::Option* option) const override {
+        const std::string type = option->get_type_name();
+        return type.empty() ? "" : " " + type;
+    }
+    std::string make_option_desc(const CLI::Option* option) const override {
+        const std::string fallback = option->get_default_str();
+        return option->get_description() + (fallback.empty() ? "" : " (" + fallback + ")");
+    }
+};
+
+void declare(CLI::App& app, Options& options, Typed& typed) {
+    app.description(std::string(kDescription));
+    app.footer(std::string(kFooter));
+    app.formatter(std::make_shared<HelpLayout>());
+    app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+    app.allow_extras();
+
+    const std::string inputs =
+        "Inputs (levels in dBmV or as --units says; defaults: the window's presets)";
+    const auto level = [&](const char* name, std::string& text, const char* description) {
+        app.add_option(name, text, description)
+            ->type_name("LEVEL")
+            ->capture_default_str()
+            ->group(inputs);
+    };
+    level("--pin", options.pin, "input signal strength at the source");
+    level("--pmin-analog", options.pminAnalog, "minimum receiver level, analog channels");
+    level("--pmin-digital", options.pminDigital, "minimum receiver level, digital channels");
+    level("--pmax-analog", options.pmaxAnalog, "maximum receiver level, analog channels");
+    level("--pmax-digital", options.pmaxDigital, "maximum receiver level, digital channels");
+    app.add_option("--units", typed.units,
+                   "dBmV or dBuV, for every level read and written\n(dBuV = dBmV + 60)")
+        ->type_name("U")
+        ->capture_default_str()
+        ->group(inputs);
+    app.add_option("--product", typed.product, "product: " + std::string(kProductNamesHelp))
+        ->type_name("NAME")
+        ->capture_default_str()
+        ->group(inputs);
+    app.add_option("--cable", typed.cable, "cable: " + std::string(kCableNamesHelp))
+        ->type_name("NAME")
+        ->capture_default_str()
+        ->group(inputs);
+    app.add_option("--plan", typed.plan, "frequency plan 1 (split at 450 MHz) or 2 (550 MHz)")
+        ->type_name("N")
+        ->capture_default_str()
+        ->group(inputs);
+
+    const std::string modes = "What to do (the six distances in any case)";
+    CLI::Option* length = app.add_option("--length", typed.length,
+                                         "check one run of L (45m, 150ft): PASS or FAIL, with its\n"
+                                         "level budget, margins and cable tilt")
+                              ->type_name("L")
+                              ->group(modes);
+    CLI::Option* runs = app.add_option("--runs", typed.runs,
+                                       "check every run of a CSV file (- reads standard input)")
+                            ->type_name("FILE")
+                            ->group(modes);
+    length->excludes(runs);
+    app.add_flag("--choose", options.choose,
+                 "with --length or --runs: every product against every\n"
+                 "cable, and the combination that passes with most to spare")
+        ->disable_flag_override()
+        ->group(modes);
+    app.add_option("--plot", typed.plot, "draw received level against cable length")
+        ->type_name("FILE.svg")
+        ->group(modes);
+    app.add_option("--report", typed.report,
+                   "with --length or --runs: a self-contained HTML report\n"
+                   "to print or hand over")
+        ->type_name("FILE.html")
+        ->group(modes);
+
+    app.add_option("--format", typed.format, "text, csv or json")
+        ->type_name("F")
+        ->capture_default_str()
+        ->group("Output");
+    app.add_flag("--version", options.version, "show the version and exit")
+        ->disable_flag_override()
+        ->group("Output");
+    app.set_help_flag("-h,--help", "show this help and exit")
+        ->disable_flag_override()
+        ->group("Output");
+}
+
+// CLI11's messages in this program's words where it has its own.
+std::string usageMessage(const CLI::ParseError& error) {
+    const std::string text = error.what();
+    if (dynamic_cast<const CLI::ArgumentMismatch*>(&error) != nullptr) {
+        constexpr std::string_view kOverride = " was given a disallowed flag override";
+        if (text.ends_with(kOverride)) {
+            return "--" + text.substr(0, text.size() - kOverride.size()) + " takes no value";
+        }
+        if (const auto colon = text.find(": 1 required"); colon != std::string::npos) {
+            return text.substr(0, colon) + " needs a value";
+        }
+    }
+    if (dynamic_cast<const CLI::ExcludesError*>(&error) != nullptr) {
+        return text + ": they cannot be used together";
+    }
+    return text;
+}
+
+[[noreturn]] void reject(std::string_view option, std::string_view value, std::string_view why) {
+    throw UsageError(std::string(option) + " '" + std::string(value) + "': " + std::string(why));
+}
+
+void checkTyped(const CLI::App& app, const Typed& typed, Options& options) {
+    if (const auto product = productByName(typed.product)) {
+        options.product = *product;
+    } else {
+        reject("--product", typed.product,
+               "is not a product configuration (" + std::string(kProductNamesHelp) + ")");
+    }
+    if (const auto cable = cableByName(typed.cable)) {
+        options.cable = *cable;
+    } else {
+        reject("--cable", typed.cable,
+               "is not a cable category (" + std::string(kCableNamesHelp) + ")");
+    }
+    if (typed.plan != "1" && typed.plan != "2") {
+        reject("--plan", typed.plan, "is not a frequency plan (1 or 2)");
+    }
+    options.plan = typed.plan[0] - '0';
+    constexpr std::array<std::pair<std::string_view, Format>, 3> kFormats{
+        {{"text", Format::Text}, {"csv", Format::Csv}, {"json", Format::Json}}};
+    const auto format = std::find_if(kFormats.begin(), kFormats.end(), [&](const auto& entry) {
+        return entry.first == typed.format;
+    });
+    if (format == kFormats.end()) {
+        reject("--format", typed.format, "is not a format (text, csv or json)");
+    }
+    options.format = format->second;
+    if (app.count("--length") > 0) {
+        options.lengthMeters = parseLength(typed.length);
+        if (!options.lengthMeters) {
+            reject("--length", typed.length,
+                   "is not a length (a number with m or ft, such as 45m or 150ft)");
+        }
+    }
+    if (app.count("--runs") > 0) {
+        options.runsFile = typed.runs;
+    }
+    if (app.count("--plot") > 0) {
+        options.plotFile = typed.plot;
+    }
+    if (app.count("--report") > 0) {
+        options.reportFile = typed.report;
+    }
+    if (const auto units = parseUnit(typed.units)) {
+        options.units = *units;
+    } else {
+        reject("--units", typed.units, "is not a level unit (dBmV or dBuV)");
+    }
+    // The presets are the window's, in dBmV: a level left at its preset is
+    // the same level in the unit chosen.
+    for (const auto& [name, level] : kLevelOptions) {
+        if (app.count(std::string(name)) == 0) {
+            std::string& text = options.*level;
+            const double preset = fromDbmv(parseLevel(text, ".").value(), options.units);
+            std::array<char, 32> digits{};
+            text.assign(digits.data(),
+                        std::to_chars(digits.data(), digits.data() + digits.size(), preset).ptr);
+        }
+    }
+    const bool runs = options.lengthMeters || options.runsFile;
+    if (options.choose && !runs) {
+        throw UsageError("--choose needs --length or --runs: the runs to choose for");
+    }
+    if (options.reportFile && !runs) {
+        throw UsageError("--report needs --length or --runs: the runs to report on");
+    }
+    if (options.reportFile && options.choose) {
+        // The report is of one product and cable; the choice is of all nine.
+        throw UsageError(
+            "--report and --choose go apart: choose first, then report on the "
+            "chosen --product and --cable");
+    }
+}
+
+}  // namespace
+
+Options parseOptions(int argc, const char* const argv[]) {
+    Options options;
+    Typed typed;
+    CLI::App app("", "tarvelle-cli");
+    declare(app, options, typed);
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp&) {
+        options.help = true;
+        return options;
+    } catch (const CLI::ParseError& error) {
+        throw UsageError(usageMessage(error));
+    }
+    if (const auto extras = app.remaining(); !extras.empty()) {
+        const std::string& first = extras.front();
+        throw UsageError(first.starts_with('-') && first.size() > 1
+                             ? "unknown option '" + first.substr(0, first.find('=')) +
+                                   "' (see --help)"
+                             : "unexpected argument '" + first + "' (see --help)");
+    }
+    checkTyped(app, typed, options);
+    return options;
+}
+
+std::string helpText() {
+    Options options;
+    Typed typed;
+    CLI::App app("", "tarvelle-cli");
+    declare(app, options, typed);
+    return app.help();
+}
+
+}  // namespace tarvelle::cli

@@ -1,0 +1,83 @@
+#pragma once
+
+// Reading CSV as RFC 4180 has it, one record at a time: fields separated by
+// commas, a field in double quotes may hold commas, line breaks and quotes
+// (doubled), records end at LF, CRLF or a lone CR. Blanks around a field are
+// not part of it unless quoted. A record may not exceed kMaxRecordBytes, so
+// memory stays bounded whatever the input.
+
+#include <cstddef>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli/reading/input_source.h"
+
+namespace tarvelle::cli {
+
+inline constexpr std::size_t kMaxRecordBytes = 64 * 1024;
+
+enum class CsvProblem {
+    None,
+    TooLong,
+    QuoteInUnquotedField,
+    TextAfterClosingQuote,
+    UnclosedQuote,
+};
+
+// "longer than 64 KiB", "a quote inside a field that does not begin with one", ...
+std::string_view describe(CsvProblem problem);
+
+struct CsvRecord {
+    // The lines it spans, counted from 1; more than one when a quoted field
+    // holds a line break.
+    std::size_t firstLine = 0;
+    std::size_t lastLine = 0;
+    // A malformed record ends at the end of the line where the fault is found
+    // and has no fields to speak of.
+    CsvProblem problem = CsvProblem::None;
+
+    std::size_t fieldCount() const { return ends.size(); }
+    std::string_view field(std::size_t index) const;
+    // One empty field, not quoted: a blank line.
+    bool blank() const { return problem == CsvProblem::None && text.empty() && ends.size() == 1; }
+
+    // The fields one after another, and where each ends.
+    std::string text;
+    std::vector<std::size_t> ends;
+};
+
+// A NUL byte: the input is no text file (UTF-16, say, or a binary file).
+struct NotTextError : std::runtime_error {
+    explicit NotTextError(std::size_t line)
+        : std::runtime_error("holds a NUL byte on line " + std::to_string(line) +
+                             ": not a text file (a runs file is CSV in UTF-8 or ASCII)") {}
+};
+
+class CsvReader {
+  public:
+    explicit CsvReader(InputSource& source);
+
+    // The next record into `record`, reusing its storage; false at the end of
+    // the input. Throws NotTextError and the source's read errors.
+    bool next(CsvRecord& record);
+
+  private:
+    static constexpr int kEnd = -1;
+    int peek();
+    int get();
+    void fill(std::size_t wanted);
+    void skipByteOrderMark();
+    void endLine(int breakCharacter);
+
+    InputSource& source_;
+    std::vector<char> buffer_;
+    std::size_t position_ = 0;
+    std::size_t end_ = 0;
+    bool exhausted_ = false;
+    bool started_ = false;
+    std::size_t line_ = 1;
+};
+
+}  // namespace tarvelle::cli

@@ -1,0 +1,43 @@
+#include "cli/reading/length_text.h"
+
+#include "engine/distance_model.h"
+#include "engine/number_rule.h"
+#include "planning/ascii_text.h"
+
+namespace tarvelle::cli {
+
+using planning::endsWithIgnoringCase;
+
+std::string_view trim(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+std::optional<double> parseLength(std::string_view text, std::optional<LengthUnit> bareUnit) {
+    text = trim(text);
+    std::optional<LengthUnit> unit;
+    if (endsWithIgnoringCase(text, "ft")) {
+        unit = LengthUnit::Feet;
+        text.remove_suffix(2);
+    } else if (endsWithIgnoringCase(text, "m")) {
+        unit = LengthUnit::Metres;
+        text.remove_suffix(1);
+    }
+    if (bareUnit && unit && *unit != *bareUnit) {
+        return std::nullopt;
+    }
+    unit = unit ? unit : bareUnit;
+    if (!unit) {
+        return std::nullopt;
+    }
+    const auto value = parseLevel(trim(text), ".");
+    if (!value || *value < 0) {
+        return std::nullopt;
+    }
+    return *unit == LengthUnit::Feet ? FeetToMeters(*value) : *value;
+}
+
+}  // namespace tarvelle::cli

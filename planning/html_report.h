@@ -1,0 +1,60 @@
+#pragma once
+
+// A report to hand over: one self-contained HTML page (no external file,
+// script, font or picture) that prints on A4 and Letter, with the inputs, the
+// six distances, every run, the chart and a plain account of the model.
+// Runs are written as they come, so a report of any size is made in the same
+// memory.
+
+#include <cstddef>
+#include <cstdint>
+#include <ostream>
+#include <string>
+
+#include "engine/distance_calculation.h"
+#include "planning/run_marks.h"
+#include "planning/units.h"
+#include "planning/verdict.h"
+
+namespace tarvelle::planning {
+
+struct ReportInputs {
+    // The inputs' product and cable are the ones the six distances and the
+    // chart are drawn for; each run may have its own.
+    CalculationInputs inputs;
+    FrequencyPlan plan;
+    LevelUnit unit = LevelUnit::DBmV;
+    std::string runsSource;  // where the runs came from, as the user named it
+    std::string date;        // the day the report was made, YYYY-MM-DD
+    std::string version;     // the program's version
+};
+
+struct ReportRun {
+    std::string id;
+    double meters = 0;
+    std::int16_t cable = 0;
+    std::int16_t product = 0;
+    EdgeLevels edges{};  // the run's levels on its own cable and product
+    RunVerdict verdict;
+};
+
+class HtmlReport {
+  public:
+    // Writes the page up to its first run. Throws ArithmeticError when the
+    // inputs overflow.
+    HtmlReport(std::ostream& out, ReportInputs inputs);
+
+    void addRun(const ReportRun& run);
+
+    // The rest of the page: the count of runs, the chart (or why it cannot be
+    // drawn), the account of the model and the footer.
+    void finish(const RunMarks& runs);
+
+  private:
+    std::ostream& out_;
+    ReportInputs inputs_;
+    std::size_t runs_ = 0;
+    std::size_t passed_ = 0;
+};
+
+}  // namespace tarvelle::planning

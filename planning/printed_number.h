@@ -1,0 +1,19 @@
+#pragma once
+
+// Numbers as the program prints them: two decimals, the window's "Fixed".
+
+#include <string>
+
+namespace tarvelle::planning {
+
+// "38.64"; a value that rounds to zero shows no sign.
+std::string fixed(double value);
+
+// The number that fixed(value) shows, for JSON, so that every format carries
+// the same figure.
+double printedValue(double value);
+
+// A band edge's frequency as printed: the plans' frequencies are whole MHz.
+std::string megahertz(double frequencyMHz);
+
+}  // namespace tarvelle::planning

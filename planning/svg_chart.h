@@ -1,0 +1,37 @@
+#pragma once
+
+// Received level against cable length at the four band edges, with both
+// receiver windows, the allowed lengths of each band and of the worst case,
+// and the runs checked at their lengths. The same chart goes into an SVG file
+// and into the HTML report.
+
+#include <stdexcept>
+#include <string>
+
+#include "engine/distance_calculation.h"
+#include "planning/run_marks.h"
+#include "planning/units.h"
+
+namespace tarvelle::planning {
+
+// A chart that cannot be drawn, such as levels too large for the scale to
+// tell apart: one line saying why.
+struct ChartError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+struct ChartInputs {
+    CalculationInputs inputs;
+    FrequencyPlan plan;
+    LevelUnit unit = LevelUnit::DBmV;
+};
+
+// The marks for the runs of a chart on these inputs: runs up to ten times the
+// lengths the chart shows without them (and at least 1 km) are drawn.
+RunMarks runMarksFor(const ChartInputs& chart);
+
+// An <svg> element that stands alone as a file and inline in HTML. Every
+// coordinate is finite; throws ChartError when the chart cannot be drawn.
+std::string renderChart(const ChartInputs& chart, const RunMarks& runs);
+
+}  // namespace tarvelle::planning
