@@ -4,7 +4,9 @@
 // script, font or picture) that prints on A4 and Letter, with the inputs, the
 // six distances, every run, the chart and a plain account of the model.
 // Runs are written as they come, so a report of any size is made in the same
-// memory.
+// memory; and a report stays small enough for a browser to open (a few MB)
+// whatever the number of runs: the first kListedRuns runs are listed, then
+// only failing runs, up to kListedFailures more, then only counted.
 
 #include <cstddef>
 #include <cstdint>
@@ -40,21 +42,29 @@ struct ReportRun {
 
 class HtmlReport {
   public:
+    // A browser lays out a table of 2,000 such rows in well under a second.
+    static constexpr std::size_t kListedRuns = 1'000;
+    static constexpr std::size_t kListedFailures = 1'000;
+
     // Writes the page up to its first run. Throws ArithmeticError when the
     // inputs overflow.
     HtmlReport(std::ostream& out, ReportInputs inputs);
 
     void addRun(const ReportRun& run);
 
-    // The rest of the page: the count of runs, the chart (or why it cannot be
-    // drawn), the account of the model and the footer.
-    void finish(const RunMarks& runs);
+    // The rest of the page: the count of runs (and of the rows of the runs
+    // file skipped as no runs), the chart (or why it cannot be drawn), the
+    // account of the model and the footer.
+    void finish(const RunMarks& runs, std::size_t skippedRows = 0);
 
   private:
     std::ostream& out_;
     ReportInputs inputs_;
     std::size_t runs_ = 0;
     std::size_t passed_ = 0;
+    std::size_t listedFailures_ = 0;  // after the first kListedRuns
+    std::size_t unlistedPasses_ = 0;
+    std::size_t unlistedFailures_ = 0;
 };
 
 }  // namespace tarvelle::cli

@@ -4,6 +4,7 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/csv_field.h"
+#include "cli/hidden_characters.h"
 #include "cli/names.h"
 #include "cli/output_file.h"
 #include "cli/printed_number.h"
@@ -92,7 +93,10 @@ void jsonRow(std::string& line, const OutputStyle& style, const CheckedRun& chec
     if (plainAscii(run.id)) {
         line += '"' + run.id + '"';
     } else {
-        line += Json(run.id).dump(-1, ' ', style.terminal, Json::error_handler_t::replace);
+        // Exact, with what hides from a reader escaped (\u202e) rather than raw.
+        line += replaceHidden(
+            Json(run.id).dump(-1, ' ', style.terminal, Json::error_handler_t::replace),
+            shownForJson);
     }
     line += ", \"length_ft\": " + fixed(checked.feet) + ", \"length_m\": " + fixed(run.meters);
     line += ", \"cable\": \"";
