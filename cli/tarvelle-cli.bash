@@ -19,20 +19,32 @@ _tarvelle_cli() {
     if ((COMP_CWORD > 0)); then
         prev=${COMP_WORDS[COMP_CWORD-1]:-}
     fi
-    # --product=8 is split at "=" by COMP_WORDBREAKS, or not.
+    # --product=8 is split at "=" by COMP_WORDBREAKS, or not; when not, the
+    # replies keep the option in front.
+    local front=""
     if [[ $cur == --*=* ]]; then
         prev=${cur%%=*}
+        front=$prev=
         cur=${cur#*=}
     elif [[ $cur == = && $prev == --* ]]; then
         cur=""
     elif [[ $prev == = ]] && ((COMP_CWORD > 1)); then
         prev=${COMP_WORDS[COMP_CWORD-2]:-}
     fi
+    _tarvelle_cli_words "$prev" "$cur"
+    if [[ -n $front ]]; then
+        COMPREPLY=("${COMPREPLY[@]/#/$front}")
+    fi
+    return 0
+}
+
+# The replies to $2 after the word $1.
+_tarvelle_cli_words() {
+    local prev=$1 cur=$2
     local options="--pin --pmin-analog --pmin-digital --pmax-analog --pmax-digital
         --product --cable --plan --units --length --runs --choose --plot --report
         --format -h --help --version"
     local words=""
-
     case $prev in
         --product) words="balun 8-port 16-port" ;;
         --cable) words="cat5e cat6 cat6a cat7" ;;
@@ -47,7 +59,6 @@ _tarvelle_cli() {
         *) words=$options ;;
     esac
     mapfile -t COMPREPLY < <(compgen -W "$words" -- "$cur" || true)
-    return 0
 }
 
 complete -F _tarvelle_cli tarvelle-cli
