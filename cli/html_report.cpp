@@ -60,6 +60,9 @@ std::string text(std::string_view value) {
     return escapeMarkup(value);
 }
 
+// A row of the runs table without its identifier is shorter than this.
+constexpr std::size_t kMostRowBytes = 1024;
+
 std::string megahertz(double frequency) {
     return std::to_string(std::lround(frequency)) + " MHz";
 }
@@ -221,15 +224,18 @@ HtmlReport::HtmlReport(std::ostream& out, ReportInputs inputs)
 void HtmlReport::addRun(const ReportRun& run) {
     ++runs_;
     passed_ += run.verdict.pass ? 1 : 0;
-    if (runs_ > kListedRuns) {
-        if (run.verdict.pass || listedFailures_ == kListedFailures) {
-            ++(run.verdict.pass ? unlistedPasses_ : unlistedFailures_);
-            return;
-        }
-        ++listedFailures_;
+    // An identifier may be 64 KiB: the bytes are capped as well as the rows.
+    const std::string id = text(run.id);
+    const bool room = listedBytes_ + id.size() + kMostRowBytes <= kListedBytes;
+    if (!room ||
+        (runs_ > kListedRuns && (run.verdict.pass || listedFailures_ == kListedFailures))) {
+        ++(run.verdict.pass ? unlistedPasses_ : unlistedFailures_);
+        return;
     }
-    out_ << "<tr class=\"" << (run.verdict.pass ? "pass" : "fail") << "\"><td class=\"id\">"
-         << text(run.id) << "</td><td class=\"n\">" << fixed(run.meters) << "</td><td class=\"n\">"
+    listedFailures_ += runs_ > kListedRuns ? 1 : 0;
+    listedBytes_ += id.size() + kMostRowBytes;
+    out_ << "<tr class=\"" << (run.verdict.pass ? "pass" : "fail") << "\"><td class=\"id\">" << id
+         << "</td><td class=\"n\">" << fixed(run.meters) << "</td><td class=\"n\">"
          << fixed(MetersToFeet(run.meters)) << "</td><td>" << text(cableLabel(run.cable))
          << "</td><td>" << text(productLabel(run.product)) << "</td>";
     for (const EdgeLevel& edge : run.edges) {

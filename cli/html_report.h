@@ -4,9 +4,10 @@
 // script, font or picture) that prints on A4 and Letter, with the inputs, the
 // six distances, every run, the chart and a plain account of the model.
 // Runs are written as they come, so a report of any size is made in the same
-// memory; and a report stays small enough for a browser to open (a few MB)
-// whatever the number of runs: the first kListedRuns runs are listed, then
-// only failing runs, up to kListedFailures more, then only counted.
+// memory; and a report stays small enough for a browser to open (under 5 MB)
+// whatever the input: the first kListedRuns runs are listed, then only
+// failing runs, up to kListedFailures more and kListedBytes in all, then only
+// counted.
 
 #include <cstddef>
 #include <cstdint>
@@ -45,6 +46,8 @@ class HtmlReport {
     // A browser lays out a table of 2,000 such rows in well under a second.
     static constexpr std::size_t kListedRuns = 1'000;
     static constexpr std::size_t kListedFailures = 1'000;
+    // The table's bytes at most, so that the page stays under 5 MB.
+    static constexpr std::size_t kListedBytes = 4'000'000;
 
     // Writes the page up to its first run. Throws ArithmeticError when the
     // inputs overflow.
@@ -63,6 +66,7 @@ class HtmlReport {
     std::size_t runs_ = 0;
     std::size_t passed_ = 0;
     std::size_t listedFailures_ = 0;  // after the first kListedRuns
+    std::size_t listedBytes_ = 0;
     std::size_t unlistedPasses_ = 0;
     std::size_t unlistedFailures_ = 0;
 };
