@@ -225,10 +225,4 @@ int AtomicFile::Buffer::sync() {
     return drain() ? 0 : -1;
 }
 
-void writeFileAtomically(const std::string& path, std::string_view content) {
-    AtomicFile file(path);
-    file.stream().write(content.data(), static_cast<std::streamsize>(content.size()));
-    file.commit();
-}
-
 }  // namespace tarvelle::cli

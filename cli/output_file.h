@@ -75,7 +75,4 @@ class AtomicFile {
     bool completed_ = false;
 };
 
-// Writes the whole content or leaves the target as it was, as AtomicFile.
-void writeFileAtomically(const std::string& path, std::string_view content);
-
 }  // namespace tarvelle::cli
