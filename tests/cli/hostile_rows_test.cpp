@@ -131,9 +131,10 @@ class HostileRowsTest : public QObject {
         QVERIFY(process.waitForStarted());
         if (r.signal != 0) {
             // Standard input stays open, so the program waits with its file begun.
-            QTRY_VERIFY(
+            QTRY_VERIFY_WITH_TIMEOUT(
                 QDir(folder.path()).entryList({".r.html.*"}, QDir::Hidden | QDir::Files).size() ==
-                1);
+                    1,
+                30'000);
             ::kill(static_cast<pid_t>(process.processId()), r.signal);
         } else {
             process.write(r.runs);
