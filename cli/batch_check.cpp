@@ -10,6 +10,10 @@ namespace tarvelle::cli {
 
 namespace {
 
+// Repeated identifiers named one by one; the rest are counted in one line, so
+// that a file of ten million repeats costs no more than one of unique rows.
+constexpr std::size_t kNamedRepeats = 5;
+
 std::string where(const std::string& name, const RunsRow& row) {
     return name + (row.firstLine == row.lastLine ? ", line " + std::to_string(row.firstLine)
                                                  : ", lines " + std::to_string(row.firstLine) +
@@ -74,9 +78,11 @@ BatchTotals checkRuns(InputSource& input, const std::string& name, const Scenari
             }
             const bool wasFull = repeats.full();
             if (const auto first = repeats.seenBefore(idHash, row.firstLine)) {
-                ++totals.repeated;
-                tell(err, where(name, row) + ": warning: identifier " + quotedShort(row.run.id) +
-                              " repeats line " + std::to_string(*first));
+                if (++totals.repeated <= kNamedRepeats) {
+                    tell(err, where(name, row) + ": warning: identifier " +
+                                  quotedShort(row.run.id) + " repeats line " +
+                                  std::to_string(*first));
+                }
             } else if (!wasFull && repeats.full()) {
                 tell(err, where(name, row) + ": warning: identifiers after this line are checked " +
                               "for repeats against the first " +
@@ -94,6 +100,11 @@ BatchTotals checkRuns(InputSource& input, const std::string& name, const Scenari
     }
     if (totals.checked() == 0) {
         throw InputFileError(noRuns(name, totals, anyRow));
+    }
+    if (totals.repeated > kNamedRepeats) {
+        tell(err, name + ": warning: " + std::to_string(totals.repeated) +
+                      " runs repeat an earlier identifier; the first " +
+                      std::to_string(kNamedRepeats) + " are named above");
     }
     if (output != nullptr) {
         output->finish(totals);

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <array>
+#include <charconv>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -20,6 +21,7 @@
 #include "cli/formats/results_output.h"
 #include "cli/messages/diagnostics.h"
 #include "cli/options/scenario_options.h"
+#include "cli/files/output_targets.h"
 #include "engine/arithmetic_error.h"
 #include "engine/distance_model.h"
 #include "engine/version.h"
@@ -52,12 +54,21 @@ std::string drawChart(const ChartInputs& chart, const RunMarks& runs, const std:
 }
 
 // The day the report is made, YYYY-MM-DD; SOURCE_DATE_EPOCH, when set, fixes
-// it so that the same inputs make the same report.
+// it so that the same inputs make the same report. One that is not a whole
+// number of seconds is refused rather than read as 1970.
 std::string today() {
     std::time_t now = std::time(nullptr);
-    const bool fixed = std::getenv("SOURCE_DATE_EPOCH") != nullptr;
+    const char* epoch = std::getenv("SOURCE_DATE_EPOCH");
+    const bool fixed = epoch != nullptr;
     if (fixed) {
-        now = static_cast<std::time_t>(std::strtoll(std::getenv("SOURCE_DATE_EPOCH"), nullptr, 10));
+        const std::string_view text(epoch);
+        long long seconds = 0;
+        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), seconds);
+        if (text.empty() || error != std::errc() || end != text.data() + text.size()) {
+            throw UsageError("SOURCE_DATE_EPOCH '" + std::string(text) +
+                             "': is not a whole number of seconds since 1970-01-01");
+        }
+        now = static_cast<std::time_t>(seconds);
     }
     std::tm day{};
     if (fixed ? ::gmtime_r(&now, &day) == nullptr : ::localtime_r(&now, &day) == nullptr) {
@@ -102,12 +113,15 @@ int run(const Options& options) {
         runs.emplace(*options.runsFile);
         inputs.push_back(runs->identity());
     }
+    std::vector<OutputTarget> targets;
     if (options.plotFile) {
-        checkOutputFile("--plot", *options.plotFile, ".svg", inputs);
+        targets.push_back({"--plot", *options.plotFile, ".svg"});
     }
     if (options.reportFile) {
-        checkOutputFile("--report", *options.reportFile, ".html", inputs);
+        targets.push_back({"--report", *options.reportFile, ".html"});
     }
+    checkOutputTargets(targets, inputs);
+    const std::string reportDate = options.reportFile ? today() : std::string();
     const Scenario scenario = scenarioOf(options);
     if (options.runsFile || options.lengthMeters) {
         requireCheckableLevels(options, scenario);
@@ -133,17 +147,19 @@ int run(const Options& options) {
             extras.reportFile->stream(),
             ReportInputs{scenario.inputs, scenario.plan, scenario.unit,
                          runs ? runs->name() : "--length " + fixed(*options.lengthMeters) + " m",
-                         today(), tarvelle::kVersionText});
+                         reportDate, tarvelle::kVersionText});
     }
 
     const OutputStyle style{options.format, ::isatty(STDOUT_FILENO) == 1};
     int status = kSuccess;
+    std::size_t skippedRows = 0;
     if (runs) {
         RunsOutput output(std::cout, style);
         const BatchTotals totals =
             checkRuns(*runs, runs->name(), scenario, extras.choice ? nullptr : &output, std::cerr,
                       [&](const CheckedRun& checked) { extras.add(checked); });
-        status = totals.failed + totals.malformed + totals.faulted > 0 ? kRunFailed : kSuccess;
+        skippedRows = totals.malformed + totals.faulted;
+        status = totals.failed + skippedRows > 0 ? kRunFailed : kSuccess;
         if (extras.choice) {
             const bool skipped = totals.malformed + totals.faulted > 0;
             const auto best = extras.choice->recommendation();
@@ -176,14 +192,22 @@ int run(const Options& options) {
     if (!std::cout.flush()) {
         throw OutputFileError("standard output: cannot be written");
     }
+    // Every file complete before any is put in place: a failure on one
+    // leaves all as they were.
+    std::optional<AtomicFile> plot;
+    if (options.plotFile) {
+        const std::string drawn = drawChart(chart, *extras.marks, *options.plotFile);
+        plot.emplace(*options.plotFile);
+        plot->stream() << kXmlDeclaration << drawn;
+        plot->complete();
+    }
     if (extras.report) {
-        extras.report->finish(*extras.marks);
+        extras.report->finish(*extras.marks, skippedRows);
+        extras.reportFile->complete();
         extras.reportFile->commit();
     }
-    if (options.plotFile) {
-        writeFileAtomically(
-            *options.plotFile,
-            std::string(kXmlDeclaration) + drawChart(chart, *extras.marks, *options.plotFile));
+    if (plot) {
+        plot->commit();
     }
     return status;
 }

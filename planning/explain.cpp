@@ -1,5 +1,8 @@
 #include "planning/explain.h"
 
+#include <algorithm>
+#include <optional>
+
 #include "engine/checked_math.h"
 #include "planning/printed_number.h"
 #include "planning/verdict.h"
@@ -10,6 +13,31 @@ namespace {
 
 std::string edgeFrequency(const EdgeLevel& edge) {
     return megahertz(edge.point.frequencyMHz) + " MHz";
+}
+
+// How far the set's coldest edge lies below its minimum at 0 m, when it does:
+// then the feed is too weak, whatever the windows' width.
+std::optional<double> feedDeficit(const EdgeLevels& atZero, EdgeSet set) {
+    const std::size_t first = set == EdgeSet::Digital ? 2 : 0;
+    const std::size_t last = set == EdgeSet::Analog ? 2 : 4;
+    double deficit = 0;
+    for (std::size_t e = first; e < last; ++e) {
+        deficit =
+            std::max(deficit, (Checked(atZero[e].window.minimum) - atZero[e].received).value());
+    }
+    return belowZeroAsPrinted(-deficit) ? std::optional<double>(deficit) : std::nullopt;
+}
+
+std::string_view setName(EdgeSet set) {
+    switch (set) {
+        case EdgeSet::Analog:
+            return "the analog band";
+        case EdgeSet::Digital:
+            return "the digital band";
+        case EdgeSet::Both:
+            break;
+    }
+    return "the worst case";
 }
 
 }  // namespace
@@ -41,7 +69,16 @@ std::vector<std::string> noLengthWorksLines(const CalculationInputs& inputs,
         {EdgeSet::Both, distances.worstCase},
     }};
     for (const auto& [set, range] : sets) {
-        if (const auto shortfall = noLengthWorks(edges, set, range)) {
+        const auto shortfall = noLengthWorks(edges, set, range);
+        if (!shortfall) {
+            continue;
+        }
+        if (const auto deficit = feedDeficit(edges, set)) {
+            lines.push_back("No length works for " + std::string(setName(set)) +
+                            ": the feed is too weak, " + fixed(*deficit) +
+                            " dB below the receiver minimum even at 0 m; add at least " +
+                            fixed(*deficit) + " dB at the source.");
+        } else {
             lines.push_back(noLengthWorksLine(set, *shortfall));
         }
     }

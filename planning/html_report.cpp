@@ -60,6 +60,9 @@ std::string text(std::string_view value) {
     return escapeMarkup(value);
 }
 
+// A row of the runs table without its identifier is shorter than this.
+constexpr std::size_t kMostRowBytes = 1024;
+
 std::string megahertz(double frequency) {
     return std::to_string(std::lround(frequency)) + " MHz";
 }
@@ -221,8 +224,18 @@ HtmlReport::HtmlReport(std::ostream& out, ReportInputs inputs)
 void HtmlReport::addRun(const ReportRun& run) {
     ++runs_;
     passed_ += run.verdict.pass ? 1 : 0;
-    out_ << "<tr class=\"" << (run.verdict.pass ? "pass" : "fail") << "\"><td class=\"id\">"
-         << text(run.id) << "</td><td class=\"n\">" << fixed(run.meters) << "</td><td class=\"n\">"
+    // An identifier may be 64 KiB: the bytes are capped as well as the rows.
+    const std::string id = text(run.id);
+    const bool room = listedBytes_ + id.size() + kMostRowBytes <= kListedBytes;
+    if (!room ||
+        (runs_ > kListedRuns && (run.verdict.pass || listedFailures_ == kListedFailures))) {
+        ++(run.verdict.pass ? unlistedPasses_ : unlistedFailures_);
+        return;
+    }
+    listedFailures_ += runs_ > kListedRuns ? 1 : 0;
+    listedBytes_ += id.size() + kMostRowBytes;
+    out_ << "<tr class=\"" << (run.verdict.pass ? "pass" : "fail") << "\"><td class=\"id\">" << id
+         << "</td><td class=\"n\">" << fixed(run.meters) << "</td><td class=\"n\">"
          << fixed(MetersToFeet(run.meters)) << "</td><td>" << text(cableLabel(run.cable))
          << "</td><td>" << text(productLabel(run.product)) << "</td>";
     for (const EdgeLevel& edge : run.edges) {
@@ -244,10 +257,24 @@ void HtmlReport::addRun(const ReportRun& run) {
     out_ << "</td></tr>\n";
 }
 
-void HtmlReport::finish(const RunMarks& runs) {
+void HtmlReport::finish(const RunMarks& runs, std::size_t skippedRows) {
     out_ << "</tbody>\n</table>\n<p class=\"summary\">" << runs_ << (runs_ == 1 ? " run" : " runs")
-         << " checked: " << passed_ << " pass, " << runs_ - passed_ << " fail.</p>\n"
-         << "</section>\n<section id=\"chart\">\n<h2>Chart</h2>\n<figure>\n";
+         << " checked: " << passed_ << " pass, " << runs_ - passed_ << " fail.</p>\n";
+    if (const std::size_t unlisted = unlistedPasses_ + unlistedFailures_; unlisted > 0) {
+        out_ << "<p class=\"unlisted\">So that this page stays quick to open, the table lists the "
+             << "first " << kListedRuns << " runs, then only failing runs, up to "
+             << kListedFailures << " more. Not listed: " << unlisted
+             << (unlisted == 1 ? " run" : " runs") << " (" << unlistedPasses_ << " pass, "
+             << unlistedFailures_ << " fail). "
+             << "Every run is in the CSV output of the same check "
+             << "(<code>tarvelle-cli ... --format csv</code>).</p>\n";
+    }
+    if (skippedRows > 0) {
+        out_ << "<p class=\"skipped\">" << skippedRows << (skippedRows == 1 ? " row" : " rows")
+             << " of the runs file " << (skippedRows == 1 ? "was" : "were")
+             << " skipped as no run that can be checked; standard error names each by line.</p>\n";
+    }
+    out_ << "</section>\n<section id=\"chart\">\n<h2>Chart</h2>\n<figure>\n";
     try {
         out_ << renderChart(ChartInputs{inputs_.inputs, inputs_.plan, inputs_.unit}, runs);
         out_ << "<figcaption>Received level at each band edge against cable length for the inputs "

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "planning/hidden_characters.h"
+
 namespace tarvelle::planning {
 
 namespace {
@@ -79,6 +81,8 @@ std::string escapeMarkup(std::string_view text) {
             out += kHex[c & 0xf];
         } else if (c == 0xfffe || c == 0xffff) {
             out += kReplacement;
+        } else if (hidesFromReader(c)) {
+            out += shownForPage(c);
         } else if (c == '&') {
             out += "&amp;";
         } else if (c == '<') {

@@ -3,9 +3,9 @@
 #include <limits.h>
 #include <unistd.h>
 
+#include <array>
 #include <csignal>
 #include <cstring>
-#include <initializer_list>
 
 namespace tarvelle::cli {
 
@@ -18,6 +18,22 @@ constexpr int kSlots = 4;
 // slot counts only while its flag is set.
 char paths[kSlots][PATH_MAX];
 volatile std::sig_atomic_t inUse[kSlots];
+
+// Every signal whose default is to end the process and that comes from
+// outside it (a fault inside it is left to the default, and to sanitizers),
+// and the real-time signals besides.
+constexpr std::array kEnding{SIGHUP,    SIGINT,  SIGQUIT, SIGTERM, SIGUSR1, SIGUSR2,  SIGALRM,
+                             SIGVTALRM, SIGPROF, SIGXCPU, SIGPOLL, SIGPWR,  SIGSTKFLT};
+
+template <typename Each>
+void forEachEndingSignal(Each each) {
+    for (const int signalNumber : kEnding) {
+        each(signalNumber);
+    }
+    for (int signalNumber = SIGRTMIN; signalNumber <= SIGRTMAX; ++signalNumber) {
+        each(signalNumber);
+    }
+}
 
 extern "C" void removeAndEnd(int signalNumber) {
     for (int slot = 0; slot < kSlots; ++slot) {
@@ -35,9 +51,7 @@ class SignalsHeld {
     SignalsHeld() {
         sigset_t held;
         sigemptyset(&held);
-        for (const int signalNumber : {SIGINT, SIGTERM, SIGHUP}) {
-            sigaddset(&held, signalNumber);
-        }
+        forEachEndingSignal([&](int signalNumber) { sigaddset(&held, signalNumber); });
         sigprocmask(SIG_BLOCK, &held, &previous_);
     }
     ~SignalsHeld() { sigprocmask(SIG_SETMASK, &previous_, nullptr); }
@@ -52,9 +66,16 @@ class SignalsHeld {
 
 void installInterruptCleanup() {
     std::signal(SIGPIPE, SIG_IGN);
-    for (const int signalNumber : {SIGINT, SIGTERM, SIGHUP}) {
-        std::signal(signalNumber, removeAndEnd);
-    }
+    // A file grown past `ulimit -f` then fails its write (EFBIG) and is told
+    // like any other write error, instead of ending the process without a
+    // word.
+    std::signal(SIGXFSZ, SIG_IGN);
+    forEachEndingSignal([](int signalNumber) {
+        // One left ignored by whoever started the program stays ignored.
+        if (std::signal(signalNumber, removeAndEnd) == SIG_IGN) {
+            std::signal(signalNumber, SIG_IGN);
+        }
+    });
 }
 
 void removeOnInterrupt(const char* path) {

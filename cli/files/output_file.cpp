@@ -6,8 +6,11 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <filesystem>
+#include <optional>
 #include <system_error>
+#include <utility>
 
 #include "cli/files/interrupt_cleanup.h"
 #include "cli/messages/diagnostics.h"
@@ -20,10 +23,14 @@ namespace {
 namespace fs = std::filesystem;
 
 // ".chart.svg.XXXXXX" in the target's folder, so that the rename stays
-// within one file system.
+// within one file system; the name cut short where the whole would pass the
+// file system's limit on a name.
 std::string temporaryPattern(const fs::path& target) {
     const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    return (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+    constexpr std::string_view kSuffix = ".XXXXXX";
+    std::string name = target.filename().string();
+    name.resize(std::min(name.size(), std::size_t{NAME_MAX} - 1 - kSuffix.size()));
+    return (folder / ("." + name + std::string(kSuffix))).string();
 }
 
 // A temporary file that is removed unless it was renamed into place.
@@ -111,6 +118,7 @@ void checkOutputFile(std::string_view option, const std::string& path, std::stri
 struct AtomicFile::Temporary {
     fs::path target;
     mode_t mode;
+    std::optional<std::pair<uid_t, gid_t>> owner;  // of the file it replaces
     TemporaryFile file;
 };
 
@@ -131,7 +139,11 @@ AtomicFile::AtomicFile(const std::string& path) : path_(path), stream_(nullptr) 
     const mode_t mask = ::umask(0);
     ::umask(mask);
     const mode_t mode = exists ? (existing.st_mode & 07777) : (0666 & ~mask);
-    temporary_.reset(new Temporary{target, mode, TemporaryFile(target)});
+    std::optional<std::pair<uid_t, gid_t>> owner;
+    if (exists) {
+        owner.emplace(existing.st_uid, existing.st_gid);
+    }
+    temporary_.reset(new Temporary{target, mode, owner, TemporaryFile(target)});
     if (!temporary_->file.opened()) {
         throw OutputFileError(path + ": cannot be written: " + systemReason());
     }
@@ -141,11 +153,32 @@ AtomicFile::AtomicFile(const std::string& path) : path_(path), stream_(nullptr) 
 
 AtomicFile::~AtomicFile() = default;
 
-void AtomicFile::commit() {
+void AtomicFile::complete() {
+    if (completed_) {
+        return;
+    }
     const int descriptor = temporary_->file.descriptor();
-    if (!stream_.flush() || buffer_->failed() || ::fchmod(descriptor, temporary_->mode) != 0 ||
-        ::fsync(descriptor) != 0 || !temporary_->file.closeFile() ||
-        !temporary_->file.renameTo(temporary_->target)) {
+    const bool written = static_cast<bool>(stream_.flush()) && !buffer_->failed();
+    if (!written) {
+        errno = buffer_->error() != 0 ? buffer_->error() : errno;
+    }
+    if (written && temporary_->owner) {
+        // The group where the user may set it, the owner only as root; a
+        // change of owner clears the set-user-ID bit, so the mode comes after.
+        const auto [owner, group] = *temporary_->owner;
+        static_cast<void>(::fchown(descriptor, static_cast<uid_t>(-1), group));
+        static_cast<void>(::fchown(descriptor, owner, static_cast<gid_t>(-1)));
+    }
+    if (!written || ::fchmod(descriptor, temporary_->mode) != 0 || ::fsync(descriptor) != 0 ||
+        !temporary_->file.closeFile()) {
+        throw OutputFileError(path_ + ": cannot be written: " + systemReason());
+    }
+    completed_ = true;
+}
+
+void AtomicFile::commit() {
+    complete();
+    if (!temporary_->file.renameTo(temporary_->target)) {
         throw OutputFileError(path_ + ": cannot be written: " + systemReason());
     }
 }
@@ -158,6 +191,7 @@ bool AtomicFile::Buffer::drain() {
     if (!failed_ && !writeAll(descriptor_, std::string_view(pbase(), static_cast<std::size_t>(
                                                                          pptr() - pbase())))) {
         failed_ = true;
+        error_ = errno;
     }
     setp(bytes_.data(), bytes_.data() + bytes_.size());
     return !failed_;
@@ -176,12 +210,6 @@ AtomicFile::Buffer::int_type AtomicFile::Buffer::overflow(int_type c) {
 
 int AtomicFile::Buffer::sync() {
     return drain() ? 0 : -1;
-}
-
-void writeFileAtomically(const std::string& path, std::string_view content) {
-    AtomicFile file(path);
-    file.stream().write(content.data(), static_cast<std::streamsize>(content.size()));
-    file.commit();
 }
 
 }  // namespace tarvelle::cli

@@ -41,6 +41,11 @@ class AtomicFile {
     AtomicFile& operator=(const AtomicFile&) = delete;
 
     std::ostream& stream() { return stream_; }
+    // Writes out and closes the temporary file; commit() then only renames
+    // it, so that several files can all be complete before any is put in
+    // place. A replaced file's owner and group are kept where the user may
+    // set them, and its mode always.
+    void complete();
     void commit();
 
   private:
@@ -48,6 +53,7 @@ class AtomicFile {
       public:
         explicit Buffer(int descriptor);
         bool failed() const { return failed_; }
+        int error() const { return error_; }
 
       protected:
         int_type overflow(int_type c) override;
@@ -57,6 +63,7 @@ class AtomicFile {
         bool drain();
         int descriptor_;
         bool failed_ = false;
+        int error_ = 0;
         std::array<char, 65536> bytes_{};
     };
     struct Temporary;
@@ -65,9 +72,7 @@ class AtomicFile {
     std::unique_ptr<Temporary> temporary_;
     std::unique_ptr<Buffer> buffer_;
     std::ostream stream_;
+    bool completed_ = false;
 };
-
-// Writes the whole content or leaves the target as it was, as AtomicFile.
-void writeFileAtomically(const std::string& path, std::string_view content);
 
 }  // namespace tarvelle::cli

@@ -7,7 +7,8 @@ namespace tarvelle::cli {
 std::string csvQuoted(std::string_view field) {
     const bool blankAtEnd = !field.empty() && (field.front() == ' ' || field.front() == '\t' ||
                                                field.back() == ' ' || field.back() == '\t');
-    if (!blankAtEnd && field.find_first_of(",\"\r\n") == std::string_view::npos) {
+    // Semicolons and tabs too, so that no reader takes them for the separator.
+    if (!blankAtEnd && field.find_first_of(",;\t\"\r\n") == std::string_view::npos) {
         return std::string(field);
     }
     std::string quoted;

@@ -8,7 +8,8 @@
 namespace tarvelle::cli {
 
 // The field as it stands when it needs no quotes; in double quotes, with its
-// quotes doubled, when it holds a comma, a quote, CR or LF, or begins or ends
+// quotes doubled, when it holds a comma, semicolon, tab, quote, CR or LF
+// (any of which a reader may take for a separator), or begins or ends
 // with a blank (which a reader would otherwise trim).
 std::string csvQuoted(std::string_view field);
 

@@ -8,6 +8,7 @@
 #include "cli/messages/safe_text.h"
 #include "cli/reading/names.h"
 #include "planning/printed_number.h"
+#include "planning/hidden_characters.h"
 
 namespace tarvelle::cli {
 
@@ -94,7 +95,10 @@ void jsonRow(std::string& line, const OutputStyle& style, const CheckedRun& chec
     if (plainAscii(run.id)) {
         line += '"' + run.id + '"';
     } else {
-        line += Json(run.id).dump(-1, ' ', style.terminal, Json::error_handler_t::replace);
+        // Exact, with what hides from a reader escaped (\u202e) rather than raw.
+        line += planning::replaceHidden(
+            Json(run.id).dump(-1, ' ', style.terminal, Json::error_handler_t::replace),
+            planning::shownForJson);
     }
     line += ", \"length_ft\": " + fixed(checked.feet) + ", \"length_m\": " + fixed(run.meters);
     line += ", \"cable\": \"";

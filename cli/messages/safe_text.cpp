@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "planning/hidden_characters.h"
+
 namespace tarvelle::cli {
 
 namespace {
@@ -57,12 +59,9 @@ bool isAscii(std::string_view text) {
     return std::all_of(text.begin(), text.end(), [](char c) { return (c & 0x80) == 0; });
 }
 
-// C1 controls, the line and paragraph separators, and the bidirectional
-// embeddings, overrides and isolates.
+// C1 controls and the characters that hide from a reader.
 bool actsOnDisplay(std::uint32_t codePoint) {
-    return (codePoint >= 0x80 && codePoint <= 0x9F) || codePoint == 0x2028 || codePoint == 0x2029 ||
-           (codePoint >= 0x202A && codePoint <= 0x202E) ||
-           (codePoint >= 0x2066 && codePoint <= 0x2069);
+    return (codePoint >= 0x80 && codePoint <= 0x9F) || planning::hidesFromReader(codePoint);
 }
 
 }  // namespace

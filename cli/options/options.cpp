@@ -49,10 +49,13 @@ constexpr std::string_view kFooter =
     "--choose tries every product and cable on every run, whatever the file's cable\n"
     "and product columns say.\n"
     "\n"
+    "Fields are separated by commas, semicolons or tabs, as the first line shows;\n"
+    "with semicolons or tabs a length may have a decimal comma (85,50m).\n"
+    "\n"
     "Exit status: 0 when everything checked passes; 1 when a run fails its window\n"
     "(with --choose: when no combination passes every run) or a row of the runs\n"
-    "file is malformed or cannot be computed; 2 on bad usage or input, and then no\n"
-    "file is written. In csv format the window's warning goes to standard error.";
+    "file is malformed or cannot be computed; 2 on bad usage or input: nothing\n"
+    "written. In csv format the window's warning goes to standard error.";
 
 // Usage first, then what the program does, the options by group and the notes.
 class HelpLayout : public CLI::Formatter {
@@ -154,6 +157,10 @@ void declare(CLI::App& app, Options& options, Typed& typed) {
         ->group("Output");
 }
 
+std::string quoteArgument(std::string_view argument) {
+    return argument.empty() ? "an empty text" : "'" + std::string(argument) + "'";
+}
+
 // CLI11's messages in this program's words where it has its own.
 std::string usageMessage(const CLI::ParseError& error) {
     const std::string text = error.what();
@@ -170,6 +177,32 @@ std::string usageMessage(const CLI::ParseError& error) {
         return text + ": they cannot be used together";
     }
     return text;
+}
+
+// An option that takes a value, followed by another option or nothing: CLI11
+// would take the next option's name as the value, or the value of the next
+// option as an argument of its own. "--" ends the options.
+void requireValues(const CLI::App& app, int argc, const char* const argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (argument == "--") {
+            return;
+        }
+        if (!argument.starts_with("--") || argument.find('=') != std::string_view::npos) {
+            continue;
+        }
+        const CLI::Option* option = app.get_option_no_throw(std::string(argument));
+        if (option == nullptr || option->get_expected_min() == 0) {
+            continue;
+        }
+        const std::string_view next = i + 1 < argc ? argv[i + 1] : "";
+        if (i + 1 == argc || (next.starts_with("--") && !next.starts_with("---")) || next == "-h" ||
+            (next.empty() && option->get_type_name() == "FILE")) {
+            throw UsageError(std::string(argument) + " needs a value" +
+                             (i + 1 < argc ? ", not " + quoteArgument(next) : ""));
+        }
+        ++i;
+    }
 }
 
 [[noreturn]] void reject(std::string_view option, std::string_view value, std::string_view why) {
@@ -206,7 +239,9 @@ void checkTyped(const CLI::App& app, const Typed& typed, Options& options) {
         options.lengthMeters = parseLength(typed.length);
         if (!options.lengthMeters) {
             reject("--length", typed.length,
-                   "is not a length (a number with m or ft, such as 45m or 150ft)");
+                   beyondLongestRun(typed.length)
+                       ? "is beyond 10 km: no cable run is that long"
+                       : "is not a length (a number with m or ft, such as 45m or 150ft)");
         }
     }
     if (app.count("--runs") > 0) {
@@ -257,6 +292,7 @@ Options parseOptions(int argc, const char* const argv[]) {
     CLI::App app("", "tarvelle-cli");
     declare(app, options, typed);
     try {
+        requireValues(app, argc, argv);
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp&) {
         options.help = true;
@@ -264,9 +300,15 @@ Options parseOptions(int argc, const char* const argv[]) {
     } catch (const CLI::ParseError& error) {
         throw UsageError(usageMessage(error));
     }
-    if (const auto extras = app.remaining(); !extras.empty()) {
+    // "--" ends the options: what follows is an argument, whatever it looks like.
+    auto extras = app.remaining();
+    const bool ended = !extras.empty() && extras.front() == "--";
+    if (ended) {
+        extras.erase(extras.begin());
+    }
+    if (!extras.empty()) {
         const std::string& first = extras.front();
-        throw UsageError(first.starts_with('-') && first.size() > 1
+        throw UsageError(!ended && first.starts_with('-') && first.size() > 1
                              ? "unknown option '" + first.substr(0, first.find('=')) +
                                    "' (see --help)"
                              : "unexpected argument '" + first + "' (see --help)");

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "cli/reading/field_separator.h"
+
 namespace tarvelle::cli {
 
 namespace {
@@ -13,14 +15,21 @@ enum class State {
     AfterQuote,       // just after a quote inside a quoted field
     AfterQuoteBlank,  // blanks after the closing quote
     Skip,             // a malformed record: everything up to the end of the line
+    SkipQuoted,       // a record too long, inside a quoted field: up to its closing quote
 };
-
-bool isBlank(int c) {
-    return c == ' ' || c == '\t';
-}
 
 bool isBreak(int c) {
     return c == '\n' || c == '\r';
+}
+
+// A field of a comma file ending in a semicolon or tab and digits, with more
+// fields after it: "101;85" of "101;85,50m", a line of a file separated by
+// semicolons with a decimal comma, which read with commas is a wrong run.
+bool endsInForeignNumber(const CsvRecord& record) {
+    const std::string_view field = record.field(record.fieldCount() - 1);
+    const std::size_t digits = field.find_last_not_of("0123456789");
+    return digits != std::string_view::npos && digits + 1 < field.size() &&
+           (field[digits] == ';' || field[digits] == '\t');
 }
 
 }  // namespace
@@ -38,6 +47,10 @@ std::string_view describe(CsvProblem problem) {
             return "text after the closing quote of a field";
         case CsvProblem::UnclosedQuote:
             return "a quoted field is not closed before the end of the file";
+        case CsvProblem::ForeignSeparator:
+            return "a semicolon or tab and a number before a comma, in a file whose fields are "
+                   "separated by commas: a decimal comma? (quote the field, or separate every "
+                   "line's fields alike)";
     }
     return "malformed";
 }
@@ -96,10 +109,45 @@ void CsvReader::endLine(int breakCharacter) {
     ++line_;
 }
 
+// Looks ahead, without consuming, at the first line that is not blank,
+// reading no further than that line needs (standard input may be typed).
+void CsvReader::decideSeparator() {
+    for (;;) {
+        std::string_view rest(buffer_.data() + position_, end_ - position_);
+        std::size_t line = line_;
+        for (;;) {
+            const std::size_t text = rest.find_first_not_of(" \t");
+            if (text == std::string_view::npos || (rest[text] != '\n' && rest[text] != '\r')) {
+                break;
+            }
+            const bool crlf =
+                rest[text] == '\r' && text + 1 < rest.size() && rest[text + 1] == '\n';
+            rest.remove_prefix(text + (crlf ? 2 : 1));
+            ++line;
+        }
+        bool quoted = false;
+        std::size_t length = 0;
+        while (length < rest.size() && (quoted || (rest[length] != '\n' && rest[length] != '\r'))) {
+            quoted = rest[length] == '"' ? !quoted : quoted;
+            ++length;
+        }
+        const bool whole = length < rest.size() && !rest.substr(0, length).empty();
+        if (whole || exhausted_ || end_ == buffer_.size()) {
+            const SeparatorGuess guess = guessSeparator(rest.substr(0, length));
+            separator_ = guess.separator;
+            ambiguity_ = guess.ambiguity;
+            ambiguousLine_ = line;
+            return;
+        }
+        fill(end_ - position_ + 1);
+    }
+}
+
 bool CsvReader::next(CsvRecord& record) {
     if (!started_) {
         started_ = true;
         skipByteOrderMark();
+        decideSeparator();
     }
     record.text.clear();
     record.ends.clear();
@@ -132,7 +180,7 @@ bool CsvReader::next(CsvRecord& record) {
             if (state == State::Quoted) {
                 fail(CsvProblem::UnclosedQuote);
             }
-            if (state != State::Skip) {
+            if (state != State::Skip && state != State::SkipQuoted) {
                 endField();
             }
             record.lastLine = lastWasBreak ? line_ - 1 : line_;
@@ -142,6 +190,23 @@ bool CsvReader::next(CsvRecord& record) {
             throw NotTextError(line_);
         }
         lastWasBreak = false;
+        if (state == State::SkipQuoted) {
+            // A doubled quote closes and reopens: the record goes on.
+            if (c == '"') {
+                state = State::Skip;
+            } else if (isBreak(c)) {
+                if (c == '\r' && peek() == '\n') {
+                    get();
+                }
+                ++line_;
+                lastWasBreak = true;
+            }
+            continue;
+        }
+        if (state == State::Skip && c == '"' && record.problem == CsvProblem::TooLong) {
+            state = State::SkipQuoted;
+            continue;
+        }
         if (isBreak(c) && state != State::Quoted) {
             if (state != State::Skip) {
                 endField();
@@ -154,14 +219,18 @@ bool CsvReader::next(CsvRecord& record) {
             continue;
         }
         if (++bytes > kMaxRecordBytes) {
+            // Skipped whole, to the end of the quoted field it is in, so that
+            // no line of it is read as a record of its own.
+            const bool inQuotes = state == State::Quoted;
             fail(CsvProblem::TooLong);
+            state = inQuotes ? State::SkipQuoted : State::Skip;
             continue;
         }
         switch (state) {
             case State::FieldStart:
                 if (c == '"') {
                     state = State::Quoted;
-                } else if (c == ',') {
+                } else if (c == separator_) {
                     endField();
                 } else if (!isBlank(c)) {
                     record.text += static_cast<char>(c);
@@ -169,9 +238,12 @@ bool CsvReader::next(CsvRecord& record) {
                 }
                 break;
             case State::Unquoted:
-                if (c == ',') {
+                if (c == separator_) {
                     endField();
                     state = State::FieldStart;
+                    if (separator_ == ',' && endsInForeignNumber(record)) {
+                        fail(CsvProblem::ForeignSeparator);
+                    }
                 } else if (c == '"') {
                     fail(CsvProblem::QuoteInUnquotedField);
                 } else {
@@ -198,7 +270,7 @@ bool CsvReader::next(CsvRecord& record) {
                 if (c == '"' && state == State::AfterQuote) {
                     record.text += '"';
                     state = State::Quoted;
-                } else if (c == ',') {
+                } else if (c == separator_) {
                     endField();
                     state = State::FieldStart;
                 } else if (isBlank(c)) {
@@ -208,6 +280,7 @@ bool CsvReader::next(CsvRecord& record) {
                 }
                 break;
             case State::Skip:
+            case State::SkipQuoted:
                 break;
         }
     }

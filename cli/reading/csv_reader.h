@@ -1,10 +1,10 @@
 #pragma once
 
 // Reading CSV as RFC 4180 has it, one record at a time: fields separated by
-// commas, a field in double quotes may hold commas, line breaks and quotes
-// (doubled), records end at LF, CRLF or a lone CR. Blanks around a field are
-// not part of it unless quoted. A record may not exceed kMaxRecordBytes, so
-// memory stays bounded whatever the input.
+// commas (or semicolons or tabs, as the first line tells), a field in double quotes may hold
+// commas, line breaks and quotes (doubled), records end at LF, CRLF or a lone CR. Blanks around a
+// field are not part of it unless quoted. A record may not exceed kMaxRecordBytes, so memory stays
+// bounded whatever the input.
 
 #include <cstddef>
 #include <stdexcept>
@@ -24,6 +24,7 @@ enum class CsvProblem {
     QuoteInUnquotedField,
     TextAfterClosingQuote,
     UnclosedQuote,
+    ForeignSeparator,
 };
 
 // "longer than 64 KiB", "a quote inside a field that does not begin with one", ...
@@ -63,6 +64,14 @@ class CsvReader {
     // the input. Throws NotTextError and the source's read errors.
     bool next(CsvRecord& record);
 
+    // The field separator, told by the first line that is not blank (see
+    // field_separator.h); known after the first call to next().
+    char separator() const { return separator_; }
+    // Why that line could be read with more than one separator, and its
+    // number; empty when it could not.
+    const std::string& ambiguity() const { return ambiguity_; }
+    std::size_t ambiguousLine() const { return ambiguousLine_; }
+
   private:
     static constexpr int kEnd = -1;
     int peek();
@@ -70,6 +79,8 @@ class CsvReader {
     void fill(std::size_t wanted);
     void skipByteOrderMark();
     void endLine(int breakCharacter);
+    void decideSeparator();
+    bool isBlank(int c) const { return c == ' ' || (c == '\t' && separator_ != '\t'); }
 
     InputSource& source_;
     std::vector<char> buffer_;
@@ -78,6 +89,9 @@ class CsvReader {
     bool exhausted_ = false;
     bool started_ = false;
     std::size_t line_ = 1;
+    char separator_ = ',';
+    std::string ambiguity_;
+    std::size_t ambiguousLine_ = 0;
 };
 
 }  // namespace tarvelle::cli

@@ -16,7 +16,11 @@ std::string_view trim(std::string_view text) {
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
-std::optional<double> parseLength(std::string_view text, std::optional<LengthUnit> bareUnit) {
+namespace {
+
+// A length of any size.
+std::optional<double> anyLength(std::string_view text, std::optional<LengthUnit> bareUnit,
+                                bool decimalComma) {
     text = trim(text);
     std::optional<LengthUnit> unit;
     if (endsWithIgnoringCase(text, "ft")) {
@@ -33,11 +37,28 @@ std::optional<double> parseLength(std::string_view text, std::optional<LengthUni
     if (!unit) {
         return std::nullopt;
     }
-    const auto value = parseLevel(trim(text), ".");
+    auto value = parseLevel(trim(text), ".");
+    if (!value && decimalComma) {
+        value = parseLevel(trim(text), ",");
+    }
     if (!value || *value < 0) {
         return std::nullopt;
     }
     return *unit == LengthUnit::Feet ? FeetToMeters(*value) : *value;
+}
+
+}  // namespace
+
+std::optional<double> parseLength(std::string_view text, std::optional<LengthUnit> bareUnit,
+                                  bool decimalComma) {
+    const auto meters = anyLength(text, bareUnit, decimalComma);
+    return meters && *meters <= kLongestRunMeters ? meters : std::nullopt;
+}
+
+bool beyondLongestRun(std::string_view text, std::optional<LengthUnit> bareUnit,
+                      bool decimalComma) {
+    const auto meters = anyLength(text, bareUnit, decimalComma);
+    return meters && !(*meters <= kLongestRunMeters);
 }
 
 }  // namespace tarvelle::cli

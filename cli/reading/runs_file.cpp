@@ -6,6 +6,7 @@
 #include <array>
 
 #include "cli/messages/diagnostics.h"
+#include "cli/reading/field_separator.h"
 #include "cli/reading/names.h"
 
 namespace tarvelle::cli {
@@ -62,6 +63,11 @@ bool RunsReader::next(RunsRow& row) {
     if (!csv_.next(record_)) {
         return false;
     }
+    if (!csv_.ambiguity().empty()) {
+        throw RunsFileError("line " + std::to_string(csv_.ambiguousLine()) + ": " +
+                            csv_.ambiguity() +
+                            "; quote the fields that hold the other, or export with one separator");
+    }
     row.firstLine = record_.firstLine;
     row.lastLine = record_.lastLine;
     if (record_.problem != CsvProblem::None) {
@@ -88,7 +94,8 @@ bool RunsReader::next(RunsRow& row) {
 // names at least one known column; a row that is neither is a first run with
 // a fault, reported like any other.
 bool RunsReader::takeHeader() {
-    if (record_.fieldCount() >= 2 && parseLength(record_.field(1))) {
+    if (record_.fieldCount() >= 2 &&
+        parseLength(record_.field(1), std::nullopt, decimalCommaAllowed(csv_.separator()))) {
         return false;
     }
     std::array<std::optional<std::size_t>, 6> found;
@@ -150,8 +157,13 @@ void RunsReader::readRun(RunsRow& row) const {
         return;
     }
     const std::string_view lengthText = record_.field(columns_.length);
-    const auto meters = parseLength(lengthText, columns_.unit);
+    const bool decimalComma = decimalCommaAllowed(csv_.separator());
+    const auto meters = parseLength(lengthText, columns_.unit, decimalComma);
     if (!meters) {
+        if (beyondLongestRun(lengthText, columns_.unit, decimalComma)) {
+            row.problem = quoted(lengthText) + " is beyond 10 km: no cable run is that long";
+            return;
+        }
         row.problem =
             quoted(lengthText) + " is not a length " +
             (!columns_.unit                         ? "(a number with m or ft)"

@@ -324,10 +324,10 @@ class PlanningTest : public QObject {
         QTest::newRow("too weak even at 0 m, which the window shows as 0.00 to 0.00")
             << QStringList{"--pin", "0"}
             << QStringList{
-                   "No length works for the analog band: its receiver window is 2.20 dB "
-                   "too narrow for the levels at the outlet.",
-                   "No length works for the worst case: the two receiver windows are "
-                   "together 2.20 dB too narrow for the levels at the outlet."};
+                   "No length works for the analog band: the feed is too weak, 2.20 dB "
+                   "below the receiver minimum even at 0 m; add at least 2.20 dB at the source.",
+                   "No length works for the worst case: the feed is too weak, 2.20 dB "
+                   "below the receiver minimum even at 0 m; add at least 2.20 dB at the source."};
     }
 
     void says_when_no_length_works() {

@@ -38,7 +38,8 @@ bool sound(const RunsRow& row) {
             return !row.problem.empty();
         case RunsRow::Kind::Run:
             return !row.run.id.empty() && row.run.id.size() <= tarvelle::cli::kMaxRecordBytes &&
-                   std::isfinite(row.run.meters) && row.run.meters >= 0 && row.run.cable >= 0 &&
+                   std::isfinite(row.run.meters) && row.run.meters >= 0 &&
+                   row.run.meters <= tarvelle::cli::kLongestRunMeters && row.run.cable >= 0 &&
                    row.run.cable <= 2 && row.run.product >= 0 && row.run.product <= 2;
     }
     return false;

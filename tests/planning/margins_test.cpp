@@ -37,10 +37,10 @@ const NoLengthCase kNoLengthCases[] = {
      0,
      0,
      0,
-     {"No length works for the analog band: its receiver window is 2.20 dB too narrow for the "
-      "levels at the outlet.",
-      "No length works for the worst case: the two receiver windows are together 2.20 dB too "
-      "narrow for the levels at the outlet."}},
+     {"No length works for the analog band: the feed is too weak, 2.20 dB below the receiver "
+      "minimum even at 0 m; add at least 2.20 dB at the source.",
+      "No length works for the worst case: the feed is too weak, 2.20 dB below the receiver "
+      "minimum even at 0 m; add at least 2.20 dB at the source."}},
 };
 
 class NoLengthTest : public ::testing::TestWithParam<NoLengthCase> {};

@@ -1,0 +1,167 @@
+// Inputs an attacker or a careless user gives the built program: a runs file
+// and options in, then the exit status, the files left and the text said.
+// A run that exits 2 must leave its folder exactly as it was.
+
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <csignal>
+
+namespace {
+
+struct Row {
+    const char* name;
+    QByteArray runs;    // written to runs.csv
+    QStringList setup;  // "name=content" makes a file, "link->target" a link
+    QStringList args;
+    int status;            // -1: ended by `signal`
+    QStringList expected;  // "err:", "out:" or "FILE:" then a text; "!" first: absent
+    const char* env = "";
+    int signal = 0;  // sent once the report's temporary file exists
+    rlim_t fileSizeLimit = RLIM_INFINITY;
+};
+
+const QByteArray kLong = "\"" + QByteArray(70'000, 'x') + "\n202,5m\n\",3m\n303,40m\n";
+const QByteArray kThousand = "room,length\n" + QByteArray("1,5m\n").repeated(1000);
+const QString kLongName = QString(246, 'n') + ".svg";
+const QStringList kRuns{"--pin",   "20",   "--product", "8-port",
+                        "--cable", "cat6", "--runs",    "runs.csv"};
+const QStringList kReport = kRuns + QStringList{"--report", "r.html"};
+const QStringList kBoth = kReport + QStringList{"--plot", "c.svg"};
+
+// clang-format off
+const Row kRows[] = {
+    // 85.50 m at 20 dBmV on the 8-port hub over Cat6: 860 MHz gets 35 - 67.65 * 0.855 = -22.84
+    // dBmV, 10.84 dB below the -12 dBmV minimum.
+    {"semicolons and decimal commas", "101;85,50m\n102;92,40m\n", {}, kRuns, 1,
+     {"out:85.50 m", "out:digital high edge (860 MHz): 10.84 dB below", "out:92.40 m"}},
+    {"tabs and decimal commas", "room\tlength\n101\t85,50m\n", {}, kRuns, 1, {"out:85.50 m"}},
+    {"separator ambiguous", "Lobby; east,40m\n", {}, kRuns, 2, {"err:line 1: both"}},
+    {"semicolon in a comma file", "room,length\n101;85,50m\n102,40m\n", {}, kRuns, 1,
+     {"err:line 2: a semicolon or tab and a number", "!out:101"}},
+    {"over-long quoted record", "room,length\n101," + kLong, {}, kRuns, 1,
+     {"err:lines 2-4: longer than 64 KiB", "out:303", "!out:202"}},
+    {"length beyond 10 km", "101,20000m\n102,45m\n", {}, kRuns, 1, {"err:beyond 10 km"}},
+    {"length option beyond 10 km", "", {}, {"--length", "1e300m"}, 2, {"err:beyond 10 km"}},
+    {"bidi override shown", "\u202E102,45m\n", {}, kReport, 0,
+     {"r.html:\u27E8U+202E\u27E9102", "out:\\u202e102"}},
+    {"bidi override in JSON", "\u202E102,45m\n", {}, kRuns + QStringList{"--format", "json"}, 0,
+     {"out:\"\\u202e102\""}},
+    {"repeats summarised", kThousand, {}, kRuns, 1,
+     {"err:999 runs repeat an earlier identifier", "!err:line 8:"}},
+    {"report capped", kThousand + "2,100m\n" + QByteArray("3,45m\n").repeated(5), {}, kReport, 1,
+     {"r.html:Not listed: 5 runs (5 pass, 0 fail)", "r.html:class=\"id\">2<", "!r.html:class=\"id\">3<"}},
+    {"chart link leads nowhere", "1,45m\n", {"r.html=old", "c.svg->gone/c.svg"}, kBoth, 2,
+     {"err:leads nowhere"}},
+    {"chart link onto the report", "1,45m\n", {"r.html=old", "c.svg->r.html"}, kBoth, 2,
+     {"err:is the same file"}},
+    {"name at the limit", "1,45m\n", {}, kRuns + QStringList{"--plot", kLongName}, 0,
+     {kLongName + ":<svg"}},
+    {"bad SOURCE_DATE_EPOCH", "1,45m\n", {}, kReport, 2, {"err:SOURCE_DATE_EPOCH '17e8'"}, "17e8"},
+    {"file size limit", kThousand, {}, kReport, 2,
+     {"err:r.html: cannot be written: File too large"}, "", 0, 8192},
+    {"SIGQUIT while reading", "", {}, {"--runs", "-", "--report", "r.html"}, -1, {}, "", SIGQUIT},
+    {"SIGUSR1 while reading", "", {}, {"--runs", "-", "--report", "r.html"}, -1, {}, "", SIGUSR1},
+    {"value missing", "", {}, {"--pin", "--length", "45m"}, 2, {"err:--pin needs a value"}},
+    {"empty file name", "", {}, {"--runs", ""}, 2, {"err:--runs needs a value"}},
+    {"double dash ends options", "", {}, {"--pin", "20", "--"}, 0, {"out:Analog minimum"}},
+};
+// clang-format on
+
+QMap<QString, QByteArray> snapshot(const QString& folder) {
+    QMap<QString, QByteArray> files;
+    for (const QFileInfo& info : QDir(folder).entryInfoList(QDir::AllEntries | QDir::Hidden |
+                                                            QDir::NoDotAndDotDot | QDir::System)) {
+        QFile file(info.filePath());
+        files[info.fileName()] = file.open(QIODevice::ReadOnly) ? file.readAll() : "(unreadable)";
+    }
+    return files;
+}
+
+}  // namespace
+
+class HostileRowsTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void hostile_row_data() {
+        QTest::addColumn<int>("row");
+        for (int i = 0; i < int(std::size(kRows)); ++i) {
+            QTest::newRow(kRows[i].name) << i;
+        }
+    }
+
+    void hostile_row() {
+        QFETCH(int, row);
+        const Row& r = kRows[row];
+        QTemporaryDir folder;
+        QFile runs(folder.filePath("runs.csv"));
+        QVERIFY(runs.open(QIODevice::WriteOnly) && runs.write(r.runs) == r.runs.size());
+        runs.close();
+        for (const QString& made : r.setup) {
+            if (made.contains("->")) {
+                QVERIFY(
+                    QFile::link(made.section("->", 1), folder.filePath(made.section("->", 0, 0))));
+            } else {
+                QFile file(folder.filePath(made.section('=', 0, 0)));
+                QVERIFY(file.open(QIODevice::WriteOnly) &&
+                        file.write(made.section('=', 1).toUtf8()));
+            }
+        }
+        const auto before = snapshot(folder.path());
+
+        QProcess process;
+        process.setWorkingDirectory(folder.path());
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("SOURCE_DATE_EPOCH", *r.env ? r.env : "1700000000");
+        process.setProcessEnvironment(environment);
+        const rlim_t limit = r.fileSizeLimit;
+        process.setChildProcessModifier([limit] {
+            const rlimit size{limit, limit};
+            const rlimit noCore{0, 0};
+            setrlimit(RLIMIT_FSIZE, &size);
+            setrlimit(RLIMIT_CORE, &noCore);
+        });
+        process.start(TARVELLE_CLI, r.args);
+        QVERIFY(process.waitForStarted());
+        if (r.signal != 0) {
+            // Standard input stays open, so the program waits with its file begun.
+            QTRY_VERIFY_WITH_TIMEOUT(
+                QDir(folder.path()).entryList({".r.html.*"}, QDir::Hidden | QDir::Files).size() ==
+                    1,
+                30'000);
+            ::kill(static_cast<pid_t>(process.processId()), r.signal);
+        } else {
+            process.write(r.runs);
+            process.closeWriteChannel();
+        }
+        QVERIFY(process.waitForFinished(60'000));
+        const int status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+        const QMap<QString, QByteArray> said{{"out", process.readAllStandardOutput()},
+                                             {"err", process.readAllStandardError()}};
+        QCOMPARE(status, r.status);
+        const auto after = snapshot(folder.path());
+        if (r.status != 0 && r.status != 1) {
+            QCOMPARE(after, before);
+        }
+        for (const QString& name : after.keys()) {
+            QVERIFY2(!name.startsWith('.'), qPrintable("left behind: " + name));
+        }
+        for (QString expected : r.expected) {
+            const bool absent = expected.startsWith('!');
+            expected.remove(0, absent ? 1 : 0);
+            const QString where = expected.section(':', 0, 0);
+            const QByteArray text = expected.section(':', 1).toUtf8();
+            const QByteArray in = said.contains(where) ? said[where] : after.value(where);
+            QVERIFY2(in.contains(text) != absent, qPrintable(expected + "\nin: " + in.left(2000)));
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(HostileRowsTest)
+#include "hostile_rows_test.moc"
