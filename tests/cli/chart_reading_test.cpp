@@ -102,6 +102,9 @@ class ChartReadingTest : public QObject {
         endsNearItsEnd(chart.metreTicks, chart.frame.width(), "metres");
         endsNearItsEnd(chart.feetTicks, chart.frame.width(), "feet");
         endsNearItsEnd(chart.levelTicks, chart.frame.height(), "levels");
+        for (const char* label : {"Allowed cable lengths", "analog", "digital", "worst case"}) {
+            QVERIFY2(chart.texts.contains(label), label);
+        }
     }
 
     void note_counts_the_runs_on_another_cable_or_product_data() {
@@ -128,6 +131,7 @@ class ChartReadingTest : public QObject {
         const Chart chart = drawn(kEightPortCat6, runs);
         const QRegularExpression note("(\\d+) on another cable or product");
         const QStringList notes = chart.texts.filter(note);
+        QCOMPARE(chart.texts.filter("not drawn"), QStringList());  // every run is drawn
         if (others == 0) {
             QCOMPARE(notes, QStringList());
         } else {
