@@ -57,7 +57,7 @@ if ((random > 0)); then
             continue
         fi
         counted=$((counted + 1))
-        if ctest --test-dir "$build" --stop-on-failure --timeout 300 > /dev/null 2>&1; then
+        if ctest --test-dir "$build" --stop-on-failure --timeout 120 > /dev/null 2>&1; then
             echo "$counted: SURVIVED $mutant"
         else
             echo "$counted: killed $mutant"
