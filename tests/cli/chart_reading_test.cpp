@@ -16,6 +16,7 @@ struct Chart {
     QList<double> metreTicks;  // x, below the plot
     QList<double> feetTicks;   // x, above it
     QList<double> levelTicks;  // y, at its left
+    QList<double> lineEnds;    // y of the band edges' lines
     QStringList texts;
 };
 
@@ -46,6 +47,8 @@ Chart drawn(const QStringList& arguments, const QByteArray& runs) {
             chart.frame = QRectF(number("x"), number("y"), number("width"), number("height"));
         } else if (xml.name() == u"line" && a.value("stroke") == u"#444") {
             lines << a;
+        } else if (xml.name() == u"line" && a.value("class") == u"series") {
+            chart.lineEnds << number("y1") << number("y2");
         } else if (xml.name() == u"text") {
             chart.texts << xml.readElementText(QXmlStreamReader::IncludeChildElements);
         }
@@ -83,7 +86,7 @@ class ChartReadingTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void every_axis_carries_its_last_tick_at_its_end_data() {
+    void axes_end_with_a_tick_and_hold_every_line_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QByteArray>("runs");
         QTest::newRow("runs from 12 to 70 m") << kEightPortCat6 << QByteArray("a,12m\nb,70m\n");
@@ -94,7 +97,7 @@ class ChartReadingTest : public QObject {
             << QStringList{"--units", "dBuV", "--pin", "83"} << QByteArray("a,300m\n");
     }
 
-    void every_axis_carries_its_last_tick_at_its_end() {
+    void axes_end_with_a_tick_and_hold_every_line() {
         QFETCH(QStringList, arguments);
         QFETCH(QByteArray, runs);
         const Chart chart = drawn(arguments, runs);
@@ -102,6 +105,11 @@ class ChartReadingTest : public QObject {
         endsNearItsEnd(chart.metreTicks, chart.frame.width(), "metres");
         endsNearItsEnd(chart.feetTicks, chart.frame.width(), "feet");
         endsNearItsEnd(chart.levelTicks, chart.frame.height(), "levels");
+        QVERIFY(!chart.lineEnds.isEmpty());
+        for (const double y : chart.lineEnds) {
+            QVERIFY2(y >= chart.frame.top() - 0.01 && y <= chart.frame.bottom() + 0.01,
+                     "a band edge's line leaves the plot");
+        }
         for (const char* label : {"Allowed cable lengths", "analog", "digital", "worst case"}) {
             QVERIFY2(chart.texts.contains(label), label);
         }
