@@ -245,6 +245,10 @@ TEST(SvgChart, CoincidingEdgesStayVisible) {
     }
     EXPECT_LT(number(analogHigh, "stroke-width"), number(digitalLow, "stroke-width"));
     EXPECT_FALSE(testing::attributeOf(analogHigh, "stroke-dasharray").empty());
+    for (const auto& [edge, line] : series) {
+        const std::string opacity = testing::attributeOf(line, "stroke-opacity");
+        EXPECT_TRUE(opacity.empty() || std::stod(opacity) > 0) << edge;
+    }
     const auto legend = testing::elementsNamed(tree.root(), "text");
     const auto says = [&](const std::string& wanted) {
         return std::any_of(legend.begin(), legend.end(),
