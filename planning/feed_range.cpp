@@ -34,24 +34,39 @@ std::int64_t toSteps(double level) {
 FeedSteps passingFeeds(const PlanScenario& scenario, const PlanRun& run) {
     PlanScenario atZero = scenario;
     atZero.levelIn = 0;
-    // At feed x an edge receives x plus what it receives at 0.
+    // At feed x an edge receives x plus what it receives at 0, so its margins
+    // are x less a bound; the few operations behind it round by a handful of
+    // units in the last place of the largest term.
     double lowest = -INFINITY;
     double highest = INFINITY;
+    double scale = 1;
     for (const EdgeLevel& edge : checkRun(atZero, run).edges) {
         lowest = std::max(lowest, (Checked(edge.window.minimum) - edge.received).value());
         highest = std::min(highest, (Checked(edge.window.maximum) - edge.received).value());
+        scale = std::max(scale, std::abs(edge.received) + std::abs(edge.window.minimum) +
+                                    std::abs(edge.window.maximum));
     }
+    // The estimate decides, but where a margin lies within rounding of the
+    // printed -0.005 the check at that level does.
+    const auto passes = [&](std::int64_t steps, bool minimum) {
+        const double level = levelOf(steps);
+        const double margin = minimum ? level - lowest : highest - level;
+        if (std::abs(margin + 0.005) > 1e-12 * (scale + std::abs(level))) {
+            return margin > -0.005;
+        }
+        return clears(scenario, run, steps, minimum);
+    };
     FeedSteps steps{toSteps(lowest), toSteps(highest)};
-    while (steps.lowest <= kLargestFeedSteps && !clears(scenario, run, steps.lowest, true)) {
+    while (steps.lowest <= kLargestFeedSteps && !passes(steps.lowest, true)) {
         ++steps.lowest;
     }
-    while (steps.lowest > -kLargestFeedSteps && clears(scenario, run, steps.lowest - 1, true)) {
+    while (steps.lowest > -kLargestFeedSteps && passes(steps.lowest - 1, true)) {
         --steps.lowest;
     }
-    while (steps.highest >= -kLargestFeedSteps && !clears(scenario, run, steps.highest, false)) {
+    while (steps.highest >= -kLargestFeedSteps && !passes(steps.highest, false)) {
         --steps.highest;
     }
-    while (steps.highest < kLargestFeedSteps && clears(scenario, run, steps.highest + 1, false)) {
+    while (steps.highest < kLargestFeedSteps && passes(steps.highest + 1, false)) {
         ++steps.highest;
     }
     steps.lowest = std::max(steps.lowest, -kLargestFeedSteps);

@@ -80,6 +80,14 @@ TEST_P(FeedRangeTest, PrintedEndsPassAsChecked) {
 INSTANTIATE_TEST_SUITE_P(Plan, FeedRangeTest, ::testing::ValuesIn(kFeedCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// An analog minimum of 0.005 dBmV: at 0 m the balun's 550 MHz edge receives
+// the feed less 2.2, so at 2.20 its margin is -0.005, printed -0.01 (a fail).
+TEST(FeedRange, AMarginOnTheRoundingEdgeFollowsThePrintedRule) {
+    PlanTally tally({20, {0.005, 15}, {-12, 15}, 2});
+    tally.add({0, {0, 0}});
+    EXPECT_EQ(tally.summary().feed.everyRunPasses.value().lowest, 2.21);
+}
+
 // Windows of +/-1000 dBmV: 0 m passes up to 985, 3000 m from 1014.43 (860 MHz
 // loses 2029.43 dB, gain 15) to 1431.11 (55 MHz loses 431.11): spread over
 // more than the histogram holds at 0.01 dB, the two long runs still win.
