@@ -31,10 +31,7 @@ bool ranksBefore(const CombinationSummary& a, const CombinationSummary& b) {
 std::string recommendationReason(const CombinationSummary& best, const Wording& wording) {
     const PlanSummary& plan = best.plan;
     const FeedRange& feed = plan.feed;
-    const std::string name =
-        "the " +
-        std::string(wording.products.at(static_cast<std::size_t>(best.combination.product))) +
-        " on " + std::string(wording.cables.at(static_cast<std::size_t>(best.combination.cable)));
+    const std::string name = wording.combination(best.combination);
     const std::string atFeed = "at " + wording.level(plan.levelIn) + " ";
     const std::string tightest =
         plan.passesAll()

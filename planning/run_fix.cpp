@@ -78,27 +78,13 @@ void fixTooShort(const RunCheck& check, RunFix& fix) {
     }
 }
 
-std::string combinationText(const Combination& combination, const Combination& own,
-                            const Wording& wording) {
-    const std::string cable(wording.cables.at(static_cast<std::size_t>(combination.cable)));
-    if (combination.product == own.product) {
-        return cable;
-    }
-    return "the " +
-           std::string(wording.products.at(static_cast<std::size_t>(combination.product))) +
-           " on " + cable;
-}
-
 // "3, 6, 10, 12, 15 or 20 dB"
 std::string padsText() {
-    std::string text;
-    for (std::size_t i = 0; i < kStandardPadsDb.size(); ++i) {
-        text += (i == 0                            ? ""
-                 : i + 1 == kStandardPadsDb.size() ? " or "
-                                                   : ", ") +
-                std::to_string(std::lround(kStandardPadsDb[i]));
+    std::vector<std::string> pads;
+    for (const double pad : kStandardPadsDb) {
+        pads.push_back(std::to_string(std::lround(pad)));
     }
-    return text + " dB";
+    return listed(pads) + " dB";
 }
 
 }  // namespace
@@ -144,7 +130,7 @@ RunFix fixFor(const PlanScenario& scenario, const PlanRun& run) {
 }
 
 std::string fixText(const RunFix& fix, const Wording& wording) {
-    const std::string cable(wording.cables.at(static_cast<std::size_t>(fix.combination.cable)));
+    const std::string cable = wording.cable(fix.combination.cable);
     switch (fix.kind) {
         case FixKind::None:
             return {};
@@ -162,18 +148,18 @@ std::string fixText(const RunFix& fix, const Wording& wording) {
                    " brings it into the window";
         }
         case FixKind::TooLong: {
-            std::string text = "too long: at most " + length(fix.longestMeters) + " on " + cable;
+            const std::string text =
+                "too long: at most " + length(fix.longestMeters) + " on " + cable;
             if (fix.carriedBy.empty()) {
                 return text + "; no other cable or product carries it at this feed level";
             }
-            text += "; it passes on ";
-            for (std::size_t i = 0; i < fix.carriedBy.size(); ++i) {
-                text += (i == 0                          ? ""
-                         : i + 1 == fix.carriedBy.size() ? " or "
-                                                         : ", ") +
-                        combinationText(fix.carriedBy[i], fix.combination, wording);
+            std::vector<std::string> others;
+            for (const Combination& other : fix.carriedBy) {
+                others.push_back(other.product == fix.combination.product
+                                     ? wording.cable(other.cable)
+                                     : wording.combination(other));
             }
-            return text;
+            return text + "; it passes on " + listed(others);
         }
         case FixKind::WindowTooNarrow:
             return "no length works: the receiver windows are " + decibels(fix.shortfallDb) +

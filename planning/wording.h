@@ -7,9 +7,11 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/cable_table.h"
 #include "engine/product_table.h"
+#include "planning/plan_inputs.h"
 
 namespace tarvelle::planning {
 
@@ -24,7 +26,13 @@ struct Wording {
 
     // "16.02 dBmV"
     std::string level(double dbmv) const;
+    std::string cable(std::int16_t cable) const;
+    // "the 8-port hub to balun on Cat6"
+    std::string combination(const Combination& combination) const;
 };
+
+// "a, b or c"
+std::string listed(const std::vector<std::string>& items);
 
 // "8.00 dB"
 std::string decibels(double db);
