@@ -13,10 +13,10 @@
 
 namespace tarvelle::planning {
 
-// Inline F-connector attenuators as cable-TV suppliers stock them. An
-// installer can buy these at any counter; odd values (1, 2, 4, 8 dB) are
-// special orders, and a pad's own tolerance (about +/-0.5 dB) makes finer
-// steps meaningless anyway.
+// Inline F-connector attenuators as cable-TV suppliers stock them: an
+// installer finds these at any counter, while 1, 2, 4 or 8 dB must be
+// ordered, and a pad's own tolerance (about +/-0.5 dB) makes finer steps
+// meaningless anyway. The figures are nominal.
 inline constexpr std::array<double, 6> kStandardPadsDb{3, 6, 10, 12, 15, 20};
 
 enum class FixKind {
