@@ -11,6 +11,7 @@ cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DTARVELLE_BUILD_T
     -DTARVELLE_BUILD_BENCHMARKS=ON
 cmake --build build/bench
 build/bench/bench/engine_bench
+build/bench/bench/plan_bench
 build/bench/bench/window_bench
 main=$(build/bench/bench/window_bench --resident main)
 bare=$(build/bench/bench/window_bench --resident bare)

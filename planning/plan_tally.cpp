@@ -1,0 +1,19 @@
+#include "planning/plan_tally.h"
+
+#include <algorithm>
+
+namespace tarvelle::planning {
+
+void PlanTally::add(const PlanRun& run) {
+    const RunCheck check = checkRun(scenario_, run);
+    feed_.add(run);
+    smallestMargin_ = runsChecked_ == 0 ? check.margin : std::min(smallestMargin_, check.margin);
+    ++runsChecked_;
+    runsPassed_ += check.pass ? 1 : 0;
+}
+
+PlanSummary PlanTally::summary() const {
+    return {scenario_.levelIn, runsChecked_, runsPassed_, smallestMargin_, feed_.result()};
+}
+
+}  // namespace tarvelle::planning

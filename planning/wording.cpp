@@ -1,0 +1,38 @@
+#include "planning/wording.h"
+
+#include "engine/checked_math.h"
+#include "engine/distance_model.h"
+#include "engine/fixed_format.h"
+
+namespace tarvelle::planning {
+
+std::string Wording::level(double dbmv) const {
+    return formatFixed((Checked(dbmv) + levelOffsetDb).value(), ".") + " " + std::string(levelUnit);
+}
+
+std::string Wording::cable(std::int16_t cable) const {
+    return std::string(cables.at(static_cast<std::size_t>(cable)));
+}
+
+std::string Wording::combination(const Combination& combination) const {
+    return "the " + std::string(products.at(static_cast<std::size_t>(combination.product))) +
+           " on " + cable(combination.cable);
+}
+
+std::string listed(const std::vector<std::string>& items) {
+    std::string text;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        text += (i == 0 ? "" : i + 1 == items.size() ? " or " : ", ") + items[i];
+    }
+    return text;
+}
+
+std::string decibels(double db) {
+    return formatFixed(db, ".") + " dB";
+}
+
+std::string length(double meters) {
+    return formatFixed(meters, ".") + " m (" + formatFixed(MetersToFeet(meters), ".") + " ft)";
+}
+
+}  // namespace tarvelle::planning
