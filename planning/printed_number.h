@@ -8,6 +8,8 @@ namespace tarvelle::planning {
 
 // "38.64"; a value that rounds to zero shows no sign.
 std::string fixed(double value);
+// The same text appended to `line`, with no string of its own.
+void appendFixed(std::string& line, double value);
 
 // The number that fixed(value) shows, for JSON, so that every format carries
 // the same figure.

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <ostream>
 #include <string>
+#include <string_view>
 
 #include "cli/options/output_style.h"
 #include "cli/reading/runs_file.h"
@@ -22,7 +23,7 @@ struct CheckedRun {
     double feet = 0;
     EdgeLevels edges{};  // on the run's own cable and product
     RunVerdict verdict;
-    std::string failingEdge;  // "analog high edge (550 MHz)" when it fails
+    std::string_view failingEdge;  // "analog high edge (550 MHz)" when it fails
 };
 
 struct BatchTotals {
@@ -37,6 +38,9 @@ struct BatchTotals {
 class RunsOutput {
   public:
     RunsOutput(std::ostream& out, OutputStyle style) : out_(out), style_(style) {}
+    RunsOutput(const RunsOutput&) = delete;
+    RunsOutput& operator=(const RunsOutput&) = delete;
+    ~RunsOutput();
 
     void write(const CheckedRun& run);
     // The totals, after at least one run.
@@ -44,11 +48,15 @@ class RunsOutput {
 
   private:
     void begin();
+    void flush();
+
+    // Rows go out in pieces of about this size, not one by one.
+    static constexpr std::size_t kBufferBytes = 64 * 1024;
 
     std::ostream& out_;
     OutputStyle style_;
     bool begun_ = false;
-    std::string line_;  // one row, written at once
+    std::string buffer_;
 };
 
 }  // namespace tarvelle::cli

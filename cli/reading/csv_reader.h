@@ -80,6 +80,7 @@ class CsvReader {
     void skipByteOrderMark();
     void endLine(int breakCharacter);
     void decideSeparator();
+    bool nextPlainLine(CsvRecord& record);
     bool isBlank(int c) const { return c == ' ' || (c == '\t' && separator_ != '\t'); }
 
     InputSource& source_;
