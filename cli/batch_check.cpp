@@ -83,7 +83,7 @@ std::string noRuns(const std::string& name, const BatchTotals& totals, bool anyR
 }  // namespace
 
 BatchTotals checkRuns(InputSource& input, const std::string& name, const Scenario& scenario,
-                      RunsOutput* output, std::ostream& err, const RunObserver& observe) {
+                      std::ostream& err, std::span<RunSink* const> sinks) {
     const RunDefaults defaults{scenario.inputs.cableIndex, scenario.inputs.productPosition};
     RunsReader reader(input, defaults);
     RepeatFinder repeats;
@@ -106,8 +106,8 @@ BatchTotals checkRuns(InputSource& input, const std::string& name, const Scenari
             CheckedRun checked;
             try {
                 checked = checker.check(row.run);
-                if (observe) {
-                    observe(checked);
+                for (RunSink* sink : sinks) {
+                    sink->take(checked);
                 }
             } catch (const ArithmeticError& error) {
                 ++totals.faulted;
@@ -126,9 +126,6 @@ BatchTotals checkRuns(InputSource& input, const std::string& name, const Scenari
                               "for repeats against the first " +
                               std::to_string(RepeatFinder::kCapacity) + " only");
             }
-            if (output != nullptr) {
-                output->write(checked);
-            }
             ++(checked.verdict.pass ? totals.passed : totals.failed);
         }
     } catch (const RunsFileError& error) {
@@ -144,8 +141,8 @@ BatchTotals checkRuns(InputSource& input, const std::string& name, const Scenari
                       " runs repeat an earlier identifier; the first " +
                       std::to_string(kNamedRepeats) + " are named above");
     }
-    if (output != nullptr) {
-        output->finish(totals);
+    for (RunSink* sink : sinks) {
+        sink->finish(totals);
     }
     return totals;
 }

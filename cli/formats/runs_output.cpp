@@ -1,7 +1,9 @@
 #include "cli/formats/runs_output.h"
 
 #include <algorithm>
+#include <array>
 #include <nlohmann/json.hpp>
+#include <type_traits>
 
 #include "cli/files/output_file.h"
 #include "cli/formats/csv_field.h"
@@ -151,7 +153,89 @@ void jsonRow(std::string& line, const OutputStyle& style, const CheckedRun& chec
     }
 }
 
+class TextRuns final : public RunsOutput {
+  public:
+    using RunsOutput::RunsOutput;
+
+  private:
+    void row(std::string& buffer, const CheckedRun& run) const override { textRow(buffer, run); }
+
+    void end(std::ostream& out, const BatchTotals& totals) const override {
+        out << totals.checked() << " runs checked: " << totals.passed << " pass, " << totals.failed
+            << " fail";
+        const auto count = [&](std::size_t n, std::string_view what) {
+            if (n > 0) {
+                out << "; " << n << ' ' << what << (n == 1 ? "" : "s");
+            }
+        };
+        count(totals.malformed, "malformed row");
+        if (totals.malformed > 0) {
+            out << " skipped";
+        }
+        count(totals.faulted, "row");
+        if (totals.faulted > 0) {
+            out << " that cannot be computed, skipped";
+        }
+        count(totals.repeated, "repeated identifier");
+        out << '\n';
+    }
+};
+
+class CsvRuns final : public RunsOutput {
+  public:
+    CsvRuns(std::ostream& out, const OutputStyle& style) : RunsOutput(out), style_(style) {}
+
+  private:
+    void begin(std::string& buffer) const override {
+        buffer += "id,length_ft,length_m,result,failing_edge,limit,margin_db,cable,product\n";
+    }
+    void row(std::string& buffer, const CheckedRun& run) const override {
+        csvRow(buffer, style_, run);
+    }
+    void end(std::ostream&, const BatchTotals&) const override {}
+
+    OutputStyle style_;
+};
+
+class JsonRuns final : public RunsOutput {
+  public:
+    JsonRuns(std::ostream& out, const OutputStyle& style) : RunsOutput(out), style_(style) {}
+
+  private:
+    void begin(std::string& buffer) const override { buffer += "{\n  \"runs\": [\n"; }
+    void between(std::string& buffer) const override { buffer += ",\n"; }
+    void row(std::string& buffer, const CheckedRun& run) const override {
+        jsonRow(buffer, style_, run);
+    }
+    void end(std::ostream& out, const BatchTotals& totals) const override {
+        out << "\n  ],\n  \"passed\": " << totals.passed << ",\n  \"failed\": " << totals.failed
+            << ",\n  \"malformed_rows\": " << totals.malformed
+            << ",\n  \"faulted_rows\": " << totals.faulted
+            << ",\n  \"repeated_ids\": " << totals.repeated << "\n}\n";
+    }
+
+    OutputStyle style_;
+};
+
+using OutputMaker = std::unique_ptr<RunsOutput> (*)(std::ostream&, const OutputStyle&);
+
+template <typename Output>
+std::unique_ptr<RunsOutput> make(std::ostream& out, const OutputStyle& style) {
+    if constexpr (std::is_constructible_v<Output, std::ostream&, const OutputStyle&>) {
+        return std::make_unique<Output>(out, style);
+    } else {
+        return std::make_unique<Output>(out);
+    }
+}
+
+// Each format's output, in the order of Format.
+constexpr std::array<OutputMaker, 3> kOutputs{make<TextRuns>, make<CsvRuns>, make<JsonRuns>};
+
 }  // namespace
+
+std::unique_ptr<RunsOutput> runsOutput(std::ostream& out, const OutputStyle& style) {
+    return kOutputs.at(static_cast<std::size_t>(style.format))(out, style);
+}
 
 RunsOutput::~RunsOutput() {
     // What a batch stopped by a fault in its input had written so far.
@@ -166,34 +250,14 @@ void RunsOutput::flush() {
     }
 }
 
-void RunsOutput::begin() {
+void RunsOutput::take(const CheckedRun& run) {
     if (begun_) {
-        if (style_.format == Format::Json) {
-            buffer_ += ",\n";
-        }
-        return;
+        between(buffer_);
+    } else {
+        begun_ = true;
+        begin(buffer_);
     }
-    begun_ = true;
-    if (style_.format == Format::Csv) {
-        buffer_ += "id,length_ft,length_m,result,failing_edge,limit,margin_db,cable,product\n";
-    } else if (style_.format == Format::Json) {
-        buffer_ += "{\n  \"runs\": [\n";
-    }
-}
-
-void RunsOutput::write(const CheckedRun& run) {
-    begin();
-    switch (style_.format) {
-        case Format::Text:
-            textRow(buffer_, run);
-            break;
-        case Format::Csv:
-            csvRow(buffer_, style_, run);
-            break;
-        case Format::Json:
-            jsonRow(buffer_, style_, run);
-            break;
-    }
+    row(buffer_, run);
     if (buffer_.size() >= kBufferBytes) {
         flush();
     }
@@ -201,33 +265,7 @@ void RunsOutput::write(const CheckedRun& run) {
 
 void RunsOutput::finish(const BatchTotals& totals) {
     flush();
-    if (style_.format == Format::Json) {
-        out_ << "\n  ],\n  \"passed\": " << totals.passed << ",\n  \"failed\": " << totals.failed
-             << ",\n  \"malformed_rows\": " << totals.malformed
-             << ",\n  \"faulted_rows\": " << totals.faulted
-             << ",\n  \"repeated_ids\": " << totals.repeated << "\n}\n";
-        return;
-    }
-    if (style_.format == Format::Csv) {
-        return;
-    }
-    out_ << totals.checked() << " runs checked: " << totals.passed << " pass, " << totals.failed
-         << " fail";
-    const auto count = [&](std::size_t n, std::string_view what) {
-        if (n > 0) {
-            out_ << "; " << n << ' ' << what << (n == 1 ? "" : "s");
-        }
-    };
-    count(totals.malformed, "malformed row");
-    if (totals.malformed > 0) {
-        out_ << " skipped";
-    }
-    count(totals.faulted, "row");
-    if (totals.faulted > 0) {
-        out_ << " that cannot be computed, skipped";
-    }
-    count(totals.repeated, "repeated identifier");
-    out_ << '\n';
+    end(out_, totals);
 }
 
 }  // namespace tarvelle::cli
