@@ -4,9 +4,9 @@
 
 #include <cstdint>
 #include <optional>
-#include <stdexcept>
 #include <string>
 
+#include "cli/messages/cli_error.h"
 #include "engine/levels.h"
 #include "planning/units.h"
 
@@ -17,8 +17,8 @@ using namespace tarvelle::planning;
 enum class Format { Text, Csv, Json };
 
 // Bad usage: one line naming the option and the value.
-struct UsageError : std::runtime_error {
-    using std::runtime_error::runtime_error;
+struct UsageError : CliError {
+    using CliError::CliError;
 };
 
 struct Options {

@@ -7,9 +7,9 @@
 
 #include <cstdint>
 #include <optional>
-#include <stdexcept>
 #include <string>
 
+#include "cli/messages/cli_error.h"
 #include "cli/reading/csv_reader.h"
 #include "cli/reading/input_source.h"
 #include "cli/reading/length_text.h"
@@ -35,8 +35,8 @@ struct RunsRow {
 
 // A header that names no column a run needs, or names one twice: the file
 // cannot be read at all. The message names the line, not the file.
-struct RunsFileError : std::runtime_error {
-    using std::runtime_error::runtime_error;
+struct RunsFileError : CliError {
+    using CliError::CliError;
 };
 
 // The cable and product of a run whose row does not name its own.
