@@ -38,4 +38,15 @@ std::string megahertz(double frequencyMHz) {
     return std::to_string(std::lround(frequencyMHz));
 }
 
+std::string megahertzText(double frequencyMHz) {
+    return megahertz(frequencyMHz) + " MHz";
+}
+
+std::string levelText(double dbmv, LevelUnit unit, std::string_view joint) {
+    std::string text = fixed(fromDbmv(dbmv, unit));
+    text += joint;
+    text += unitLabel(unit);
+    return text;
+}
+
 }  // namespace tarvelle::planning
