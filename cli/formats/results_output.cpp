@@ -51,7 +51,7 @@ void textResults(std::ostream& out, const Scenario& scenario, const Results& res
         name[0] = static_cast<char>(std::toupper(name[0]));
         rows.push_back({name, results.texts[2 * i], results.texts[2 * i + 1]});
     }
-    printTable(out, rows, {20, 12, 12});
+    printTable(out, rows, {{20, Align::Left}, {12}, {12}});
     if (results.warning) {
         out << *results.warning << '\n';
     }
@@ -78,7 +78,7 @@ void textResults(std::ostream& out, const Scenario& scenario, const Results& res
                         fixed(shown(scenario, edge.received)), fixed(marginToMinimum(edge)),
                         fixed(marginToMaximum(edge))});
     }
-    printTable(out, rows, {20, 6, 12, 11, 12, 10, 11, 11});
+    printTable(out, rows, {{20, Align::Left}, {6}, {12}, {11}, {12}, {10}, {11}, {11}});
     for (std::size_t c = 1; c < columns.size(); ++c) {
         out << "  " << columns[c].heading << ": " << columns[c].meaning << '\n';
     }
