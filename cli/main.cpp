@@ -141,7 +141,7 @@ int run(const Options& options) {
         requireCheckableLevels(options, scenario);
     }
     const Results results = computeResults(scenario);
-    const ChartInputs chart{scenario.inputs, scenario.plan, scenario.unit};
+    const ChartInputs& chart = scenario;
 
     Extras extras{scenario.inputs, {}, {}, {}, {}, {}, {}, {}};
     if (options.plotFile || options.reportFile) {
@@ -159,7 +159,7 @@ int run(const Options& options) {
         extras.reportFile.emplace(*options.reportFile);
         extras.report.emplace(
             extras.reportFile->stream(),
-            ReportInputs{scenario.inputs, scenario.plan, scenario.unit,
+            ReportInputs{scenario,
                          runs ? runs->name() : "--length " + fixed(*options.lengthMeters) + " m",
                          reportDate, tarvelle::kVersionText});
     }

@@ -25,9 +25,7 @@ class ReportSink final : public RunSink {
   public:
     explicit ReportSink(planning::HtmlReport& report) : report_(report) {}
     void take(const CheckedRun& checked) override {
-        const CableRun& run = *checked.run;
-        report_.addRun(
-            {run.id, run.meters, run.cable, run.product, checked.edges, checked.verdict});
+        report_.addRun({*checked.run, checked.edges, checked.verdict});
     }
 
   private:

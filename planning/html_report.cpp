@@ -272,7 +272,7 @@ void HtmlReport::finish(const RunMarks& runs, std::size_t skippedRows) {
     }
     out_ << "</section>\n<section id=\"chart\">\n<h2>Chart</h2>\n<figure>\n";
     try {
-        out_ << renderChart(ChartInputs{inputs_.inputs, inputs_.plan, inputs_.unit}, runs);
+        out_ << renderChart(inputs_, runs);
         out_ << "<figcaption>Received level at each band edge against cable length for the inputs "
              << "above, with the receiver windows hatched. Runs are marked at their lengths below "
              << "the plot: a circle passes, a cross fails.</figcaption>\n";

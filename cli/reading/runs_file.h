@@ -13,15 +13,11 @@
 #include "cli/reading/csv_reader.h"
 #include "cli/reading/input_source.h"
 #include "cli/reading/length_text.h"
+#include "planning/cable_run.h"
 
 namespace tarvelle::cli {
 
-struct CableRun {
-    std::string id;
-    double meters = 0;
-    std::int16_t cable = 0;
-    std::int16_t product = 0;
-};
+using planning::CableRun;
 
 // What a row is, with the lines it spans.
 struct RunsRow {
