@@ -1,5 +1,6 @@
 #include "cli/formats/choice_output.h"
 
+#include <array>
 #include <vector>
 
 #include "cli/formats/text_table.h"
@@ -129,21 +130,16 @@ void json(std::ostream& out, const ChoiceAccumulator& choice,
     out << "\n}\n";
 }
 
+using ChoicePrinter = void (*)(std::ostream&, const ChoiceAccumulator&,
+                               const std::optional<Recommendation>&);
+
+// Each format's printer, in the order of Format.
+constexpr std::array<ChoicePrinter, 3> kPrinters{text, csv, json};
+
 }  // namespace
 
 void printChoice(std::ostream& out, Format format, const ChoiceAccumulator& choice) {
-    const auto best = choice.recommendation();
-    switch (format) {
-        case Format::Text:
-            text(out, choice, best);
-            break;
-        case Format::Csv:
-            csv(out, choice, best);
-            break;
-        case Format::Json:
-            json(out, choice, best);
-            break;
-    }
+    kPrinters.at(static_cast<std::size_t>(format))(out, choice, choice.recommendation());
 }
 
 }  // namespace tarvelle::cli
