@@ -6,6 +6,9 @@
 #include "engine/arithmetic_error.h"
 #include "engine/distance_model.h"
 
+#include <array>
+#include <vector>
+
 namespace tarvelle::cli {
 
 namespace {
@@ -20,20 +23,54 @@ std::string where(const std::string& name, const RunsRow& row) {
                                                        "-" + std::to_string(row.lastLine));
 }
 
-CheckedRun check(const Scenario& scenario, const CableRun& run) {
-    Scenario own = scenario;
-    own.inputs.cableIndex = run.cable;
-    own.inputs.productPosition = run.product;
-    CheckedRun checked;
-    checked.run = &run;
-    checked.feet = MetersToFeet(run.meters);
-    checked.edges = levelsAtLength(own.inputs, own.plan, run.meters);
-    checked.verdict = verdictOf(checked.edges);
-    if (!checked.verdict.pass) {
-        checked.failingEdge = edgeText(own, checked.verdict.edge);
+// What does not change from run to run: the four edges' levels into the
+// cable and loss per metre for each cable and product the file names, worked
+// out on the first run that names them, and the edges' names.
+class RunChecker {
+  public:
+    explicit RunChecker(const Scenario& scenario) : scenario_(scenario) {
+        for (std::size_t edge = 0; edge < edgeTexts_.size(); ++edge) {
+            edgeTexts_[edge] = edgeText(scenario, edge);
+        }
     }
-    return checked;
-}
+
+    CheckedRun check(const CableRun& run) {
+        CheckedRun checked;
+        checked.run = &run;
+        checked.feet = MetersToFeet(run.meters);
+        checked.edges = levelsAtLength(edgesFor(run.cable, run.product), run.meters);
+        checked.verdict = verdictOf(checked.edges);
+        if (!checked.verdict.pass) {
+            checked.failingEdge = edgeTexts_[checked.verdict.edge];
+        }
+        return checked;
+    }
+
+  private:
+    struct Combination {
+        std::int16_t cable;
+        std::int16_t product;
+        EdgeLevels edges;
+    };
+
+    const EdgeLevels& edgesFor(std::int16_t cable, std::int16_t product) {
+        for (const Combination& known : known_) {
+            if (known.cable == cable && known.product == product) {
+                return known.edges;
+            }
+        }
+        CalculationInputs inputs = scenario_.inputs;
+        inputs.cableIndex = cable;
+        inputs.productPosition = product;
+        // Bounded: one entry for each cable and product the tables hold.
+        known_.push_back({cable, product, levelsAtLength(inputs, scenario_.plan, 0)});
+        return known_.back().edges;
+    }
+
+    const Scenario& scenario_;
+    std::array<std::string, 4> edgeTexts_;
+    std::vector<Combination> known_;
+};
 
 std::string noRuns(const std::string& name, const BatchTotals& totals, bool anyRow) {
     std::string message = name + ": holds no runs";
@@ -46,12 +83,13 @@ std::string noRuns(const std::string& name, const BatchTotals& totals, bool anyR
 }  // namespace
 
 BatchTotals checkRuns(InputSource& input, const std::string& name, const Scenario& scenario,
-                      RunsOutput* output, std::ostream& err, const RunObserver& observe) {
+                      std::ostream& err, std::span<RunSink* const> sinks) {
     const RunDefaults defaults{scenario.inputs.cableIndex, scenario.inputs.productPosition};
     RunsReader reader(input, defaults);
     RepeatFinder repeats;
     BatchTotals totals;
     RunsRow row;
+    RunChecker checker(scenario);
     bool anyRow = false;
     try {
         while (reader.next(row)) {
@@ -67,9 +105,9 @@ BatchTotals checkRuns(InputSource& input, const std::string& name, const Scenari
             const std::uint64_t idHash = repeats.hashAhead(row.run.id);
             CheckedRun checked;
             try {
-                checked = check(scenario, row.run);
-                if (observe) {
-                    observe(checked);
+                checked = checker.check(row.run);
+                for (RunSink* sink : sinks) {
+                    sink->take(checked);
                 }
             } catch (const ArithmeticError& error) {
                 ++totals.faulted;
@@ -88,9 +126,6 @@ BatchTotals checkRuns(InputSource& input, const std::string& name, const Scenari
                               "for repeats against the first " +
                               std::to_string(RepeatFinder::kCapacity) + " only");
             }
-            if (output != nullptr) {
-                output->write(checked);
-            }
             ++(checked.verdict.pass ? totals.passed : totals.failed);
         }
     } catch (const RunsFileError& error) {
@@ -106,8 +141,8 @@ BatchTotals checkRuns(InputSource& input, const std::string& name, const Scenari
                       " runs repeat an earlier identifier; the first " +
                       std::to_string(kNamedRepeats) + " are named above");
     }
-    if (output != nullptr) {
-        output->finish(totals);
+    for (RunSink* sink : sinks) {
+        sink->finish(totals);
     }
     return totals;
 }

@@ -11,17 +11,22 @@
 #include <ctime>
 #include <exception>
 #include <iostream>
+#include <memory>
 #include <new>
 #include <optional>
+#include <vector>
 
 #include "cli/batch_check.h"
 #include "cli/files/interrupt_cleanup.h"
 #include "cli/files/output_file.h"
+#include "cli/files/output_targets.h"
 #include "cli/formats/choice_output.h"
 #include "cli/formats/results_output.h"
+#include "cli/formats/runs_output.h"
+#include "cli/messages/cli_error.h"
 #include "cli/messages/diagnostics.h"
 #include "cli/options/scenario_options.h"
-#include "cli/files/output_targets.h"
+#include "cli/run_sinks.h"
 #include "engine/arithmetic_error.h"
 #include "engine/distance_model.h"
 #include "engine/version.h"
@@ -33,10 +38,6 @@
 namespace {
 
 using namespace tarvelle::cli;
-
-constexpr int kSuccess = 0;
-constexpr int kRunFailed = 1;
-constexpr int kBadUsage = 2;
 
 // A chart file begins as an SVG file should; inline in the report it does not.
 constexpr std::string_view kXmlDeclaration = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
@@ -87,24 +88,37 @@ struct Extras {
     std::optional<AtomicFile> reportFile;
     std::optional<HtmlReport> report;
 
-    void add(const CheckedRun& checked) {
-        // The choice first: it may fail on this run, and then nothing else
-        // shows it either.
+    std::optional<ChoiceSink> choiceSink;
+    std::optional<ReportSink> reportSink;
+    std::optional<MarksSink> marksSink;
+
+    // Each run goes to the choice first: it may fail on a run, and then
+    // nothing else shows that run either.
+    std::vector<RunSink*> sinks() {
+        std::vector<RunSink*> all;
         if (choice) {
-            choice->add(checked.run->id, checked.run->meters);
+            all.push_back(&choiceSink.emplace(*choice));
         }
         if (report) {
-            const CableRun& run = *checked.run;
-            report->addRun(
-                {run.id, run.meters, run.cable, run.product, checked.edges, checked.verdict});
+            all.push_back(&reportSink.emplace(*report));
         }
         if (marks) {
-            marks->add(checked.run->meters, checked.verdict.pass,
-                       checked.run->cable == inputs.cableIndex &&
-                           checked.run->product == inputs.productPosition);
+            all.push_back(&marksSink.emplace(*marks, inputs.cableIndex, inputs.productPosition));
         }
+        return all;
     }
 };
+
+// How a check ends, decided here alone: success when every run passes and no
+// row was skipped; with --choose, when the chosen product and cable pass
+// every run and no row was skipped.
+int statusOf(const BatchTotals& totals, const std::optional<ChoiceAccumulator>& choice) {
+    if (choice) {
+        const auto best = choice->recommendation();
+        return totals.skipped() == 0 && best && best->passesAll ? kSuccess : kRunFailed;
+    }
+    return totals.failed + totals.skipped() > 0 ? kRunFailed : kSuccess;
+}
 
 int run(const Options& options) {
     std::optional<FileInput> runs;
@@ -127,9 +141,9 @@ int run(const Options& options) {
         requireCheckableLevels(options, scenario);
     }
     const Results results = computeResults(scenario);
-    const ChartInputs chart{scenario.inputs, scenario.plan, scenario.unit};
+    const ChartInputs& chart = scenario;
 
-    Extras extras{scenario.inputs, {}, {}, {}, {}};
+    Extras extras{scenario.inputs, {}, {}, {}, {}, {}, {}, {}};
     if (options.plotFile || options.reportFile) {
         extras.marks = runMarksFor(chart);
     }
@@ -145,7 +159,7 @@ int run(const Options& options) {
         extras.reportFile.emplace(*options.reportFile);
         extras.report.emplace(
             extras.reportFile->stream(),
-            ReportInputs{scenario.inputs, scenario.plan, scenario.unit,
+            ReportInputs{scenario,
                          runs ? runs->name() : "--length " + fixed(*options.lengthMeters) + " m",
                          reportDate, tarvelle::kVersionText});
     }
@@ -154,17 +168,14 @@ int run(const Options& options) {
     int status = kSuccess;
     std::size_t skippedRows = 0;
     if (runs) {
-        RunsOutput output(std::cout, style);
-        const BatchTotals totals =
-            checkRuns(*runs, runs->name(), scenario, extras.choice ? nullptr : &output, std::cerr,
-                      [&](const CheckedRun& checked) { extras.add(checked); });
-        skippedRows = totals.malformed + totals.faulted;
-        status = totals.failed + skippedRows > 0 ? kRunFailed : kSuccess;
-        if (extras.choice) {
-            const bool skipped = totals.malformed + totals.faulted > 0;
-            const auto best = extras.choice->recommendation();
-            status = !skipped && best && best->passesAll ? kSuccess : kRunFailed;
+        std::vector<RunSink*> sinks = extras.sinks();
+        const std::unique_ptr<RunsOutput> output = runsOutput(std::cout, style);
+        if (!extras.choice) {
+            sinks.push_back(output.get());
         }
+        const BatchTotals totals = checkRuns(*runs, runs->name(), scenario, std::cerr, sinks);
+        skippedRows = totals.skipped();
+        status = statusOf(totals, extras.choice);
     } else {
         std::optional<CheckedLength> length;
         if (options.lengthMeters) {
@@ -173,11 +184,11 @@ int run(const Options& options) {
                                    verdictOf(budget.edges)};
             const CableRun run{"run 1", budget.lengthMeters, scenario.inputs.cableIndex,
                                scenario.inputs.productPosition};
-            extras.add({&run, length->feet, budget.edges, length->verdict, {}});
-            status = length->verdict.pass ? kSuccess : kRunFailed;
-            if (extras.choice) {
-                status = extras.choice->recommendation()->passesAll ? kSuccess : kRunFailed;
+            for (RunSink* sink : extras.sinks()) {
+                sink->take({&run, length->feet, budget.edges, length->verdict, {}});
             }
+            const bool pass = length->verdict.pass;
+            status = statusOf({pass ? 1U : 0U, pass ? 0U : 1U, 0, 0, 0}, extras.choice);
         }
         if (!extras.choice) {
             printResults(std::cout, style, scenario, results, length);
@@ -219,7 +230,7 @@ int main(int argc, char* argv[]) {
     // an abort.
     std::set_terminate([] {
         std::fputs("tarvelle-cli: stopped by an unexpected error\n", stderr);
-        std::_Exit(kBadUsage);
+        std::_Exit(kNothingDone);
     });
     std::ios::sync_with_stdio(false);
     installInterruptCleanup();
@@ -234,6 +245,9 @@ int main(int argc, char* argv[]) {
             return kSuccess;
         }
         return run(options);
+    } catch (const CliError& error) {
+        tell(std::cerr, error.what());
+        return error.exitStatus();
     } catch (const tarvelle::ArithmeticError& error) {
         tell(std::cerr, std::string("Run-time error: ") + error.what());
     } catch (const std::bad_alloc&) {
@@ -243,5 +257,5 @@ int main(int argc, char* argv[]) {
     } catch (...) {
         tell(std::cerr, "stopped by an unexpected error");
     }
-    return kBadUsage;
+    return kNothingDone;
 }

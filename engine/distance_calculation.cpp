@@ -92,12 +92,17 @@ EdgeLevels levelsAtLength(const CalculationInputs& inputs, const FrequencyPlan& 
         edge.point = point;
         edge.levelIntoCable = (Checked(inputs.levelIn) + gains[point.gainColumn]).value();
         edge.lossPer100m = attenuationPer100m(*cable, point.frequencyMHz);
-        edge.received =
-            (edge.levelIntoCable - Checked(cableLoss(*cable, point.frequencyMHz, lengthMeters)))
-                .value();
         edge.window = point.band == Band::Analog ? inputs.analog : inputs.digital;
     }
-    return levels;
+    return levelsAtLength(levels, lengthMeters);
+}
+
+EdgeLevels levelsAtLength(EdgeLevels edges, double lengthMeters) {
+    for (EdgeLevel& edge : edges) {
+        edge.received =
+            (edge.levelIntoCable - Checked(cableLoss(edge.lossPer100m, lengthMeters))).value();
+    }
+    return edges;
 }
 
 double cableTilt(const EdgeLevel& lowEdge, const EdgeLevel& highEdge, double lengthMeters) {

@@ -86,6 +86,10 @@ using EdgeLevels = std::array<EdgeLevel, 4>;
 EdgeLevels levelsAtLength(const CalculationInputs& inputs, const FrequencyPlan& plan,
                           double lengthMeters);
 
+// The same four edges at another length: each edge's loss per metre is the
+// cable's and does not change from run to run, so a batch works it out once.
+EdgeLevels levelsAtLength(EdgeLevels edges, double lengthMeters);
+
 // How much more the run loses at a band's high edge than at its low edge, dB.
 double cableTilt(const EdgeLevel& lowEdge, const EdgeLevel& highEdge, double lengthMeters);
 

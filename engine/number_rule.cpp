@@ -1,7 +1,9 @@
 #include "engine/number_rule.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
+#include <cstdint>
 #include <string>
 
 namespace tarvelle {
@@ -39,6 +41,11 @@ long long decimalMagnitude(std::string_view intDigits, std::string_view fracDigi
     return exponent - static_cast<long long>(firstFrac) - 1;
 }
 
+constexpr std::size_t kExactDigits = 15;
+
+constexpr std::array<double, kExactDigits + 1> kPowersOfTen{
+    1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+
 }  // namespace
 
 LeadingNumber leadingNumber(std::string_view text, std::string_view decimalSeparator) {
@@ -73,6 +80,20 @@ LeadingNumber leadingNumber(std::string_view text, std::string_view decimalSepar
             negativeExponent = minus;
             pos = exponentPos;
         }
+    }
+
+    // Up to 15 digits without an exponent, the usual case, are a whole number
+    // below 2^53 over an exact power of ten: one division rounds it as
+    // from_chars would.
+    if (expDigits.empty() && intDigits.size() + fracDigits.size() <= kExactDigits) {
+        std::uint64_t digits = 0;
+        for (const std::string_view part : {intDigits, fracDigits}) {
+            for (const char c : part) {
+                digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
+            }
+        }
+        const double value = static_cast<double>(digits) / kPowersOfTen[fracDigits.size()];
+        return {pos, negative ? -value : value};
     }
 
     std::string canonical;

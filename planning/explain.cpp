@@ -12,7 +12,7 @@ namespace tarvelle::planning {
 namespace {
 
 std::string edgeFrequency(const EdgeLevel& edge) {
-    return megahertz(edge.point.frequencyMHz) + " MHz";
+    return megahertzText(edge.point.frequencyMHz);
 }
 
 // How far the set's coldest edge lies below its minimum at 0 m, when it does:

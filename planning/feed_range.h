@@ -11,13 +11,13 @@
 
 #include "planning/feed_histogram.h"
 #include "planning/plan_inputs.h"
+#include "planning/scenario.h"
 
 namespace tarvelle::planning {
 
-// Feed levels beyond this size swallow a cable's whole loss at 0.01 dB and
-// are not considered.
-inline constexpr double kLargestFeedDbmv = 1e12;
-inline constexpr auto kLargestFeedSteps = static_cast<std::int64_t>(kLargestFeedDbmv * 100);
+// Feed levels beyond the largest checkable level swallow a cable's whole loss
+// at 0.01 dB and are not considered.
+inline constexpr auto kLargestFeedSteps = static_cast<std::int64_t>(kLargestCheckableLevel * 100);
 
 // The feed levels, in hundredths of a dBmV, at which one run passes by the
 // verdict rule; empty (lowest above highest) when none does. The scenario's

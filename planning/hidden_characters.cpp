@@ -1,7 +1,6 @@
 #include "planning/hidden_characters.h"
 
-#include <array>
-#include <cstdint>
+#include "planning/utf8.h"
 
 namespace tarvelle::planning {
 
@@ -40,22 +39,17 @@ std::string replaceHidden(std::string_view utf8, std::string (*shown)(char32_t))
     std::string out;
     out.reserve(utf8.size());
     for (std::size_t at = 0; at < utf8.size();) {
-        const auto lead = static_cast<std::uint8_t>(utf8[at]);
-        const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-        if (length == 1 || at + length > utf8.size()) {
+        const auto point = decodeUtf8(utf8.substr(at));
+        if (!point || point->length == 1) {
             out += utf8[at++];
             continue;
         }
-        char32_t codePoint = lead & (0xFFu >> (length + 1));
-        for (std::size_t i = 1; i < length; ++i) {
-            codePoint = (codePoint << 6) | (static_cast<std::uint8_t>(utf8[at + i]) & 0x3Fu);
-        }
-        if (hidesFromReader(codePoint)) {
-            out += shown(codePoint);
+        if (hidesFromReader(point->value)) {
+            out += shown(point->value);
         } else {
-            out.append(utf8.substr(at, length));
+            out.append(utf8.substr(at, point->length));
         }
-        at += length;
+        at += point->length;
     }
     return out;
 }

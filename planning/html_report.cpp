@@ -63,23 +63,19 @@ std::string text(std::string_view value) {
 // A row of the runs table without its identifier is shorter than this.
 constexpr std::size_t kMostRowBytes = 1024;
 
-std::string megahertz(double frequency) {
-    return std::to_string(std::lround(frequency)) + " MHz";
-}
-
 int planNumber(const FrequencyPlan& plan) {
     return plan[1].frequencyMHz == kPlan1[1].frequencyMHz ? 1 : 2;
 }
 
 std::string planText(const FrequencyPlan& plan) {
     return "plan " + std::to_string(planNumber(plan)) + ": analog " +
-           megahertz(plan[0].frequencyMHz) + " to " + megahertz(plan[1].frequencyMHz) +
-           ", digital " + megahertz(plan[2].frequencyMHz) + " to " +
-           megahertz(plan[3].frequencyMHz);
+           megahertzText(plan[0].frequencyMHz) + " to " + megahertzText(plan[1].frequencyMHz) +
+           ", digital " + megahertzText(plan[2].frequencyMHz) + " to " +
+           megahertzText(plan[3].frequencyMHz);
 }
 
 std::string level(double dbmv, LevelUnit unit) {
-    return fixed(fromDbmv(dbmv, unit)) + "&#160;" + text(unitLabel(unit));
+    return levelText(dbmv, unit, "&#160;");
 }
 
 void inputsSection(std::ostream& out, const ReportInputs& report) {
@@ -149,7 +145,7 @@ void runsHeading(std::ostream& out, const ReportInputs& report) {
         << "</tr>\n<tr>";
     for (std::size_t i = 0; i < kEdgeNames.size(); ++i) {
         out << "<th class=\"n\">" << text(kEdgeNames[i]) << ", "
-            << megahertz(report.plan[i].frequencyMHz) << "</th>";
+            << megahertzText(report.plan[i].frequencyMHz) << "</th>";
     }
     out << "</tr></thead>\n<tbody>\n";
 }
@@ -166,7 +162,7 @@ void modelSection(std::ostream& out, const ReportInputs& report) {
         << ") is checked at four band edges only, each against its band's receiver window; the "
         << "split frequency is checked twice, once against each window:</p>\n<ul>\n";
     for (std::size_t i = 0; i < plan.size(); ++i) {
-        out << "<li>" << text(kEdgeNames[i]) << ", " << megahertz(plan[i].frequencyMHz)
+        out << "<li>" << text(kEdgeNames[i]) << ", " << megahertzText(plan[i].frequencyMHz)
             << ": product gain " << fixed(gains[plan[i].gainColumn]) << "&#160;dB</li>\n";
     }
     out << "</ul>\n<p>Cable loss per 100&#160;m at those frequencies, by category:</p>\n"
@@ -174,7 +170,7 @@ void modelSection(std::ostream& out, const ReportInputs& report) {
     const std::array<double, 3> frequencies{plan[0].frequencyMHz, plan[1].frequencyMHz,
                                             plan[3].frequencyMHz};
     for (const double frequency : frequencies) {
-        out << "<th class=\"n\">" << megahertz(frequency) << " (dB)</th>";
+        out << "<th class=\"n\">" << megahertzText(frequency) << " (dB)</th>";
     }
     out << "</tr></thead>\n<tbody>\n";
     for (const CableCategory& cable : kCableCategories) {
@@ -276,7 +272,7 @@ void HtmlReport::finish(const RunMarks& runs, std::size_t skippedRows) {
     }
     out_ << "</section>\n<section id=\"chart\">\n<h2>Chart</h2>\n<figure>\n";
     try {
-        out_ << renderChart(ChartInputs{inputs_.inputs, inputs_.plan, inputs_.unit}, runs);
+        out_ << renderChart(inputs_, runs);
         out_ << "<figcaption>Received level at each band edge against cable length for the inputs "
              << "above, with the receiver windows hatched. Runs are marked at their lengths below "
              << "the plot: a circle passes, a cross fails.</figcaption>\n";

@@ -15,28 +15,23 @@
 #include <string>
 
 #include "engine/distance_calculation.h"
+#include "planning/cable_run.h"
 #include "planning/run_marks.h"
+#include "planning/scenario.h"
 #include "planning/units.h"
 #include "planning/verdict.h"
 
 namespace tarvelle::planning {
 
-struct ReportInputs {
-    // The inputs' product and cable are the ones the six distances and the
-    // chart are drawn for; each run may have its own.
-    CalculationInputs inputs;
-    FrequencyPlan plan;
-    LevelUnit unit = LevelUnit::DBmV;
+// The scenario's product and cable are the ones the six distances and the
+// chart are drawn for; each run may have its own.
+struct ReportInputs : Scenario {
     std::string runsSource;  // where the runs came from, as the user named it
     std::string date;        // the day the report was made, YYYY-MM-DD
     std::string version;     // the program's version
 };
 
-struct ReportRun {
-    std::string id;
-    double meters = 0;
-    std::int16_t cable = 0;
-    std::int16_t product = 0;
+struct ReportRun : CableRun {
     EdgeLevels edges{};  // the run's levels on its own cable and product
     RunVerdict verdict;
 };

@@ -1,9 +1,6 @@
 #include "planning/plan_inputs.h"
 
-#include <algorithm>
-
-#include "engine/checked_math.h"
-#include "engine/fixed_format.h"
+#include "planning/verdict.h"
 
 namespace tarvelle::planning {
 
@@ -23,32 +20,17 @@ CalculationInputs inputsFor(const PlanScenario& scenario, const Combination& com
     return inputs;
 }
 
-bool showsBelowZero(double margin) {
-    // Only a margin near -0.005 needs the printed text to decide.
-    if (margin > -0.004) {
-        return false;
-    }
-    if (margin < -0.006) {
-        return true;
-    }
-    return formatFixed(margin, ".").starts_with('-');
-}
-
 RunCheck checkRun(const PlanScenario& scenario, const PlanRun& run) {
     RunCheck check;
     check.edges =
         levelsAtLength(inputsFor(scenario, run.combination), frequencyPlan(scenario), run.meters);
-    bool first = true;
+    const RunVerdict verdict = verdictOf(check.edges);
+    check.pass = verdict.pass;
+    check.margin = verdict.margin;
     for (const EdgeLevel& edge : check.edges) {
-        const double toMinimum = (Checked(edge.received) - edge.window.minimum).value();
-        const double toMaximum = (Checked(edge.window.maximum) - edge.received).value();
-        check.belowMinimum = check.belowMinimum || showsBelowZero(toMinimum);
-        check.aboveMaximum = check.aboveMaximum || showsBelowZero(toMaximum);
-        const double smaller = std::min(toMinimum, toMaximum);
-        check.margin = first ? smaller : std::min(check.margin, smaller);
-        first = false;
+        check.belowMinimum = check.belowMinimum || belowZeroAsPrinted(marginToMinimum(edge));
+        check.aboveMaximum = check.aboveMaximum || belowZeroAsPrinted(marginToMaximum(edge));
     }
-    check.pass = !check.belowMinimum && !check.aboveMaximum;
     return check;
 }
 

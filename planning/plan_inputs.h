@@ -32,9 +32,6 @@ struct PlanRun {
 const FrequencyPlan& frequencyPlan(const PlanScenario& scenario);
 CalculationInputs inputsFor(const PlanScenario& scenario, const Combination& combination);
 
-// True when the margin shows as a negative number at two decimals.
-bool showsBelowZero(double margin);
-
 struct RunCheck {
     EdgeLevels edges;
     bool pass = true;
@@ -43,7 +40,8 @@ struct RunCheck {
     bool belowMinimum = false;  // some edge fails its window's minimum
 };
 
-// Throws ArithmeticError when the levels overflow.
+// The verdict rule of planning/verdict.h; throws ArithmeticError when the
+// levels overflow.
 RunCheck checkRun(const PlanScenario& scenario, const PlanRun& run);
 
 }  // namespace tarvelle::planning

@@ -3,11 +3,16 @@
 // Numbers as the program prints them: two decimals, the window's "Fixed".
 
 #include <string>
+#include <string_view>
+
+#include "planning/units.h"
 
 namespace tarvelle::planning {
 
 // "38.64"; a value that rounds to zero shows no sign.
 std::string fixed(double value);
+// The same text appended to `line`, with no string of its own.
+void appendFixed(std::string& line, double value);
 
 // The number that fixed(value) shows, for JSON, so that every format carries
 // the same figure.
@@ -15,5 +20,11 @@ double printedValue(double value);
 
 // A band edge's frequency as printed: the plans' frequencies are whole MHz.
 std::string megahertz(double frequencyMHz);
+// "550 MHz"
+std::string megahertzText(double frequencyMHz);
+
+// A level from the engine in the user's unit with its unit's name, the two
+// joined by `joint` (a page's no-break space): "20.00 dBmV".
+std::string levelText(double dbmv, LevelUnit unit, std::string_view joint = " ");
 
 }  // namespace tarvelle::planning

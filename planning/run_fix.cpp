@@ -5,57 +5,18 @@
 #include <iterator>
 
 #include "engine/checked_math.h"
+#include "planning/margins.h"
+#include "planning/verdict.h"
 
 namespace tarvelle::planning {
 
 namespace {
 
-double levelAt(const EdgeLevel& edge, double meters) {
-    return (Checked(edge.levelIntoCable) - Checked(edge.lossPer100m) * meters / 100).value();
-}
-
-// How far, in all, the levels at `meters` lie outside their windows: in each
-// band, the hottest edge above the maximum and the coldest below the minimum.
-double outside(const EdgeLevels& edges, double meters) {
-    Checked total = 0;
-    for (const std::size_t band : {0, 2}) {
-        const double a = levelAt(edges[band], meters);
-        const double b = levelAt(edges[band + 1], meters);
-        const ReceiverWindow& window = edges[band].window;
-        total = total + std::max(0.0, (Checked(std::max(a, b)) - window.maximum).value()) +
-                std::max(0.0, (Checked(window.minimum) - std::min(a, b)).value());
-    }
-    return total.value();
-}
-
-// The least total by which the windows miss the levels over all lengths. The
-// total is convex and piecewise linear in the length, so its least value lies
-// at 0 m or where an edge meets a window's end or the band's other edge.
-double windowShortfall(const EdgeLevels& edges) {
-    double least = outside(edges, 0);
-    const auto consider = [&](Checked meters) {
-        if (meters.value() > 0) {
-            least = std::min(least, outside(edges, meters.value()));
-        }
-    };
-    for (std::size_t e = 0; e < edges.size(); ++e) {
-        const EdgeLevel& edge = edges[e];
-        consider((Checked(edge.levelIntoCable) - edge.window.maximum) * 100 / edge.lossPer100m);
-        consider((Checked(edge.levelIntoCable) - edge.window.minimum) * 100 / edge.lossPer100m);
-        const EdgeLevel& other = edges[e ^ 1];
-        if (e % 2 == 0 && other.lossPer100m != edge.lossPer100m) {
-            consider((Checked(edge.levelIntoCable) - other.levelIntoCable) * 100 /
-                     (Checked(edge.lossPer100m) - other.lossPer100m));
-        }
-    }
-    return least;
-}
-
 bool passesWithPad(const EdgeLevels& edges, double padDb) {
     return std::ranges::all_of(edges, [&](const EdgeLevel& edge) {
         const Checked received = Checked(edge.received) - padDb;
-        return !showsBelowZero((received - edge.window.minimum).value()) &&
-               !showsBelowZero((Checked(edge.window.maximum) - received).value());
+        return !belowZeroAsPrinted((received - edge.window.minimum).value()) &&
+               !belowZeroAsPrinted((Checked(edge.window.maximum) - received).value());
     });
 }
 
@@ -69,7 +30,7 @@ void fixTooShort(const RunCheck& check, RunFix& fix) {
     // More loss only takes the coldest edge further down: the first pad that
     // clears the maximum is the only one that can work.
     for (const double pad : kStandardPadsDb) {
-        if (!showsBelowZero(pad - excess)) {
+        if (!belowZeroAsPrinted(pad - excess)) {
             if (passesWithPad(check.edges, pad)) {
                 fix.padDb = pad;
             }
@@ -98,10 +59,9 @@ RunFix fixFor(const PlanScenario& scenario, const PlanRun& run) {
     }
     const DistanceRange lengths =
         calculateDistances(inputsFor(scenario, run.combination)).worstCase;
-    const double shortfall = windowShortfall(check.edges);
-    if (lengths.minimum > lengths.maximum || showsBelowZero(-shortfall)) {
+    if (const auto shortfall = noLengthWorks(check.edges, EdgeSet::Both, lengths)) {
         fix.kind = FixKind::WindowTooNarrow;
-        fix.shortfallDb = shortfall;
+        fix.shortfallDb = *shortfall;
     } else if (check.aboveMaximum) {
         // With some length passing, no edge can lie below its minimum here too:
         // every level falls with the length.

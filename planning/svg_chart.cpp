@@ -198,14 +198,6 @@ std::string strokeOf(const EdgeStyle& style) {
     return stroke;
 }
 
-std::string megahertz(double frequency) {
-    return std::to_string(std::lround(frequency)) + " MHz";
-}
-
-std::string level(double dbmv, LevelUnit unit) {
-    return fixed(fromDbmv(dbmv, unit)) + " " + std::string(unitLabel(unit));
-}
-
 // The lengths the chart shows without runs.
 double lengthSpan(const Distances& distances) {
     const double longest = std::max({distances.analog.maximum, distances.digital.maximum,
@@ -238,11 +230,12 @@ void legend(Svg& svg, const ChartInputs& chart, std::size_t passed, std::size_t 
     double y = kTop + 4;
     for (std::size_t i = 0; i < kEdgeStyles.size(); ++i) {
         svg.line(kLegendX, y, kLegendX + 30, y, strokeOf(kEdgeStyles[i]));
-        svg.text(kLegendX + 38, y + 4,
-                 std::string(kEdgeNames[i]) + " (" + megahertz(chart.plan[i].frequencyMHz) + ")");
+        svg.text(
+            kLegendX + 38, y + 4,
+            std::string(kEdgeNames[i]) + " (" + megahertzText(chart.plan[i].frequencyMHz) + ")");
         y += 19;
     }
-    const std::string shared = megahertz(chart.plan[1].frequencyMHz);
+    const std::string shared = megahertzText(chart.plan[1].frequencyMHz);
     for (const std::string& note : {"Both at " + shared + ": where they coincide,",
                                     std::string("blue dashes run on the wide red line.")}) {
         svg.text(kLegendX, y + 2, note, " font-size=\"11\" fill=\"#333\"");
@@ -367,18 +360,19 @@ std::string chartOf(const ChartInputs& chart, const RunMarks& runs) {
     svg.text(kWidth / 2, 28, "Received level against cable length",
              " text-anchor=\"middle\" font-size=\"16\" font-weight=\"bold\"");
     svg.text(kWidth / 2, 50,
-             "Input " + level(inputs.levelIn, unit) + " \u00b7 " +
+             "Input " + levelText(inputs.levelIn, unit) + " \u00b7 " +
                  std::string(productLabel(inputs.productPosition)) + " \u00b7 " +
                  std::string(cableLabel(inputs.cableIndex)) + " \u00b7 analog " +
-                 megahertz(chart.plan[0].frequencyMHz) + " to " +
-                 megahertz(chart.plan[1].frequencyMHz) + ", digital " +
-                 megahertz(chart.plan[2].frequencyMHz) + " to " +
-                 megahertz(chart.plan[3].frequencyMHz),
+                 megahertzText(chart.plan[0].frequencyMHz) + " to " +
+                 megahertzText(chart.plan[1].frequencyMHz) + ", digital " +
+                 megahertzText(chart.plan[2].frequencyMHz) + " to " +
+                 megahertzText(chart.plan[3].frequencyMHz),
              " text-anchor=\"middle\" class=\"caption\"");
     svg.text(kWidth / 2, 68,
-             "Receiver windows: analog " + level(inputs.analog.minimum, unit) + " to " +
-                 level(inputs.analog.maximum, unit) + ", digital " +
-                 level(inputs.digital.minimum, unit) + " to " + level(inputs.digital.maximum, unit),
+             "Receiver windows: analog " + levelText(inputs.analog.minimum, unit) + " to " +
+                 levelText(inputs.analog.maximum, unit) + ", digital " +
+                 levelText(inputs.digital.minimum, unit) + " to " +
+                 levelText(inputs.digital.maximum, unit),
              " text-anchor=\"middle\" class=\"caption\"");
 
     // The receiver windows and the worst-case lengths, behind everything else.

@@ -10,6 +10,7 @@
 
 #include "engine/distance_calculation.h"
 #include "planning/run_marks.h"
+#include "planning/scenario.h"
 #include "planning/units.h"
 
 namespace tarvelle::planning {
@@ -20,11 +21,8 @@ struct ChartError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-struct ChartInputs {
-    CalculationInputs inputs;
-    FrequencyPlan plan;
-    LevelUnit unit = LevelUnit::DBmV;
-};
+// What a chart is drawn for: a scenario.
+using ChartInputs = Scenario;
 
 // The marks for the runs of a chart on these inputs: runs up to ten times the
 // lengths the chart shows without them (and at least 1 km) are drawn.

@@ -33,8 +33,8 @@ RunVerdict verdictOf(const EdgeLevels& edges) {
 }
 
 std::string edgeText(const Scenario& scenario, std::size_t edge) {
-    return std::string(kEdgeNames[edge]) + " (" + megahertz(scenario.plan[edge].frequencyMHz) +
-           " MHz)";
+    return std::string(kEdgeNames[edge]) + " (" + megahertzText(scenario.plan[edge].frequencyMHz) +
+           ")";
 }
 
 std::string shortfallText(const RunVerdict& verdict) {

@@ -7,19 +7,19 @@
 #include <array>
 #include <memory>
 #include <ostream>
-#include <stdexcept>
 #include <streambuf>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "cli/messages/cli_error.h"
 #include "cli/reading/input_source.h"
 
 namespace tarvelle::cli {
 
 // One line naming the file and why it cannot be written.
-struct OutputFileError : std::runtime_error {
-    using std::runtime_error::runtime_error;
+struct OutputFileError : CliError {
+    using CliError::CliError;
 };
 
 // Refuses, before anything is done, an output file named for another format

@@ -1,8 +1,9 @@
 #include "cli/formats/choice_output.h"
 
-#include <algorithm>
+#include <array>
 #include <vector>
 
+#include "cli/formats/text_table.h"
 #include "engine/distance_model.h"
 #include "planning/printed_number.h"
 #include "planning/table_names.h"
@@ -45,7 +46,7 @@ std::string recommendationLine(const Recommendation& best, std::size_t runs) {
 
 void text(std::ostream& out, const ChoiceAccumulator& choice,
           const std::optional<Recommendation>& best) {
-    std::vector<std::vector<std::string>> rows{
+    std::vector<TableRow> rows{
         {"product", "cable", "verdict", "smallest margin", "runs passing", "worst-case lengths"}};
     for (const CombinationResult& result : choice.results()) {
         rows.push_back(
@@ -55,24 +56,9 @@ void text(std::ostream& out, const ChoiceAccumulator& choice,
              std::to_string(result.runsPassed) + " of " + std::to_string(result.runsChecked),
              lengths(result)});
     }
-    // Widths from the widest cell, two blanks between columns whatever the
-    // figures' size; numbers to the right.
-    std::vector<std::size_t> widths(rows[0].size(), 0);
-    for (const auto& row : rows) {
-        for (std::size_t c = 0; c < row.size(); ++c) {
-            widths[c] = std::max(widths[c], row[c].size());
-        }
-    }
-    for (const auto& row : rows) {
-        std::string line;
-        for (std::size_t c = 0; c < row.size(); ++c) {
-            const std::string padding(widths[c] - row[c].size(), ' ');
-            const bool number = c == 3 || c == 4;
-            line += (number ? padding + row[c] : row[c] + padding) + "  ";
-        }
-        line.erase(line.find_last_not_of(' ') + 1);
-        out << line << '\n';
-    }
+    // Numbers to the right.
+    printTable(out, rows,
+               {{0, Align::Left}, {0, Align::Left}, {0, Align::Left}, {0}, {0}, {0, Align::Left}});
     if (best) {
         out << recommendationLine(*best, choice.runsChecked()) << '\n';
     }
@@ -144,21 +130,16 @@ void json(std::ostream& out, const ChoiceAccumulator& choice,
     out << "\n}\n";
 }
 
+using ChoicePrinter = void (*)(std::ostream&, const ChoiceAccumulator&,
+                               const std::optional<Recommendation>&);
+
+// Each format's printer, in the order of Format.
+constexpr std::array<ChoicePrinter, 3> kPrinters{text, csv, json};
+
 }  // namespace
 
 void printChoice(std::ostream& out, Format format, const ChoiceAccumulator& choice) {
-    const auto best = choice.recommendation();
-    switch (format) {
-        case Format::Text:
-            text(out, choice, best);
-            break;
-        case Format::Csv:
-            csv(out, choice, best);
-            break;
-        case Format::Json:
-            json(out, choice, best);
-            break;
-    }
+    kPrinters.at(static_cast<std::size_t>(format))(out, choice, choice.recommendation());
 }
 
 }  // namespace tarvelle::cli

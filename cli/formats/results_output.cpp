@@ -1,5 +1,6 @@
 #include "cli/formats/results_output.h"
 
+#include <array>
 #include <nlohmann/json.hpp>
 
 #include "cli/formats/text_table.h"
@@ -43,15 +44,15 @@ std::string verdictWords(const Scenario& scenario, const CheckedLength& length) 
     return words;
 }
 
-void textResults(std::ostream& out, const Scenario& scenario, const Results& results,
-                 const std::optional<CheckedLength>& length) {
+void textResults(std::ostream& out, const OutputStyle&, const Scenario& scenario,
+                 const Results& results, const std::optional<CheckedLength>& length) {
     std::vector<TableRow> rows{{"", "feet", "metres"}};
     for (std::size_t i = 0; i < kDistanceNames.size(); ++i) {
         std::string name(kDistanceNames[i]);
         name[0] = static_cast<char>(std::toupper(name[0]));
         rows.push_back({name, results.texts[2 * i], results.texts[2 * i + 1]});
     }
-    printTable(out, rows, {20, 12, 12});
+    printTable(out, rows, {{20, Align::Left}, {12}, {12}});
     if (results.warning) {
         out << *results.warning << '\n';
     }
@@ -78,7 +79,7 @@ void textResults(std::ostream& out, const Scenario& scenario, const Results& res
                         fixed(shown(scenario, edge.received)), fixed(marginToMinimum(edge)),
                         fixed(marginToMaximum(edge))});
     }
-    printTable(out, rows, {20, 6, 12, 11, 12, 10, 11, 11});
+    printTable(out, rows, {{20, Align::Left}, {6}, {12}, {11}, {12}, {10}, {11}, {11}});
     for (std::size_t c = 1; c < columns.size(); ++c) {
         out << "  " << columns[c].heading << ": " << columns[c].meaning << '\n';
     }
@@ -87,8 +88,8 @@ void textResults(std::ostream& out, const Scenario& scenario, const Results& res
         << "Verdict: " << verdictWords(scenario, *length) << '\n';
 }
 
-void csvResults(std::ostream& out, const Scenario& scenario, const Results& results,
-                const std::optional<CheckedLength>& length) {
+void csvResults(std::ostream& out, const OutputStyle&, const Scenario& scenario,
+                const Results& results, const std::optional<CheckedLength>& length) {
     out << "distance,feet,metres\n";
     for (std::size_t i = 0; i < kDistanceNames.size(); ++i) {
         out << kDistanceNames[i] << ',' << results.texts[2 * i] << ',' << results.texts[2 * i + 1]
@@ -161,21 +162,17 @@ void jsonResults(std::ostream& out, const OutputStyle& style, const Scenario& sc
     out << root.dump(2, ' ', style.terminal, Json::error_handler_t::replace) << '\n';
 }
 
+using ResultsPrinter = void (*)(std::ostream&, const OutputStyle&, const Scenario&, const Results&,
+                                const std::optional<CheckedLength>&);
+
+// Each format's printer, in the order of Format.
+constexpr std::array<ResultsPrinter, 3> kPrinters{textResults, csvResults, jsonResults};
+
 }  // namespace
 
 void printResults(std::ostream& out, const OutputStyle& style, const Scenario& scenario,
                   const Results& results, const std::optional<CheckedLength>& length) {
-    switch (style.format) {
-        case Format::Text:
-            textResults(out, scenario, results, length);
-            break;
-        case Format::Csv:
-            csvResults(out, scenario, results, length);
-            break;
-        case Format::Json:
-            jsonResults(out, style, scenario, results, length);
-            break;
-    }
+    kPrinters.at(static_cast<std::size_t>(style.format))(out, style, scenario, results, length);
 }
 
 }  // namespace tarvelle::cli

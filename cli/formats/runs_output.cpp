@@ -1,14 +1,16 @@
 #include "cli/formats/runs_output.h"
 
 #include <algorithm>
+#include <array>
 #include <nlohmann/json.hpp>
+#include <type_traits>
 
 #include "cli/files/output_file.h"
 #include "cli/formats/csv_field.h"
 #include "cli/messages/safe_text.h"
 #include "cli/reading/names.h"
-#include "planning/printed_number.h"
 #include "planning/hidden_characters.h"
+#include "planning/printed_number.h"
 
 namespace tarvelle::cli {
 
@@ -33,22 +35,37 @@ void padLeft(std::string& line, std::string_view text, std::size_t width) {
     line.append(shown < width ? width - shown : 0, ' ');
 }
 
-void padRight(std::string& line, std::string_view text, std::size_t width) {
-    line.append(text.size() < width ? width - text.size() : 0, ' ');
-    line += text;
-}
-
 std::string_view limitName(const RunVerdict& verdict) {
     return verdict.atMinimum ? "minimum" : "maximum";
 }
 
+// An identifier every format shows as it stands: printable ASCII that no
+// format quotes, escapes or guards against a spreadsheet formula, as most are.
+bool plainIdentifier(std::string_view id) {
+    return !id.empty() && id.front() != ' ' && id.back() != ' ' &&
+           std::string_view("=+-@").find(id.front()) == std::string_view::npos &&
+           std::all_of(id.begin(), id.end(), [](char c) {
+               return c >= 0x20 && c < 0x7F && c != '"' && c != '\\' && c != ',' && c != ';';
+           });
+}
+
 void textRow(std::string& line, const CheckedRun& checked) {
     const CableRun& run = *checked.run;
-    padLeft(line, escapeForTerminal(run.id), 16);
+    if (plainIdentifier(run.id)) {
+        padLeft(line, run.id, 16);
+    } else {
+        padLeft(line, escapeForTerminal(run.id), 16);
+    }
     line += "  ";
-    padRight(line, fixed(checked.feet), 10);
+    const auto number = [&](double value, std::size_t width) {
+        const std::size_t at = line.size();
+        appendFixed(line, value);
+        const std::size_t shown = line.size() - at;
+        line.insert(at, shown < width ? width - shown : 0, ' ');
+    };
+    number(checked.feet, 10);
     line += " ft  ";
-    padRight(line, fixed(run.meters), 10);
+    number(run.meters, 10);
     line += " m  ";
     padLeft(line, cableName(run.cable), 5);
     line += "  ";
@@ -56,21 +73,35 @@ void textRow(std::string& line, const CheckedRun& checked) {
     if (checked.verdict.pass) {
         line += "  PASS\n";
     } else {
-        line += "  FAIL  " + checked.failingEdge + ": " + shortfallText(checked.verdict) + '\n';
+        line += "  FAIL  ";
+        line += checked.failingEdge;
+        line += ": ";
+        line += shortfallText(checked.verdict);
+        line += '\n';
     }
 }
 
 void csvRow(std::string& line, const OutputStyle& style, const CheckedRun& checked) {
     const CableRun& run = *checked.run;
-    const std::string id = csvTextField(run.id);
-    line += style.terminal ? escapeForTerminal(id) : id;
-    line += ',' + fixed(checked.feet) + ',' + fixed(run.meters);
+    if (plainIdentifier(run.id)) {
+        line += run.id;
+    } else {
+        const std::string id = csvTextField(run.id);
+        line += style.terminal ? escapeForTerminal(id) : id;
+    }
+    line += ',';
+    appendFixed(line, checked.feet);
+    line += ',';
+    appendFixed(line, run.meters);
     if (checked.verdict.pass) {
         line += ",pass,,,";
     } else {
-        line += ",fail," + checked.failingEdge + ',';
+        line += ",fail,";
+        line += checked.failingEdge;
+        line += ',';
         line += limitName(checked.verdict);
-        line += ',' + fixed(checked.verdict.margin);
+        line += ',';
+        appendFixed(line, checked.verdict.margin);
     }
     line += ',';
     line += cableName(run.cable);
@@ -86,21 +117,25 @@ bool plainAscii(std::string_view text) {
 }
 
 // One run as a JSON object on one line. The frame and the program's own
-// figures are written directly, which keeps a million rows within a second;
-// an identifier that needs escaping or UTF-8 repair goes through the JSON
-// library.
+// figures are written directly; an identifier that needs escaping or UTF-8
+// repair goes through the JSON library.
 void jsonRow(std::string& line, const OutputStyle& style, const CheckedRun& checked) {
     const CableRun& run = *checked.run;
     line += "    {\"id\": ";
     if (plainAscii(run.id)) {
-        line += '"' + run.id + '"';
+        line += '"';
+        line += run.id;
+        line += '"';
     } else {
         // Exact, with what hides from a reader escaped (\u202e) rather than raw.
         line += planning::replaceHidden(
             Json(run.id).dump(-1, ' ', style.terminal, Json::error_handler_t::replace),
             planning::shownForJson);
     }
-    line += ", \"length_ft\": " + fixed(checked.feet) + ", \"length_m\": " + fixed(run.meters);
+    line += ", \"length_ft\": ";
+    appendFixed(line, checked.feet);
+    line += ", \"length_m\": ";
+    appendFixed(line, run.meters);
     line += ", \"cable\": \"";
     line += cableName(run.cable);
     line += "\", \"product\": \"";
@@ -108,78 +143,129 @@ void jsonRow(std::string& line, const OutputStyle& style, const CheckedRun& chec
     if (checked.verdict.pass) {
         line += "\", \"result\": \"pass\"}";
     } else {
-        line += "\", \"result\": \"fail\", \"failing_edge\": \"" + checked.failingEdge +
-                "\", \"limit\": \"";
+        line += "\", \"result\": \"fail\", \"failing_edge\": \"";
+        line += checked.failingEdge;
+        line += "\", \"limit\": \"";
         line += limitName(checked.verdict);
-        line += "\", \"margin_db\": " + fixed(checked.verdict.margin) + '}';
+        line += "\", \"margin_db\": ";
+        appendFixed(line, checked.verdict.margin);
+        line += '}';
     }
 }
+
+class TextRuns final : public RunsOutput {
+  public:
+    using RunsOutput::RunsOutput;
+
+  private:
+    void row(std::string& buffer, const CheckedRun& run) const override { textRow(buffer, run); }
+
+    void end(std::ostream& out, const BatchTotals& totals) const override {
+        out << totals.checked() << " runs checked: " << totals.passed << " pass, " << totals.failed
+            << " fail";
+        const auto count = [&](std::size_t n, std::string_view what) {
+            if (n > 0) {
+                out << "; " << n << ' ' << what << (n == 1 ? "" : "s");
+            }
+        };
+        count(totals.malformed, "malformed row");
+        if (totals.malformed > 0) {
+            out << " skipped";
+        }
+        count(totals.faulted, "row");
+        if (totals.faulted > 0) {
+            out << " that cannot be computed, skipped";
+        }
+        count(totals.repeated, "repeated identifier");
+        out << '\n';
+    }
+};
+
+class CsvRuns final : public RunsOutput {
+  public:
+    CsvRuns(std::ostream& out, const OutputStyle& style) : RunsOutput(out), style_(style) {}
+
+  private:
+    void begin(std::string& buffer) const override {
+        buffer += "id,length_ft,length_m,result,failing_edge,limit,margin_db,cable,product\n";
+    }
+    void row(std::string& buffer, const CheckedRun& run) const override {
+        csvRow(buffer, style_, run);
+    }
+    void end(std::ostream&, const BatchTotals&) const override {}
+
+    OutputStyle style_;
+};
+
+class JsonRuns final : public RunsOutput {
+  public:
+    JsonRuns(std::ostream& out, const OutputStyle& style) : RunsOutput(out), style_(style) {}
+
+  private:
+    void begin(std::string& buffer) const override { buffer += "{\n  \"runs\": [\n"; }
+    void between(std::string& buffer) const override { buffer += ",\n"; }
+    void row(std::string& buffer, const CheckedRun& run) const override {
+        jsonRow(buffer, style_, run);
+    }
+    void end(std::ostream& out, const BatchTotals& totals) const override {
+        out << "\n  ],\n  \"passed\": " << totals.passed << ",\n  \"failed\": " << totals.failed
+            << ",\n  \"malformed_rows\": " << totals.malformed
+            << ",\n  \"faulted_rows\": " << totals.faulted
+            << ",\n  \"repeated_ids\": " << totals.repeated << "\n}\n";
+    }
+
+    OutputStyle style_;
+};
+
+using OutputMaker = std::unique_ptr<RunsOutput> (*)(std::ostream&, const OutputStyle&);
+
+template <typename Output>
+std::unique_ptr<RunsOutput> make(std::ostream& out, const OutputStyle& style) {
+    if constexpr (std::is_constructible_v<Output, std::ostream&, const OutputStyle&>) {
+        return std::make_unique<Output>(out, style);
+    } else {
+        return std::make_unique<Output>(out);
+    }
+}
+
+// Each format's output, in the order of Format.
+constexpr std::array<OutputMaker, 3> kOutputs{make<TextRuns>, make<CsvRuns>, make<JsonRuns>};
 
 }  // namespace
 
-void RunsOutput::begin() {
-    if (begun_) {
-        if (style_.format == Format::Json) {
-            out_ << ",\n";
-        }
-        return;
-    }
-    begun_ = true;
-    if (style_.format == Format::Csv) {
-        out_ << "id,length_ft,length_m,result,failing_edge,limit,margin_db,cable,product\n";
-    } else if (style_.format == Format::Json) {
-        out_ << "{\n  \"runs\": [\n";
-    }
+std::unique_ptr<RunsOutput> runsOutput(std::ostream& out, const OutputStyle& style) {
+    return kOutputs.at(static_cast<std::size_t>(style.format))(out, style);
 }
 
-void RunsOutput::write(const CheckedRun& run) {
-    begin();
-    line_.clear();
-    switch (style_.format) {
-        case Format::Text:
-            textRow(line_, run);
-            break;
-        case Format::Csv:
-            csvRow(line_, style_, run);
-            break;
-        case Format::Json:
-            jsonRow(line_, style_, run);
-            break;
-    }
-    out_ << line_;
+RunsOutput::~RunsOutput() {
+    // What a batch stopped by a fault in its input had written so far.
+    out_ << buffer_;
+}
+
+void RunsOutput::flush() {
+    out_ << buffer_;
+    buffer_.clear();
     if (!out_) {
         throw OutputFileError("standard output: cannot be written");
     }
 }
 
+void RunsOutput::take(const CheckedRun& run) {
+    if (begun_) {
+        between(buffer_);
+    } else {
+        begun_ = true;
+        begin(buffer_);
+    }
+    row(buffer_, run);
+    if (buffer_.size() >= kBufferBytes) {
+        flush();
+    }
+}
+
 void RunsOutput::finish(const BatchTotals& totals) {
-    if (style_.format == Format::Json) {
-        out_ << "\n  ],\n  \"passed\": " << totals.passed << ",\n  \"failed\": " << totals.failed
-             << ",\n  \"malformed_rows\": " << totals.malformed
-             << ",\n  \"faulted_rows\": " << totals.faulted
-             << ",\n  \"repeated_ids\": " << totals.repeated << "\n}\n";
-        return;
-    }
-    if (style_.format == Format::Csv) {
-        return;
-    }
-    out_ << totals.checked() << " runs checked: " << totals.passed << " pass, " << totals.failed
-         << " fail";
-    const auto count = [&](std::size_t n, std::string_view what) {
-        if (n > 0) {
-            out_ << "; " << n << ' ' << what << (n == 1 ? "" : "s");
-        }
-    };
-    count(totals.malformed, "malformed row");
-    if (totals.malformed > 0) {
-        out_ << " skipped";
-    }
-    count(totals.faulted, "row");
-    if (totals.faulted > 0) {
-        out_ << " that cannot be computed, skipped";
-    }
-    count(totals.repeated, "repeated identifier");
-    out_ << '\n';
+    flush();
+    end(out_, totals);
 }
 
 }  // namespace tarvelle::cli

@@ -5,50 +5,50 @@
 // first run, so that a file without runs leaves standard output empty.
 
 #include <cstddef>
+#include <memory>
 #include <ostream>
 #include <string>
+#include <string_view>
 
 #include "cli/options/output_style.h"
-#include "cli/reading/runs_file.h"
-#include "planning/verdict.h"
+#include "cli/run_sink.h"
 
 namespace tarvelle::cli {
 
 using namespace tarvelle::planning;
 
-// A run with every figure it shows already computed.
-struct CheckedRun {
-    const CableRun* run = nullptr;
-    double feet = 0;
-    EdgeLevels edges{};  // on the run's own cable and product
-    RunVerdict verdict;
-    std::string failingEdge;  // "analog high edge (550 MHz)" when it fails
-};
-
-struct BatchTotals {
-    std::size_t passed = 0;
-    std::size_t failed = 0;
-    std::size_t malformed = 0;  // rows skipped: not a run
-    std::size_t faulted = 0;    // rows skipped: an arithmetic fault
-    std::size_t repeated = 0;   // runs whose identifier appeared before
-    std::size_t checked() const { return passed + failed; }
-};
-
-class RunsOutput {
+// The runs on a stream in one format, through one buffer: rows go out in
+// pieces of about 64 KiB, and what a batch stopped by a fault in its input
+// had written goes out when the output is destroyed.
+class RunsOutput : public RunSink {
   public:
-    RunsOutput(std::ostream& out, OutputStyle style) : out_(out), style_(style) {}
+    explicit RunsOutput(std::ostream& out) : out_(out) {}
+    RunsOutput(const RunsOutput&) = delete;
+    RunsOutput& operator=(const RunsOutput&) = delete;
+    ~RunsOutput() override;
 
-    void write(const CheckedRun& run);
-    // The totals, after at least one run.
-    void finish(const BatchTotals& totals);
+    void take(const CheckedRun& run) final;
+    void finish(const BatchTotals& totals) final;
+
+  protected:
+    // What comes before the first run (a header), before each further run (a
+    // separator), each run, and after the last.
+    virtual void begin(std::string& buffer) const { static_cast<void>(buffer); }
+    virtual void between(std::string& buffer) const { static_cast<void>(buffer); }
+    virtual void row(std::string& buffer, const CheckedRun& run) const = 0;
+    virtual void end(std::ostream& out, const BatchTotals& totals) const = 0;
 
   private:
-    void begin();
+    void flush();
+
+    static constexpr std::size_t kBufferBytes = 64 * 1024;
 
     std::ostream& out_;
-    OutputStyle style_;
     bool begun_ = false;
-    std::string line_;  // one row, written at once
+    std::string buffer_;
 };
+
+// The output for the style's format.
+std::unique_ptr<RunsOutput> runsOutput(std::ostream& out, const OutputStyle& style);
 
 }  // namespace tarvelle::cli

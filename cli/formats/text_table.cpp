@@ -5,21 +5,30 @@
 namespace tarvelle::cli {
 
 void printTable(std::ostream& out, const std::vector<TableRow>& rows,
-                const std::vector<std::size_t>& minimumWidths) {
-    std::vector<std::size_t> widths = minimumWidths;
+                const std::vector<TableColumn>& columns) {
+    std::vector<TableColumn> shape = columns;
     for (const TableRow& row : rows) {
-        widths.resize(std::max(widths.size(), row.size()), 0);
+        shape.resize(std::max(shape.size(), row.size()));
         for (std::size_t column = 0; column < row.size(); ++column) {
             // Two blanks ahead of every column after the first.
-            widths[column] = std::max(widths[column], row[column].size() + (column > 0 ? 2 : 0));
+            shape[column].minimumWidth =
+                std::max(shape[column].minimumWidth, row[column].size() + (column > 0 ? 2 : 0));
         }
     }
     for (const TableRow& row : rows) {
         std::string line;
         for (std::size_t column = 0; column < row.size(); ++column) {
             const std::string& cell = row[column];
-            const std::string padding(widths[column] - cell.size(), ' ');
-            line += column == 0 ? cell + padding : padding + cell;
+            const std::size_t blanks = column > 0 ? 2 : 0;
+            const std::size_t padding = shape[column].minimumWidth - cell.size() - blanks;
+            line.append(blanks, ' ');
+            if (shape[column].align == Align::Right) {
+                line.append(padding, ' ');
+                line += cell;
+            } else {
+                line += cell;
+                line.append(padding, ' ');
+            }
         }
         line.erase(line.find_last_not_of(' ') + 1);
         out << line << '\n';

@@ -12,14 +12,6 @@ namespace tarvelle::cli {
 
 namespace {
 
-constexpr std::array<std::pair<std::string_view, std::string Options::*>, 5> kLevelOptions{{
-    {"--pin", &Options::pin},
-    {"--pmin-analog", &Options::pminAnalog},
-    {"--pmin-digital", &Options::pminDigital},
-    {"--pmax-analog", &Options::pmaxAnalog},
-    {"--pmax-digital", &Options::pmaxDigital},
-}};
-
 // What the options hold as typed, before they are checked.
 struct Typed {
     std::string product = "balun";
@@ -91,17 +83,12 @@ void declare(CLI::App& app, Options& options, Typed& typed) {
 
     const std::string inputs =
         "Inputs (levels in dBmV or as --units says; defaults: the window's presets)";
-    const auto level = [&](const char* name, std::string& text, const char* description) {
-        app.add_option(name, text, description)
+    for (const LevelOption& level : kLevelOptions) {
+        app.add_option(std::string(level.name), options.*level.text, std::string(level.help))
             ->type_name("LEVEL")
             ->capture_default_str()
             ->group(inputs);
-    };
-    level("--pin", options.pin, "input signal strength at the source");
-    level("--pmin-analog", options.pminAnalog, "minimum receiver level, analog channels");
-    level("--pmin-digital", options.pminDigital, "minimum receiver level, digital channels");
-    level("--pmax-analog", options.pmaxAnalog, "maximum receiver level, analog channels");
-    level("--pmax-digital", options.pmaxDigital, "maximum receiver level, digital channels");
+    }
     app.add_option("--units", typed.units,
                    "dBmV or dBuV, for every level read and written\n(dBuV = dBmV + 60)")
         ->type_name("U")
@@ -260,9 +247,9 @@ void checkTyped(const CLI::App& app, const Typed& typed, Options& options) {
     }
     // The presets are the window's, in dBmV: a level left at its preset is
     // the same level in the unit chosen.
-    for (const auto& [name, level] : kLevelOptions) {
-        if (app.count(std::string(name)) == 0) {
-            std::string& text = options.*level;
+    for (const LevelOption& level : kLevelOptions) {
+        if (app.count(std::string(level.name)) == 0) {
+            std::string& text = options.*level.text;
             const double preset = fromDbmv(parseLevel(text, ".").value(), options.units);
             std::array<char, 32> digits{};
             text.assign(digits.data(),

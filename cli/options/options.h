@@ -2,11 +2,13 @@
 
 // The command line of tarvelle-cli.
 
+#include <array>
 #include <cstdint>
 #include <optional>
-#include <stdexcept>
 #include <string>
+#include <string_view>
 
+#include "cli/messages/cli_error.h"
 #include "engine/levels.h"
 #include "planning/units.h"
 
@@ -17,8 +19,8 @@ using namespace tarvelle::planning;
 enum class Format { Text, Csv, Json };
 
 // Bad usage: one line naming the option and the value.
-struct UsageError : std::runtime_error {
-    using std::runtime_error::runtime_error;
+struct UsageError : CliError {
+    using CliError::CliError;
 };
 
 struct Options {
@@ -43,6 +45,27 @@ struct Options {
     bool help = false;
     bool version = false;
 };
+
+// The five level options, in one place: each option's name, the text it
+// fills, its help and the level it gives the calculation.
+struct LevelOption {
+    Level level;
+    std::string_view name;
+    std::string Options::*text;
+    std::string_view help;
+};
+
+inline constexpr std::array<LevelOption, 5> kLevelOptions{{
+    {Level::Input, "--pin", &Options::pin, "input signal strength at the source"},
+    {Level::MinimumAnalog, "--pmin-analog", &Options::pminAnalog,
+     "minimum receiver level, analog channels"},
+    {Level::MinimumDigital, "--pmin-digital", &Options::pminDigital,
+     "minimum receiver level, digital channels"},
+    {Level::MaximumAnalog, "--pmax-analog", &Options::pmaxAnalog,
+     "maximum receiver level, analog channels"},
+    {Level::MaximumDigital, "--pmax-digital", &Options::pmaxDigital,
+     "maximum receiver level, digital channels"},
+}};
 
 // The arguments after the program's name. Throws UsageError.
 Options parseOptions(int argc, const char* const argv[]);

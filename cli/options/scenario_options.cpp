@@ -11,20 +11,6 @@ using namespace tarvelle::planning;
 
 namespace {
 
-struct LevelOption {
-    Level level;
-    std::string_view option;
-    std::string Options::*text;
-};
-
-constexpr std::array<LevelOption, 5> kLevelOptions{{
-    {Level::Input, "--pin", &Options::pin},
-    {Level::MinimumAnalog, "--pmin-analog", &Options::pminAnalog},
-    {Level::MinimumDigital, "--pmin-digital", &Options::pminDigital},
-    {Level::MaximumAnalog, "--pmax-analog", &Options::pmaxAnalog},
-    {Level::MaximumDigital, "--pmax-digital", &Options::pmaxDigital},
-}};
-
 const LevelOption& optionFor(Level level) {
     for (const auto& option : kLevelOptions) {
         if (option.level == level) {
@@ -43,7 +29,7 @@ Scenario scenarioOf(const Options& options) {
         const std::string& text = options.*option.text;
         const auto value = parseLevel(text, ".");
         if (!value) {
-            throw InputError(std::string(option.option) + " '" + text +
+            throw InputError(std::string(option.name) + " '" + text +
                              "': " + std::string(check.message));
         }
         levelOf(scenario.inputs, check.level) = toDbmv(*value, options.units);
@@ -61,7 +47,7 @@ void requireCheckableLevels(const Options& options, const Scenario& scenario) {
     for (const LevelCheck& check : kLevelCheckOrder) {
         if (std::abs(levelOf(inputs, check.level)) > kLargestCheckableLevel) {
             const LevelOption& option = optionFor(check.level);
-            throw InputError(std::string(option.option) + " '" + options.*option.text +
+            throw InputError(std::string(option.name) + " '" + options.*option.text +
                              "': a level this large cannot be checked to 0.01 dB; levels "
                              "within \u00b11e12 dBmV can");
         }

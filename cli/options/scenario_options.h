@@ -2,8 +2,7 @@
 
 // The options' levels, product, cable, plan and units as a scenario.
 
-#include <stdexcept>
-
+#include "cli/messages/cli_error.h"
 #include "cli/options/options.h"
 #include "planning/scenario.h"
 
@@ -12,8 +11,8 @@ namespace tarvelle::cli {
 using namespace tarvelle::planning;
 
 // Input the engine refuses: one line, in the window's words where it has some.
-struct InputError : std::runtime_error {
-    using std::runtime_error::runtime_error;
+struct InputError : CliError {
+    using CliError::CliError;
 };
 
 // Checks the level texts in the window's order and with its messages; throws

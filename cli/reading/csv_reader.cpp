@@ -143,6 +143,58 @@ void CsvReader::decideSeparator() {
     }
 }
 
+// Most lines hold no quote: such a line, whole in the buffer, is split at its
+// separators at once, with what the byte-by-byte reading below would make of
+// it. Anything else (a quote, a NUL, a line too long or not yet read whole, a
+// foreign separator) is left to that reading.
+bool CsvReader::nextPlainLine(CsvRecord& record) {
+    const char* const begin = buffer_.data() + position_;
+    const std::size_t available = end_ - position_;
+    std::size_t length = 0;
+    while (length < available && begin[length] != '\n' && begin[length] != '\r') {
+        const char c = begin[length];
+        if (c == '"' || c == '\0') {
+            return false;
+        }
+        ++length;
+    }
+    if (length >= available || length > kMaxRecordBytes ||
+        (begin[length] == '\r' && length + 1 >= available && !exhausted_)) {
+        return false;
+    }
+    const std::string_view line(begin, length);
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t stop = std::min(line.find(separator_, start), line.size());
+        std::size_t first = start;
+        std::size_t last = stop;
+        while (first < last && isBlank(static_cast<unsigned char>(line[first]))) {
+            ++first;
+        }
+        while (last > first && isBlank(static_cast<unsigned char>(line[last - 1]))) {
+            --last;
+        }
+        record.text.append(line.substr(first, last - first));
+        record.ends.push_back(record.text.size());
+        if (stop == line.size()) {
+            break;
+        }
+        if (separator_ == ',' && endsInForeignNumber(record)) {
+            record.text.clear();
+            record.ends.clear();
+            return false;
+        }
+        start = stop + 1;
+    }
+    position_ += length + 1;
+    if (begin[length] == '\r' && position_ < end_ && buffer_[position_] == '\n') {
+        ++position_;
+    }
+    record.lastLine = line_;
+    ++line_;
+    return true;
+}
+
 bool CsvReader::next(CsvRecord& record) {
     if (!started_) {
         started_ = true;
@@ -156,6 +208,9 @@ bool CsvReader::next(CsvRecord& record) {
         return false;
     }
     record.firstLine = line_;
+    if (nextPlainLine(record)) {
+        return true;
+    }
 
     State state = State::FieldStart;
     std::size_t bytes = 0;

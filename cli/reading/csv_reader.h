@@ -7,11 +7,11 @@
 // bounded whatever the input.
 
 #include <cstddef>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "cli/messages/cli_error.h"
 #include "cli/reading/input_source.h"
 
 namespace tarvelle::cli {
@@ -50,10 +50,10 @@ struct CsvRecord {
 };
 
 // A NUL byte: the input is no text file (UTF-16, say, or a binary file).
-struct NotTextError : std::runtime_error {
+struct NotTextError : CliError {
     explicit NotTextError(std::size_t line)
-        : std::runtime_error("holds a NUL byte on line " + std::to_string(line) +
-                             ": not a text file (a runs file is CSV in UTF-8 or ASCII)") {}
+        : CliError("holds a NUL byte on line " + std::to_string(line) +
+                   ": not a text file (a runs file is CSV in UTF-8 or ASCII)") {}
 };
 
 class CsvReader {
@@ -80,6 +80,7 @@ class CsvReader {
     void skipByteOrderMark();
     void endLine(int breakCharacter);
     void decideSeparator();
+    bool nextPlainLine(CsvRecord& record);
     bool isBlank(int c) const { return c == ' ' || (c == '\t' && separator_ != '\t'); }
 
     InputSource& source_;

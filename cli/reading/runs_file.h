@@ -7,21 +7,17 @@
 
 #include <cstdint>
 #include <optional>
-#include <stdexcept>
 #include <string>
 
+#include "cli/messages/cli_error.h"
 #include "cli/reading/csv_reader.h"
 #include "cli/reading/input_source.h"
 #include "cli/reading/length_text.h"
+#include "planning/cable_run.h"
 
 namespace tarvelle::cli {
 
-struct CableRun {
-    std::string id;
-    double meters = 0;
-    std::int16_t cable = 0;
-    std::int16_t product = 0;
-};
+using planning::CableRun;
 
 // What a row is, with the lines it spans.
 struct RunsRow {
@@ -35,8 +31,8 @@ struct RunsRow {
 
 // A header that names no column a run needs, or names one twice: the file
 // cannot be read at all. The message names the line, not the file.
-struct RunsFileError : std::runtime_error {
-    using std::runtime_error::runtime_error;
+struct RunsFileError : CliError {
+    using CliError::CliError;
 };
 
 // The cable and product of a run whose row does not name its own.

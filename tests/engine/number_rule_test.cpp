@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <string>
+#include <utility>
 
 namespace tarvelle {
 namespace {
@@ -84,6 +85,23 @@ TEST(NumberRule, NegativeZeroKeepsItsSign) {
     const auto value = parseLevel("-0", ".");
     ASSERT_TRUE(value.has_value());
     EXPECT_TRUE(std::signbit(*value));
+}
+
+// Short numbers and long ones are read by different means; both give the
+// nearest double, to the last bit (2^53 + 1 rounds to the even 2^53).
+TEST(NumberRule, ReadsDecimalsToTheNearestDouble) {
+    const std::pair<const char*, double> rows[] = {
+        {"0.1", 0.1},
+        {"38.64", 38.64},
+        {"-295.27", -295.27},
+        {"999999999999999", 999999999999999.0},
+        {"0.000000000000001", 1e-15},
+        {"1234567.89012345", 1234567.89012345},
+        {"9007199254740993", 9007199254740992.0},
+    };
+    for (const auto& [text, value] : rows) {
+        EXPECT_EQ(parseLevel(text, "."), value) << text;
+    }
 }
 
 }  // namespace

@@ -33,7 +33,7 @@ std::string reportOf(const CalculationInputs& inputs, const std::vector<RunRow>&
         own.productPosition = row.product;
         const EdgeLevels edges = levelsAtLength(own, kPlan2, row.meters);
         const RunVerdict verdict = verdictOf(edges);
-        report.addRun({row.id, row.meters, row.cable, row.product, edges, verdict});
+        report.addRun({{row.id, row.meters, row.cable, row.product}, edges, verdict});
         marks.add(row.meters, verdict.pass);
     }
     report.finish(marks);
