@@ -20,14 +20,25 @@ using namespace tarvelle::planning;
 // like one that the check itself cannot compute.
 using RunObserver = std::function<void(const CheckedRun&)>;
 
+// A row skipped, or a run whose identifier repeats an earlier one: where in
+// the file ("line 7") and why, for the report.
+struct RowNote {
+    bool repeat = false;
+    std::string where;
+    std::string reason;
+};
+using NoteObserver = std::function<void(const RowNote&)>;
+
 // Checks every run of `input` (named `name` in messages) against the
 // scenario, with each row's own cable and product where it names them, and
 // writes each to `output` unless that is null. Malformed rows, rows that
 // cannot be computed and repeated identifiers are told on `err`, by line, and
 // the batch goes on. Throws InputFileError for a file that cannot be read, has
 // an unusable header or holds no runs; standard output then holds nothing for
-// a file without runs.
+// a file without runs. Each skipped row and repeated identifier also goes to
+// `note`, when given.
 BatchTotals checkRuns(InputSource& input, const std::string& name, const Scenario& scenario,
-                      RunsOutput* output, std::ostream& err, const RunObserver& observe);
+                      RunsOutput* output, std::ostream& err, const RunObserver& observe,
+                      const NoteObserver& note = {});
 
 }  // namespace tarvelle::cli

@@ -4,6 +4,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstdio>
@@ -17,18 +18,22 @@
 #include "cli/batch_check.h"
 #include "cli/files/interrupt_cleanup.h"
 #include "cli/files/output_file.h"
+#include "cli/files/output_targets.h"
 #include "cli/formats/choice_output.h"
+#include "cli/formats/feed_range_output.h"
 #include "cli/formats/results_output.h"
 #include "cli/messages/diagnostics.h"
 #include "cli/options/scenario_options.h"
-#include "cli/files/output_targets.h"
 #include "engine/arithmetic_error.h"
 #include "engine/distance_model.h"
 #include "engine/version.h"
 #include "planning/choose.h"
+#include "planning/combination_rank.h"
 #include "planning/html_report.h"
+#include "planning/plan_tally.h"
 #include "planning/printed_number.h"
 #include "planning/svg_chart.h"
+#include "planning/wording.h"
 
 namespace {
 
@@ -78,33 +83,61 @@ std::string today() {
     return std::string(text.data(), std::strftime(text.data(), text.size(), "%Y-%m-%d", &day));
 }
 
-// The files a run writes besides standard output, each checked before
-// anything is done and put in place only when complete.
+// Where each checked run goes besides standard output: the choice, the feed
+// range, the report and the chart's marks.
 struct Extras {
-    tarvelle::CalculationInputs inputs;  // the chart's and the six distances'
+    Scenario scenario;  // the chart's and the report's, the choice's once made
     std::optional<ChoiceAccumulator> choice;
+    std::optional<PlanTally> feed;
     std::optional<RunMarks> marks;
-    std::optional<AtomicFile> reportFile;
     std::optional<HtmlReport> report;
+    // Every run on the scenario's product and cable (the choice's), whatever
+    // its row says, as the choice tried it.
+    bool onChosen = false;
 
     void add(const CheckedRun& checked) {
+        const CableRun& run = *checked.run;
         // The choice first: it may fail on this run, and then nothing else
         // shows it either.
         if (choice) {
-            choice->add(checked.run->id, checked.run->meters);
+            choice->add(run.id, run.meters);
+        }
+        if (feed) {
+            feed->add({run.meters, {run.product, run.cable}});
+        }
+        ReportRun shown{run.id, run.meters, run.cable, run.product, checked.edges, checked.verdict};
+        if (onChosen) {
+            shown.cable = scenario.inputs.cableIndex;
+            shown.product = scenario.inputs.productPosition;
+            shown.edges = levelsAtLength(scenario.inputs, scenario.plan, run.meters);
+            shown.verdict = verdictOf(shown.edges);
         }
         if (report) {
-            const CableRun& run = *checked.run;
-            report->addRun(
-                {run.id, run.meters, run.cable, run.product, checked.edges, checked.verdict});
+            report->addRun(shown);
         }
         if (marks) {
-            marks->add(checked.run->meters, checked.verdict.pass,
-                       checked.run->cable == inputs.cableIndex &&
-                           checked.run->product == inputs.productPosition);
+            marks->add(run.meters, shown.verdict.pass,
+                       shown.cable == scenario.inputs.cableIndex &&
+                           shown.product == scenario.inputs.productPosition);
+        }
+    }
+
+    void note(const RowNote& note) {
+        if (report) {
+            note.repeat ? report->addRepeat(note.where, note.reason)
+                        : report->addSkipped(note.where, note.reason);
         }
     }
 };
+
+// The runs file read again, for what needs every run first: its messages were
+// told the first time.
+void readAgain(const std::string& path, const Scenario& scenario, const RunObserver& observe,
+               const NoteObserver& note) {
+    FileInput again(path);
+    std::ostream quiet(nullptr);
+    checkRuns(again, again.name(), scenario, nullptr, quiet, observe, note);
+}
 
 int run(const Options& options) {
     std::optional<FileInput> runs;
@@ -127,84 +160,138 @@ int run(const Options& options) {
         requireCheckableLevels(options, scenario);
     }
     const Results results = computeResults(scenario);
-    const ChartInputs chart{scenario.inputs, scenario.plan, scenario.unit};
-
-    Extras extras{scenario.inputs, {}, {}, {}, {}};
-    if (options.plotFile || options.reportFile) {
-        extras.marks = runMarksFor(chart);
-    }
+    const Wording wording = wordingFor(scenario.unit);
+    // Drawn once before anything is printed, so that a chart that cannot be
+    // drawn stops the program before it has done anything.
     if (options.plotFile) {
-        // Drawn once before anything is printed, so that a chart that cannot
-        // be drawn stops the program before it has done anything.
-        drawChart(chart, *extras.marks, *options.plotFile);
+        const ChartInputs chart{scenario.inputs, scenario.plan, scenario.unit};
+        drawChart(chart, runMarksFor(chart), *options.plotFile);
     }
+    std::optional<AtomicFile> reportFile;
+    if (options.reportFile) {
+        reportFile.emplace(*options.reportFile);
+    }
+    const std::string runsSource =
+        runs ? runs->name() : "--length " + fixed(*options.lengthMeters) + " m";
+    // The report and the chart's marks, for the scenario's product and cable.
+    const auto startOutputs = [&](Extras& extras, const std::string& recommendation) {
+        const ChartInputs chart{extras.scenario.inputs, extras.scenario.plan, extras.scenario.unit};
+        if (options.plotFile || options.reportFile) {
+            extras.marks = runMarksFor(chart);
+        }
+        if (reportFile) {
+            extras.report.emplace(
+                reportFile->stream(),
+                ReportInputs{extras.scenario.inputs, extras.scenario.plan, extras.scenario.unit,
+                             runsSource, reportDate, tarvelle::kVersionText, options.project,
+                             options.site, options.preparedBy, recommendation});
+        }
+    };
+
+    Extras extras{scenario, {}, {}, {}, {}, false};
     if (options.choose) {
         extras.choice.emplace(scenario.inputs, scenario.plan);
+    } else {
+        startOutputs(extras, {});
     }
-    if (options.reportFile) {
-        extras.reportFile.emplace(*options.reportFile);
-        extras.report.emplace(
-            extras.reportFile->stream(),
-            ReportInputs{scenario.inputs, scenario.plan, scenario.unit,
-                         runs ? runs->name() : "--length " + fixed(*options.lengthMeters) + " m",
-                         reportDate, tarvelle::kVersionText});
+    if (options.feedRange) {
+        extras.feed.emplace(planScenario(scenario.inputs, scenario.plan));
     }
+    const bool ownOutput = extras.choice || extras.feed;
 
     const OutputStyle style{options.format, ::isatty(STDOUT_FILENO) == 1};
     int status = kSuccess;
-    std::size_t skippedRows = 0;
+    bool skippedRows = false;
+    const auto observe = [&](const CheckedRun& checked) { extras.add(checked); };
+    const auto note = [&](const RowNote& row) { extras.note(row); };
+    std::optional<CableRun> lengthRun;
     if (runs) {
         RunsOutput output(std::cout, style);
-        const BatchTotals totals =
-            checkRuns(*runs, runs->name(), scenario, extras.choice ? nullptr : &output, std::cerr,
-                      [&](const CheckedRun& checked) { extras.add(checked); });
-        skippedRows = totals.malformed + totals.faulted;
-        status = totals.failed + skippedRows > 0 ? kRunFailed : kSuccess;
-        if (extras.choice) {
-            const bool skipped = totals.malformed + totals.faulted > 0;
-            const auto best = extras.choice->recommendation();
-            status = !skipped && best && best->passesAll ? kSuccess : kRunFailed;
-        }
-    } else {
-        std::optional<CheckedLength> length;
-        if (options.lengthMeters) {
-            const Budget budget = levelBudget(scenario, *options.lengthMeters);
-            length = CheckedLength{budget, tarvelle::MetersToFeet(budget.lengthMeters),
+        const BatchTotals totals = checkRuns(
+            *runs, runs->name(), scenario, ownOutput ? nullptr : &output, std::cerr, observe, note);
+        skippedRows = totals.malformed + totals.faulted > 0;
+        status = totals.failed > 0 || skippedRows ? kRunFailed : kSuccess;
+    } else if (options.lengthMeters) {
+        const Budget budget = levelBudget(scenario, *options.lengthMeters);
+        const CheckedLength length{budget, tarvelle::MetersToFeet(budget.lengthMeters),
                                    verdictOf(budget.edges)};
-            const CableRun run{"run 1", budget.lengthMeters, scenario.inputs.cableIndex,
-                               scenario.inputs.productPosition};
-            extras.add({&run, length->feet, budget.edges, length->verdict, {}});
-            status = length->verdict.pass ? kSuccess : kRunFailed;
-            if (extras.choice) {
-                status = extras.choice->recommendation()->passesAll ? kSuccess : kRunFailed;
-            }
-        }
-        if (!extras.choice) {
+        lengthRun = CableRun{"run 1", budget.lengthMeters, scenario.inputs.cableIndex,
+                             scenario.inputs.productPosition};
+        extras.add({&*lengthRun, length.feet, budget.edges, length.verdict, {}});
+        status = length.verdict.pass ? kSuccess : kRunFailed;
+        if (!ownOutput) {
             printResults(std::cout, style, scenario, results, length);
         }
-        if (results.warning && options.format == Format::Csv && !extras.choice) {
-            std::cerr << *results.warning << '\n';
+    } else {
+        printResults(std::cout, style, scenario, results, std::nullopt);
+    }
+    if (!runs && results.warning && options.format == Format::Csv && !ownOutput) {
+        std::cerr << *results.warning << '\n';
+    }
+    std::optional<Extras> chosen;
+    if (extras.choice) {
+        const auto best = extras.choice->recommendation();
+        const bool anyPassesAll =
+            std::ranges::any_of(extras.choice->results(),
+                                [](const CombinationResult& result) { return result.passesAll(); });
+        status = !skippedRows && anyPassesAll ? kSuccess : kRunFailed;
+        printChoice(std::cout, options.format, *extras.choice, wording);
+        if (options.reportFile || options.plotFile) {
+            // The report and the chart are of the recommended combination, on
+            // every run as the choice tried them.
+            chosen.emplace(Extras{scenario, {}, {}, {}, {}, true});
+            chosen->scenario.inputs.productPosition = best->combination.product;
+            chosen->scenario.inputs.cableIndex = best->combination.cable;
+            startOutputs(*chosen, recommendationReason({best->combination, best->plan}, wording));
+            if (runs) {
+                readAgain(
+                    *options.runsFile, scenario,
+                    [&](const CheckedRun& checked) { chosen->add(checked); },
+                    [&](const RowNote& row) { chosen->note(row); });
+            } else {
+                chosen->add({&*lengthRun, 0, {}, {}, {}});
+            }
         }
     }
-    if (extras.choice) {
-        printChoice(std::cout, options.format, *extras.choice);
+    if (extras.feed) {
+        const PlanSummary plan = extras.feed->summary();
+        StillFailing failing;
+        if (const auto level = plan.feed.suggestedLevel(); level && !plan.feed.everyRunPasses) {
+            PlanScenario there = planScenario(scenario.inputs, scenario.plan);
+            there.levelIn = *level;
+            const auto check = [&](const CableRun& run) {
+                if (!checkRun(there, {run.meters, {run.product, run.cable}}).pass) {
+                    failing.add(quotedShort(run.id));
+                }
+            };
+            if (runs) {
+                readAgain(*options.runsFile, scenario,
+                          [&](const CheckedRun& checked) { check(*checked.run); }, {});
+            } else {
+                check(*lengthRun);
+            }
+        }
+        printFeedRange(std::cout, plan, failing, wording);
+        status = plan.feed.everyRunPasses && !skippedRows ? kSuccess : kRunFailed;
     }
     if (!std::cout.flush()) {
         throw OutputFileError("standard output: cannot be written");
     }
     // Every file complete before any is put in place: a failure on one
     // leaves all as they were.
+    Extras& shown = chosen ? *chosen : extras;
     std::optional<AtomicFile> plot;
     if (options.plotFile) {
-        const std::string drawn = drawChart(chart, *extras.marks, *options.plotFile);
+        const ChartInputs chart{shown.scenario.inputs, shown.scenario.plan, shown.scenario.unit};
+        const std::string drawn = drawChart(chart, *shown.marks, *options.plotFile);
         plot.emplace(*options.plotFile);
         plot->stream() << kXmlDeclaration << drawn;
         plot->complete();
     }
-    if (extras.report) {
-        extras.report->finish(*extras.marks, skippedRows);
-        extras.reportFile->complete();
-        extras.reportFile->commit();
+    if (shown.report) {
+        shown.report->finish(*shown.marks);
+        reportFile->complete();
+        reportFile->commit();
     }
     if (plot) {
         plot->commit();
