@@ -28,7 +28,9 @@ void printFeedRange(std::ostream& out, const PlanSummary& plan, const StillFaili
         return;
     }
     if (!feed.mostRunsPass) {
-        out << "No feed level passes any of the " << checked << ".\n";
+        out << "No feed level passes any run (" << checked
+            << "): at these lengths the receiver windows are too narrow for the levels at "
+               "every feed.\n";
         return;
     }
     out << "No feed level passes every run (" << checked << "); at "
