@@ -17,10 +17,14 @@ namespace {
 // that a file of ten million repeats costs no more than one of unique rows.
 constexpr std::size_t kNamedRepeats = 5;
 
+std::string lines(const RunsRow& row) {
+    return row.firstLine == row.lastLine
+               ? "line " + std::to_string(row.firstLine)
+               : "lines " + std::to_string(row.firstLine) + "-" + std::to_string(row.lastLine);
+}
+
 std::string where(const std::string& name, const RunsRow& row) {
-    return name + (row.firstLine == row.lastLine ? ", line " + std::to_string(row.firstLine)
-                                                 : ", lines " + std::to_string(row.firstLine) +
-                                                       "-" + std::to_string(row.lastLine));
+    return name + ", " + lines(row);
 }
 
 // What does not change from run to run: the four edges' levels into the
@@ -84,6 +88,11 @@ std::string noRuns(const std::string& name, const BatchTotals& totals, bool anyR
 
 BatchTotals checkRuns(InputSource& input, const std::string& name, const Scenario& scenario,
                       std::ostream& err, std::span<RunSink* const> sinks) {
+    const auto noted = [&](bool repeat, const RunsRow& row, const std::string& reason) {
+        for (RunSink* sink : sinks) {
+            sink->note({repeat, lines(row), reason});
+        }
+    };
     const RunDefaults defaults{scenario.inputs.cableIndex, scenario.inputs.productPosition};
     RunsReader reader(input, defaults);
     RepeatFinder repeats;
@@ -97,6 +106,7 @@ BatchTotals checkRuns(InputSource& input, const std::string& name, const Scenari
             if (row.kind == RunsRow::Kind::Problem) {
                 ++totals.malformed;
                 tell(err, where(name, row) + ": " + row.problem + " (skipped)");
+                noted(false, row, row.problem);
                 continue;
             }
             if (row.kind != RunsRow::Kind::Run) {
@@ -112,10 +122,14 @@ BatchTotals checkRuns(InputSource& input, const std::string& name, const Scenari
             } catch (const ArithmeticError& error) {
                 ++totals.faulted;
                 tell(err, where(name, row) + ": Run-time error: " + error.what() + " (skipped)");
+                noted(false, row, std::string("Run-time error: ") + error.what());
                 continue;
             }
             const bool wasFull = repeats.full();
             if (const auto first = repeats.seenBefore(idHash, row.firstLine)) {
+                noted(true, row,
+                      "identifier " + quotedShort(row.run.id) + " repeats line " +
+                          std::to_string(*first));
                 if (++totals.repeated <= kNamedRepeats) {
                     tell(err, where(name, row) + ": warning: identifier " +
                                   quotedShort(row.run.id) + " repeats line " +

@@ -17,7 +17,8 @@ using namespace tarvelle::planning;
 
 // Checks every run of `input` (named `name` in messages) against the
 // scenario, with each row's own cable and product where it names them, and
-// hands each to every sink in turn. Malformed rows, rows that cannot be
+// hands each to every sink in turn; each skipped row and repeated
+// identifier goes to every sink too, for the report. Malformed rows, rows that cannot be
 // computed and repeated identifiers are told on `err`, by line, and the batch
 // goes on. Throws InputFileError for a file that cannot be read, has an
 // unusable header or holds no runs; the sinks then have taken nothing for a

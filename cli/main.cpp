@@ -4,6 +4,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstdio>
@@ -14,26 +15,28 @@
 #include <memory>
 #include <new>
 #include <optional>
-#include <vector>
 
 #include "cli/batch_check.h"
 #include "cli/files/interrupt_cleanup.h"
 #include "cli/files/output_file.h"
 #include "cli/files/output_targets.h"
 #include "cli/formats/choice_output.h"
+#include "cli/formats/feed_range_output.h"
 #include "cli/formats/results_output.h"
 #include "cli/formats/runs_output.h"
 #include "cli/messages/cli_error.h"
 #include "cli/messages/diagnostics.h"
 #include "cli/options/scenario_options.h"
-#include "cli/run_sinks.h"
 #include "engine/arithmetic_error.h"
 #include "engine/distance_model.h"
 #include "engine/version.h"
 #include "planning/choose.h"
+#include "planning/combination_rank.h"
 #include "planning/html_report.h"
+#include "planning/plan_tally.h"
 #include "planning/printed_number.h"
 #include "planning/svg_chart.h"
+#include "planning/wording.h"
 
 namespace {
 
@@ -79,45 +82,87 @@ std::string today() {
     return std::string(text.data(), std::strftime(text.data(), text.size(), "%Y-%m-%d", &day));
 }
 
-// The files a run writes besides standard output, each checked before
-// anything is done and put in place only when complete.
-struct Extras {
-    tarvelle::CalculationInputs inputs;  // the chart's and the six distances'
+// Where each checked run goes besides standard output: the choice, the feed
+// range, the report and the chart's marks.
+struct Extras final : RunSink {
+    explicit Extras(const Scenario& shown, bool chosen = false)
+        : scenario(shown), onChosen(chosen) {}
+
+    Scenario scenario;  // the chart's and the report's, the choice's once made
     std::optional<ChoiceAccumulator> choice;
+    std::optional<PlanTally> feed;
     std::optional<RunMarks> marks;
-    std::optional<AtomicFile> reportFile;
     std::optional<HtmlReport> report;
+    // Every run on the scenario's product and cable (the choice's), whatever
+    // its row says, as the choice tried it.
+    bool onChosen = false;
 
-    std::optional<ChoiceSink> choiceSink;
-    std::optional<ReportSink> reportSink;
-    std::optional<MarksSink> marksSink;
-
-    // Each run goes to the choice first: it may fail on a run, and then
-    // nothing else shows that run either.
-    std::vector<RunSink*> sinks() {
-        std::vector<RunSink*> all;
+    void take(const CheckedRun& checked) override {
+        const CableRun& run = *checked.run;
+        // The choice first: it may fail on this run, and then nothing else
+        // shows it either.
         if (choice) {
-            all.push_back(&choiceSink.emplace(*choice));
+            choice->add(run.id, run.meters);
+        }
+        if (feed) {
+            feed->add({run.meters, {run.product, run.cable}});
+        }
+        ReportRun shown{run, checked.edges, checked.verdict};
+        if (onChosen) {
+            shown.cable = scenario.inputs.cableIndex;
+            shown.product = scenario.inputs.productPosition;
+            shown.edges = levelsAtLength(scenario.inputs, scenario.plan, run.meters);
+            shown.verdict = verdictOf(shown.edges);
         }
         if (report) {
-            all.push_back(&reportSink.emplace(*report));
+            report->addRun(shown);
         }
         if (marks) {
-            all.push_back(&marksSink.emplace(*marks, inputs.cableIndex, inputs.productPosition));
+            marks->add(run.meters, shown.verdict.pass,
+                       shown.cable == scenario.inputs.cableIndex &&
+                           shown.product == scenario.inputs.productPosition);
         }
-        return all;
+    }
+
+    void note(const RowNote& note) override {
+        if (report) {
+            note.repeat ? report->addRepeat(note.where, note.reason)
+                        : report->addSkipped(note.where, note.reason);
+        }
     }
 };
 
-// How a check ends, decided here alone: success when every run passes and no
-// row was skipped; with --choose, when the chosen product and cable pass
-// every run and no row was skipped.
-int statusOf(const BatchTotals& totals, const std::optional<ChoiceAccumulator>& choice) {
-    if (choice) {
-        const auto best = choice->recommendation();
-        return totals.skipped() == 0 && best && best->passesAll ? kSuccess : kRunFailed;
+// The runs still failing at one feed level, named.
+class StillFailingSink final : public RunSink {
+  public:
+    StillFailingSink(const PlanScenario& there, StillFailing& failing)
+        : there_(there), failing_(failing) {}
+    void take(const CheckedRun& checked) override {
+        const CableRun& run = *checked.run;
+        if (!checkRun(there_, {run.meters, {run.product, run.cable}}).pass) {
+            failing_.add(quotedShort(run.id));
+        }
     }
-    return totals.failed + totals.skipped() > 0 ? kRunFailed : kSuccess;
+
+  private:
+    const PlanScenario& there_;
+    StillFailing& failing_;
+};
+
+// The runs file read again, for what needs every run first: its messages were
+// told the first time.
+void readAgain(const std::string& path, const Scenario& scenario, RunSink& sink) {
+    FileInput again(path);
+    std::ostream quiet(nullptr);
+    RunSink* const sinks[] = {&sink};
+    checkRuns(again, again.name(), scenario, quiet, sinks);
+}
+
+// How a check ends, decided here alone: success when what was asked passes
+// (every run; with --choose some product and cable for every run; with
+// --feed-range some feed level for every run) and no row was skipped.
+int statusOf(bool passes, bool skippedRows) {
+    return passes && !skippedRows ? kSuccess : kRunFailed;
 }
 
 int run(const Options& options) {
@@ -141,81 +186,127 @@ int run(const Options& options) {
         requireCheckableLevels(options, scenario);
     }
     const Results results = computeResults(scenario);
-    const ChartInputs& chart = scenario;
-
-    Extras extras{scenario.inputs, {}, {}, {}, {}, {}, {}, {}};
-    if (options.plotFile || options.reportFile) {
-        extras.marks = runMarksFor(chart);
-    }
+    const Wording wording = wordingFor(scenario.unit);
+    // Drawn once before anything is printed, so that a chart that cannot be
+    // drawn stops the program before it has done anything.
     if (options.plotFile) {
-        // Drawn once before anything is printed, so that a chart that cannot
-        // be drawn stops the program before it has done anything.
-        drawChart(chart, *extras.marks, *options.plotFile);
+        drawChart(scenario, runMarksFor(scenario), *options.plotFile);
     }
+    std::optional<AtomicFile> reportFile;
+    if (options.reportFile) {
+        reportFile.emplace(*options.reportFile);
+    }
+    const std::string runsSource =
+        runs ? runs->name() : "--length " + fixed(*options.lengthMeters) + " m";
+    // The report and the chart's marks, for the scenario's product and cable.
+    const auto startOutputs = [&](Extras& extras, const std::string& recommendation) {
+        if (options.plotFile || options.reportFile) {
+            extras.marks = runMarksFor(extras.scenario);
+        }
+        if (reportFile) {
+            extras.report.emplace(
+                reportFile->stream(),
+                ReportInputs{extras.scenario, runsSource, reportDate, tarvelle::kVersionText,
+                             options.project, options.site, options.preparedBy, recommendation});
+        }
+    };
+
+    Extras extras(scenario);
     if (options.choose) {
         extras.choice.emplace(scenario.inputs, scenario.plan);
+    } else {
+        startOutputs(extras, {});
     }
-    if (options.reportFile) {
-        extras.reportFile.emplace(*options.reportFile);
-        extras.report.emplace(
-            extras.reportFile->stream(),
-            ReportInputs{scenario,
-                         runs ? runs->name() : "--length " + fixed(*options.lengthMeters) + " m",
-                         reportDate, tarvelle::kVersionText});
+    if (options.feedRange) {
+        extras.feed.emplace(planScenario(scenario.inputs, scenario.plan));
     }
+    const bool ownOutput = extras.choice || extras.feed;
 
     const OutputStyle style{options.format, ::isatty(STDOUT_FILENO) == 1};
     int status = kSuccess;
-    std::size_t skippedRows = 0;
+    bool skippedRows = false;
+    std::optional<CableRun> lengthRun;
     if (runs) {
-        std::vector<RunSink*> sinks = extras.sinks();
         const std::unique_ptr<RunsOutput> output = runsOutput(std::cout, style);
-        if (!extras.choice) {
+        std::vector<RunSink*> sinks{&extras};
+        if (!ownOutput) {
             sinks.push_back(output.get());
         }
         const BatchTotals totals = checkRuns(*runs, runs->name(), scenario, std::cerr, sinks);
-        skippedRows = totals.skipped();
-        status = statusOf(totals, extras.choice);
-    } else {
-        std::optional<CheckedLength> length;
-        if (options.lengthMeters) {
-            const Budget budget = levelBudget(scenario, *options.lengthMeters);
-            length = CheckedLength{budget, tarvelle::MetersToFeet(budget.lengthMeters),
+        skippedRows = totals.skipped() > 0;
+        status = statusOf(totals.failed == 0, skippedRows);
+    } else if (options.lengthMeters) {
+        const Budget budget = levelBudget(scenario, *options.lengthMeters);
+        const CheckedLength length{budget, tarvelle::MetersToFeet(budget.lengthMeters),
                                    verdictOf(budget.edges)};
-            const CableRun run{"run 1", budget.lengthMeters, scenario.inputs.cableIndex,
-                               scenario.inputs.productPosition};
-            for (RunSink* sink : extras.sinks()) {
-                sink->take({&run, length->feet, budget.edges, length->verdict, {}});
-            }
-            const bool pass = length->verdict.pass;
-            status = statusOf({pass ? 1U : 0U, pass ? 0U : 1U, 0, 0, 0}, extras.choice);
-        }
-        if (!extras.choice) {
+        lengthRun = CableRun{"run 1", budget.lengthMeters, scenario.inputs.cableIndex,
+                             scenario.inputs.productPosition};
+        extras.take({&*lengthRun, length.feet, budget.edges, length.verdict, {}});
+        status = statusOf(length.verdict.pass, false);
+        if (!ownOutput) {
             printResults(std::cout, style, scenario, results, length);
         }
-        if (results.warning && options.format == Format::Csv && !extras.choice) {
-            std::cerr << *results.warning << '\n';
+    } else {
+        printResults(std::cout, style, scenario, results, std::nullopt);
+    }
+    if (!runs && results.warning && options.format == Format::Csv && !ownOutput) {
+        std::cerr << *results.warning << '\n';
+    }
+    std::optional<Extras> chosen;
+    if (extras.choice) {
+        const auto best = extras.choice->recommendation();
+        const bool anyPassesAll =
+            std::ranges::any_of(extras.choice->results(),
+                                [](const CombinationResult& result) { return result.passesAll(); });
+        status = statusOf(anyPassesAll, skippedRows);
+        printChoice(std::cout, options.format, *extras.choice, wording);
+        if (options.reportFile || options.plotFile) {
+            // The report and the chart are of the recommended combination, on
+            // every run as the choice tried them.
+            chosen.emplace(scenario, true);
+            chosen->scenario.inputs.productPosition = best->combination.product;
+            chosen->scenario.inputs.cableIndex = best->combination.cable;
+            startOutputs(*chosen, recommendationReason({best->combination, best->plan}, wording));
+            if (runs) {
+                readAgain(*options.runsFile, scenario, *chosen);
+            } else {
+                chosen->take({&*lengthRun, 0, {}, {}, {}});
+            }
         }
     }
-    if (extras.choice) {
-        printChoice(std::cout, options.format, *extras.choice);
+    if (extras.feed) {
+        const PlanSummary plan = extras.feed->summary();
+        StillFailing failing;
+        if (const auto level = plan.feed.suggestedLevel(); level && !plan.feed.everyRunPasses) {
+            PlanScenario there = planScenario(scenario.inputs, scenario.plan);
+            there.levelIn = *level;
+            StillFailingSink stillFailing(there, failing);
+            if (runs) {
+                readAgain(*options.runsFile, scenario, stillFailing);
+            } else {
+                stillFailing.take({&*lengthRun, 0, {}, {}, {}});
+            }
+        }
+        printFeedRange(std::cout, plan, failing, wording);
+        status = statusOf(plan.feed.everyRunPasses.has_value(), skippedRows);
     }
     if (!std::cout.flush()) {
         throw OutputFileError("standard output: cannot be written");
     }
     // Every file complete before any is put in place: a failure on one
     // leaves all as they were.
+    Extras& shown = chosen ? *chosen : extras;
     std::optional<AtomicFile> plot;
     if (options.plotFile) {
-        const std::string drawn = drawChart(chart, *extras.marks, *options.plotFile);
+        const std::string drawn = drawChart(shown.scenario, *shown.marks, *options.plotFile);
         plot.emplace(*options.plotFile);
         plot->stream() << kXmlDeclaration << drawn;
         plot->complete();
     }
-    if (extras.report) {
-        extras.report->finish(*extras.marks, skippedRows);
-        extras.reportFile->complete();
-        extras.reportFile->commit();
+    if (shown.report) {
+        shown.report->finish(*shown.marks);
+        reportFile->complete();
+        reportFile->commit();
     }
     if (plot) {
         plot->commit();

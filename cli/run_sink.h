@@ -5,6 +5,7 @@
 // new consumer of the runs is one new class.
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 #include "cli/reading/runs_file.h"
@@ -31,6 +32,14 @@ struct BatchTotals {
     std::size_t skipped() const { return malformed + faulted; }
 };
 
+// A row skipped, or a run whose identifier repeats an earlier one: where in
+// the file ("line 7") and why, for the report.
+struct RowNote {
+    bool repeat = false;
+    std::string where;
+    std::string reason;
+};
+
 class RunSink {
   public:
     virtual ~RunSink() = default;
@@ -38,6 +47,8 @@ class RunSink {
     // One run. May throw ArithmeticError: the row is then skipped, by this
     // sink and those after it, like one the check itself cannot compute.
     virtual void take(const CheckedRun& run) = 0;
+    // A row skipped or an identifier repeated.
+    virtual void note(const RowNote& note) { static_cast<void>(note); }
     // After the last run, when at least one was checked.
     virtual void finish(const BatchTotals& totals) { static_cast<void>(totals); }
 };

@@ -42,8 +42,8 @@ _tarvelle_cli() {
 _tarvelle_cli_words() {
     local prev=$1 cur=$2
     local options="--pin --pmin-analog --pmin-digital --pmax-analog --pmax-digital
-        --product --cable --plan --units --length --runs --choose --plot --report
-        --format -h --help --version"
+        --product --cable --plan --units --length --runs --choose --feed-range --plot --report
+        --project --site --prepared-by --format -h --help --version"
     local words=""
     case $prev in
         --product) words="balun 8-port 16-port" ;;
@@ -54,7 +54,8 @@ _tarvelle_cli_words() {
         --runs) _tarvelle_cli_files "" "$cur"; return 0 ;;
         --plot) _tarvelle_cli_files .svg "$cur"; return 0 ;;
         --report) _tarvelle_cli_files .html "$cur"; return 0 ;;
-        --pin | --pmin-analog | --pmin-digital | --pmax-analog | --pmax-digital | --length)
+        --pin | --pmin-analog | --pmin-digital | --pmax-analog | --pmax-digital | --length | \
+            --project | --site | --prepared-by)
             COMPREPLY=(); return 0 ;;
         *) words=$options ;;
     esac

@@ -17,8 +17,14 @@ CalculationInputs withCombination(CalculationInputs inputs, const Combination& c
 
 }  // namespace
 
+PlanScenario planScenario(const CalculationInputs& inputs, const FrequencyPlan& plan) {
+    return {inputs.levelIn, inputs.analog, inputs.digital,
+            plan[1].frequencyMHz == kPlan1[1].frequencyMHz ? 1 : 2};
+}
+
 ChoiceAccumulator::ChoiceAccumulator(const CalculationInputs& inputs, const FrequencyPlan& plan)
     : inputs_(inputs), plan_(plan) {
+    tallies_.reserve(kCombinationCount);
     static_assert(kCombinationCount == kProductConfigurations.size() * kCableCategories.size());
     std::size_t i = 0;
     for (std::size_t product = 0; product < kProductConfigurations.size(); ++product) {
@@ -30,6 +36,7 @@ ChoiceAccumulator::ChoiceAccumulator(const CalculationInputs& inputs, const Freq
             result.distances = calculateDistances(tried);
             result.noLengthShortfall = noLengthWorks(levelsAtLength(tried, plan_, 0), EdgeSet::Both,
                                                      result.distances.worstCase);
+            tallies_.emplace_back(planScenario(inputs_, plan_));
         }
     }
 }
@@ -40,6 +47,11 @@ void ChoiceAccumulator::add(std::string_view id, double meters) {
         margins[i] = verdictOf(levelsAtLength(withCombination(inputs_, results_[i].combination),
                                               plan_, meters))
                          .margin;
+    }
+    // The levels above are the ones the tallies work from: a run that
+    // overflows has thrown before any tally counts it.
+    for (std::size_t i = 0; i < kCombinationCount; ++i) {
+        tallies_[i].add({meters, results_[i].combination});
     }
     for (std::size_t i = 0; i < kCombinationCount; ++i) {
         CombinationResult& result = results_[i];
@@ -53,20 +65,28 @@ void ChoiceAccumulator::add(std::string_view id, double meters) {
     }
 }
 
+std::vector<CombinationSummary> ChoiceAccumulator::summaries() const {
+    std::vector<CombinationSummary> summaries;
+    for (std::size_t i = 0; i < kCombinationCount; ++i) {
+        summaries.push_back({results_[i].combination, tallies_[i].summary()});
+    }
+    return summaries;
+}
+
 std::optional<Recommendation> ChoiceAccumulator::recommendation() const {
     if (runsChecked() == 0) {
         return std::nullopt;
     }
-    const CombinationResult* best = nullptr;
-    for (const CombinationResult& result : results_) {
-        // Whether every run passes follows from the smallest margin alone, so
-        // the largest one passes every run whenever any combination does.
-        if (best == nullptr || result.smallestMargin > best->smallestMargin) {
-            best = &result;
+    const std::vector<CombinationSummary> all = summaries();
+    std::size_t best = 0;
+    for (std::size_t i = 1; i < all.size(); ++i) {
+        if (ranksBefore(all[i], all[best])) {
+            best = i;
         }
     }
-    return Recommendation{best->combination, best->passesAll(), best->smallestMargin,
-                          best->runsPassed};
+    const CombinationResult& result = results_[best];
+    return Recommendation{result.combination, result.passesAll(), result.smallestMargin,
+                          result.runsPassed, all[best].plan};
 }
 
 }  // namespace tarvelle::planning

@@ -11,14 +11,14 @@
 #include <string>
 #include <string_view>
 
+#include <vector>
+
 #include "engine/distance_calculation.h"
+#include "planning/combination_rank.h"
+#include "planning/plan_inputs.h"
+#include "planning/plan_tally.h"
 
 namespace tarvelle::planning {
-
-struct Combination {
-    std::int16_t product = 0;
-    std::int16_t cable = 0;
-};
 
 struct CombinationResult {
     Combination combination;
@@ -39,11 +39,15 @@ struct CombinationResult {
 
 inline constexpr std::size_t kCombinationCount = 9;
 
+// The plan's inputs as the planning core takes them.
+PlanScenario planScenario(const CalculationInputs& inputs, const FrequencyPlan& plan);
+
 struct Recommendation {
     Combination combination;
     bool passesAll;
     double smallestMargin;  // dB; negative: by how much the best one falls short
     std::size_t runsPassed;
+    PlanSummary plan;  // with the feed levels at which every run (or most) passes
 };
 
 class ChoiceAccumulator {
@@ -61,14 +65,18 @@ class ChoiceAccumulator {
     // Product by product, cable by cable within each.
     const std::array<CombinationResult, kCombinationCount>& results() const { return results_; }
 
-    // The combination with the largest smallest margin (on a tie, the one
-    // listed first); none before any run.
+    // Each combination's tally, in the order of results().
+    std::vector<CombinationSummary> summaries() const;
+
+    // The combination that ranks first (ranksBefore; on a tie, the one listed
+    // first); none before any run.
     std::optional<Recommendation> recommendation() const;
 
   private:
     CalculationInputs inputs_;
     FrequencyPlan plan_;
     std::array<CombinationResult, kCombinationCount> results_;
+    std::vector<PlanTally> tallies_;
 };
 
 }  // namespace tarvelle::planning

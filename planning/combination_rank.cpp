@@ -1,5 +1,6 @@
 #include "planning/combination_rank.h"
 
+#include <cmath>
 #include <cstddef>
 
 namespace tarvelle::planning {
@@ -11,6 +12,10 @@ std::string runsText(std::size_t passed, std::size_t checked) {
            (checked == 1 ? " run passes" : " runs pass");
 }
 
+long hundredths(double db) {
+    return std::lround(db * 100);
+}
+
 }  // namespace
 
 bool ranksBefore(const CombinationSummary& a, const CombinationSummary& b) {
@@ -19,8 +24,10 @@ bool ranksBefore(const CombinationSummary& a, const CombinationSummary& b) {
     if (rangeA.has_value() != rangeB.has_value()) {
         return rangeA.has_value();
     }
-    if (rangeA && rangeA->width() != rangeB->width()) {
-        return rangeA->width() > rangeB->width();
+    // Both ends lie on whole hundredths: compared as hundredths, two equally
+    // wide ranges are equal whatever the rounding of their subtraction.
+    if (rangeA && hundredths(rangeA->width()) != hundredths(rangeB->width())) {
+        return hundredths(rangeA->width()) > hundredths(rangeB->width());
     }
     if (a.plan.runsPassed != b.plan.runsPassed) {
         return a.plan.runsPassed > b.plan.runsPassed;

@@ -1,18 +1,23 @@
 #include "planning/html_report.h"
 
+#include <algorithm>
 #include <cmath>
+#include <optional>
 #include <utility>
 
 #include "engine/distance_model.h"
 #include "engine/levels.h"
+#include "planning/choose.h"
 #include "planning/explain.h"
 #include "planning/margins.h"
 #include "planning/markup.h"
 #include "planning/printed_number.h"
+#include "planning/run_fix.h"
 #include "planning/scenario.h"
 #include "planning/svg_chart.h"
 #include "planning/table_names.h"
 #include "planning/verdict.h"
+#include "planning/wording.h"
 
 namespace tarvelle::planning {
 
@@ -35,9 +40,14 @@ th, td { padding: 0.15em 0.45em; border-bottom: 1px solid #ddd; text-align: left
 thead th { border-bottom: 1.5px solid #444; vertical-align: bottom; }
 .n { text-align: right; font-variant-numeric: tabular-nums; }
 td.n { white-space: nowrap; }
+table.title th { font-weight: normal; color: #444; padding-left: 0; }
+.verdict { font-size: 13pt; font-weight: bold; margin: 0.6em 0; }
+ul.fixes li, ul.skipped li { margin: 0.15em 0; }
+.fixes b, .skipped b { white-space: nowrap; }
 table.runs { width: 100%; font-size: 8.5pt; }
 table.runs th { font-size: 8pt; }
-table.runs td.id { min-width: 5em; overflow-wrap: anywhere; }
+table.runs td.id { white-space: nowrap; }
+table.runs td.id.long { white-space: normal; overflow-wrap: anywhere; min-width: 20em; }
 td.fail, td.out { color: #a61b0f; font-weight: bold; }
 .warning, .no-length { border-left: 4px solid #c0392b; background: #fbeeec; padding: 0.3em 0.6em; }
 figure { margin: 0.5em 0; }
@@ -45,13 +55,11 @@ figure svg { display: block; width: 100%; height: auto; }
 figcaption { font-size: 9pt; color: #333; }
 footer { margin-top: 2em; padding-top: 0.3em; border-top: 1px solid #888; font-size: 9pt;
   color: #444; }
-@page { margin: 14mm 12mm 15mm 12mm; }
 @media print {
   body { max-width: none; margin: 0; padding: 0; font-size: 9.5pt; }
   h2 { break-after: avoid; }
-  tr, figure, .keep { break-inside: avoid; }
+  tr, li, figure, .keep { break-inside: avoid; }
   thead { display: table-header-group; }
-  #chart { break-before: page; }
   .warning, .no-length, figure svg { -webkit-print-color-adjust: exact; print-color-adjust: exact; }
 }
 )";
@@ -99,11 +107,69 @@ void inputsSection(std::ostream& out, const ReportInputs& report) {
     out << "</table>\n</section>\n";
 }
 
+// The window keeps its own wording; the report spells it out correctly.
+std::string reportWarning() {
+    std::string warning(kBandWarning);
+    constexpr std::string_view misspelt = "amplication";
+    if (const auto at = warning.find(misspelt); at != std::string::npos) {
+        warning.replace(at, misspelt.size(), "amplification");
+    }
+    return warning;
+}
+
+// User text inside a CSS string: valid UTF-8 with no control character (as in
+// the page), and no character that ends the string, the rule or the style
+// element.
+std::string cssString(std::string_view value) {
+    const std::string markup = escapeMarkup(value);
+    constexpr std::array<std::pair<std::string_view, std::string_view>, 5> kEntities{
+        {{"&amp;", "\\26 "},
+         {"&lt;", "\\3c "},
+         {"&gt;", "\\3e "},
+         {"&quot;", "\\22 "},
+         {"&#39;", "\\27 "}}};
+    std::string css = "\"";
+    for (std::size_t i = 0; i < markup.size();) {
+        const auto entity = std::ranges::find_if(kEntities, [&](const auto& pair) {
+            return std::string_view(markup).substr(i).starts_with(pair.first);
+        });
+        if (entity != kEntities.end()) {
+            css += entity->second;
+            i += entity->first.size();
+        } else {
+            css += markup[i] == '\\' ? std::string("\\5c ") : std::string(1, markup[i]);
+            ++i;
+        }
+    }
+    return css + "\"";
+}
+
+// The printed page's margins: the title block at the top, the page number at
+// the foot.
+std::string pageStyle(const ReportInputs& report) {
+    std::string top = report.project;
+    if (!report.site.empty()) {
+        top += (top.empty() ? "" : " \u2014 ") + report.site;
+    }
+    std::string right =
+        report.preparedBy.empty() ? std::string() : "Prepared by " + report.preparedBy + ", ";
+    right += report.date;
+    const std::string box = " { font: 8pt \"Liberation Sans\", Arial, sans-serif; color: #444; ";
+    return "@page { margin: 16mm 12mm 15mm 12mm;\n  @top-left" + box +
+           "content: " + cssString(top.empty() ? "Cable-run report" : top) + "; }\n  @top-right" +
+           box + "content: " + cssString(right) + "; }\n  @bottom-left" + box +
+           "content: " + cssString("Tarvelle cable-run report, tarvelle-cli " + report.version) +
+           "; }\n  @bottom-right" + box +
+           "content: \"page \" counter(page) \" of \" counter(pages); }\n}\n";
+}
+
 void distancesSection(std::ostream& out, const ReportInputs& report) {
     const Distances distances = calculateDistances(report.inputs);
     const auto texts = resultTexts(distances, ".");
     out << "<section id=\"distances\">\n<h2>Allowed cable lengths</h2>\n"
-        << "<table class=\"distances\">\n<thead><tr><th></th>"
+        << "<p>For " << text(productLabel(report.inputs.productPosition)) << " on "
+        << text(cableLabel(report.inputs.cableIndex)) << ", as the window shows them:</p>\n"
+        << "<table class=\"distances\">\n<thead><tr><th>Band</th>"
         << "<th class=\"n\">minimum (ft)</th><th class=\"n\">minimum (m)</th>"
         << "<th class=\"n\">maximum (ft)</th><th class=\"n\">maximum (m)</th></tr></thead>\n"
         << "<tbody>\n";
@@ -117,18 +183,52 @@ void distancesSection(std::ostream& out, const ReportInputs& report) {
     }
     out << "</tbody>\n</table>\n";
     if (distances.warns()) {
-        out << "<p class=\"warning\">" << text(kBandWarning) << "</p>\n";
+        out << "<p class=\"warning\">" << text(reportWarning()) << "</p>\n";
     }
     for (const std::string& line : noLengthWorksLines(report.inputs, report.plan, distances)) {
         out << "<p class=\"no-length\">" << text(line) << "</p>\n";
     }
-    out << "</section>\n";
 }
 
-void runsHeading(std::ostream& out, const ReportInputs& report) {
+// The worst-case lengths of every product and cable some run uses, so that
+// each run's verdict can be read against its own limits.
+void usedLengths(std::ostream& out, const ReportInputs& report, const std::array<bool, 9>& used) {
+    out << "<p>Worst-case lengths on each product and cable the runs use:</p>\n"
+        << "<table class=\"used keep\">\n<thead><tr><th>Product</th><th>Cable</th>"
+        << "<th class=\"n\">shortest (m)</th><th class=\"n\">longest (m)</th>"
+        << "<th class=\"n\">shortest (ft)</th><th class=\"n\">longest (ft)</th></tr></thead>\n"
+        << "<tbody>\n";
+    for (std::size_t i = 0; i < used.size(); ++i) {
+        if (!used[i]) {
+            continue;
+        }
+        CalculationInputs inputs = report.inputs;
+        inputs.productPosition = static_cast<std::int16_t>(i / 3);
+        inputs.cableIndex = static_cast<std::int16_t>(i % 3);
+        const DistanceRange range = calculateDistances(inputs).worstCase;
+        out << "<tr><td>" << text(productLabel(inputs.productPosition)) << "</td><td>"
+            << text(cableLabel(inputs.cableIndex)) << "</td>";
+        if (range.minimum > range.maximum) {
+            out << "<td colspan=\"4\">no length works</td>";
+        } else {
+            for (const double value : {range.minimum, range.maximum, MetersToFeet(range.minimum),
+                                       MetersToFeet(range.maximum)}) {
+                out << "<td class=\"n\">" << fixed(value) << "</td>";
+            }
+        }
+        out << "</tr>\n";
+    }
+    out << "</tbody>\n</table>\n</section>\n";
+}
+
+// `same` names the product or cable every run has, said once above the table
+// instead of in a column.
+void runsHeading(std::ostream& out, const ReportInputs& report, bool productColumn,
+                 bool cableColumn, const std::string& same) {
     out << "<section id=\"runs\">\n<h2>Runs</h2>\n"
         << "<p>Runs from " << text(report.runsSource)
-        << ", each checked on its own cable and product. The received level at each band edge "
+        << ", each checked on its own cable and product" << same
+        << ". The received level at each band edge "
         << "is in " << text(unitLabel(report.unit))
         << "; a level above its receiver window is marked &#9650;, one below it &#9660;. "
         << "The smallest margin is how far the closest level lies inside its window "
@@ -137,7 +237,8 @@ void runsHeading(std::ostream& out, const ReportInputs& report) {
         << "<table class=\"runs\">\n<thead><tr><th rowspan=\"2\">Run</th>"
         << "<th class=\"n\" rowspan=\"2\">Length (m)</th><th class=\"n\" rowspan=\"2\">Length "
            "(ft)</th>"
-        << "<th rowspan=\"2\">Cable</th><th rowspan=\"2\">Product</th>"
+        << (cableColumn ? "<th rowspan=\"2\">Cable</th>" : "")
+        << (productColumn ? "<th rowspan=\"2\">Product</th>" : "")
         << "<th class=\"n\" colspan=\"4\">Received level (" << text(unitLabel(report.unit))
         << ")</th><th class=\"n\" rowspan=\"2\">Smallest margin (dB)</th>"
         << "<th rowspan=\"2\">Verdict</th><th class=\"n\" rowspan=\"2\">Attenuation needed "
@@ -203,25 +304,97 @@ void modelSection(std::ostream& out, const ReportInputs& report) {
 
 }  // namespace
 
+void HtmlReport::Notes::add(std::string item) {
+    ++total;
+    if (items.size() < kListedNotes && bytes + item.size() <= kListedBytes / 8) {
+        bytes += item.size();
+        items.push_back(std::move(item));
+    }
+}
+
+namespace {
+
+std::string counted(std::size_t count, std::string_view one, std::string_view many) {
+    return std::to_string(count) + " " + std::string(count == 1 ? one : many);
+}
+
+// An identifier of up to this many characters never wraps.
+constexpr std::size_t kUnbrokenIdentifier = 40;
+
+std::size_t characters(std::string_view text) {
+    return static_cast<std::size_t>(std::ranges::count_if(
+        text, [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
+void notesList(std::ostream& out, const char* listClass, const HtmlReport::Notes& notes,
+               std::string_view more) {
+    out << "<ul class=\"" << listClass << "\">\n";
+    for (const std::string& item : notes.items) {
+        out << "<li>" << item << "</li>\n";
+    }
+    if (notes.total > notes.items.size()) {
+        out << "<li>and " << notes.total - notes.items.size() << " more " << more << "</li>\n";
+    }
+    out << "</ul>\n";
+}
+
+// "the 8-port hub to balun on Cat6", or with runs on several: "the 8-port hub
+// to balun on each run's own cable (Cat6 or Cat6A/Cat7)".
+std::string usedText(const std::array<bool, 9>& used, const Combination& chosen,
+                     const Wording& wording) {
+    std::vector<std::string> products;
+    std::vector<std::string> cables;
+    for (std::int16_t product = 0; product < 3; ++product) {
+        for (std::int16_t cable = 0; cable < 3; ++cable) {
+            if (used.at(static_cast<std::size_t>(product * 3 + cable))) {
+                const std::string productName(
+                    wording.products.at(static_cast<std::size_t>(product)));
+                if (std::ranges::find(products, productName) == products.end()) {
+                    products.push_back(productName);
+                }
+                if (std::ranges::find(cables, wording.cable(cable)) == cables.end()) {
+                    cables.push_back(wording.cable(cable));
+                }
+            }
+        }
+    }
+    if (products.empty()) {
+        return wording.combination(chosen);
+    }
+    return (products.size() == 1 ? "the " + products.front()
+                                 : "each run's own product (" + listed(products) + ")") +
+           " on " +
+           (cables.size() == 1 ? cables.front() : "each run's own cable (" + listed(cables) + ")");
+}
+
+}  // namespace
+
 HtmlReport::HtmlReport(std::ostream& out, ReportInputs inputs)
-    : out_(out), inputs_(std::move(inputs)) {
-    out_ << "<!DOCTYPE html>\n<html xmlns=\"http://www.w3.org/1999/xhtml\" lang=\"en\">\n<head>\n"
-         << "<meta charset=\"utf-8\"/>\n"
-         << "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\"/>\n"
-         << "<title>Cable-run report</title>\n<style>" << kStyle << "</style>\n</head>\n<body>\n"
-         << "<header>\n<h1>Cable-run report</h1>\n<p class=\"meta\">Made on " << text(inputs_.date)
-         << " with tarvelle-cli " << text(inputs_.version) << ".</p>\n"
-         << "</header>\n";
-    inputsSection(out_, inputs_);
-    distancesSection(out_, inputs_);
-    runsHeading(out_, inputs_);
+    : out_(out), inputs_(std::move(inputs)), tally_(planScenario(inputs_.inputs, inputs_.plan)) {
+    calculateDistances(inputs_.inputs);
 }
 
 void HtmlReport::addRun(const ReportRun& run) {
+    const PlanScenario scenario = planScenario(inputs_.inputs, inputs_.plan);
+    const PlanRun planRun{run.meters, {run.product, run.cable}};
+    // The fix only for a run the first page can still name. Both may throw:
+    // before anything of the run is kept.
+    const bool named = !run.verdict.pass && failing_.items.size() < kListedNotes;
+    const std::optional<RunFix> fix =
+        named ? std::optional<RunFix>(fixFor(scenario, planRun)) : std::nullopt;
+    tally_.add(planRun);
+    used_.at(static_cast<std::size_t>(run.product * 3 + run.cable)) = true;
     ++runs_;
     passed_ += run.verdict.pass ? 1 : 0;
-    // An identifier may be 64 KiB: the bytes are capped as well as the rows.
     const std::string id = text(run.id);
+    if (fix) {
+        failing_.add("<b>" + id + "</b>, " + length(run.meters) + " of " +
+                     text(cableLabel(run.cable)) + ": " +
+                     text(fixText(*fix, wordingFor(inputs_.unit))));
+    } else if (!run.verdict.pass) {
+        ++failing_.total;
+    }
+    // An identifier may be 64 KiB: the bytes are capped as well as the rows.
     const bool room = listedBytes_ + id.size() + kMostRowBytes <= kListedBytes;
     if (!room ||
         (runs_ > kListedRuns && (run.verdict.pass || listedFailures_ == kListedFailures))) {
@@ -230,45 +403,147 @@ void HtmlReport::addRun(const ReportRun& run) {
     }
     listedFailures_ += runs_ > kListedRuns ? 1 : 0;
     listedBytes_ += id.size() + kMostRowBytes;
-    out_ << "<tr class=\"" << (run.verdict.pass ? "pass" : "fail") << "\"><td class=\"id\">" << id
-         << "</td><td class=\"n\">" << fixed(run.meters) << "</td><td class=\"n\">"
-         << fixed(MetersToFeet(run.meters)) << "</td><td>" << text(cableLabel(run.cable))
-         << "</td><td>" << text(productLabel(run.product)) << "</td>";
+    Row row{"<tr class=\"" + std::string(run.verdict.pass ? "pass" : "fail") + "\"><td class=\"id" +
+                (characters(run.id) > kUnbrokenIdentifier ? " long" : "") + "\">" + id +
+                "</td><td class=\"n\">" + fixed(run.meters) + "</td><td class=\"n\">" +
+                fixed(MetersToFeet(run.meters)) + "</td>",
+            run.product,
+            run.cable,
+            {}};
     for (const EdgeLevel& edge : run.edges) {
-        const double received = fromDbmv(edge.received, inputs_.unit);
+        const std::string received = fixed(fromDbmv(edge.received, inputs_.unit));
         if (belowZeroAsPrinted(marginToMaximum(edge))) {
-            out_ << "<td class=\"n out\">&#9650;&#160;" << fixed(received) << "</td>";
+            row.tail += "<td class=\"n out\">&#9650;&#160;" + received + "</td>";
         } else if (belowZeroAsPrinted(marginToMinimum(edge))) {
-            out_ << "<td class=\"n out\">&#9660;&#160;" << fixed(received) << "</td>";
+            row.tail += "<td class=\"n out\">&#9660;&#160;" + received + "</td>";
         } else {
-            out_ << "<td class=\"n\">" << fixed(received) << "</td>";
+            row.tail += "<td class=\"n\">" + received + "</td>";
         }
     }
-    out_ << "<td class=\"n\">" << fixed(run.verdict.margin) << "</td>"
-         << (run.verdict.pass ? "<td>pass</td>" : "<td class=\"fail\">FAIL</td>")
-         << "<td class=\"n\">";
+    row.tail += "<td class=\"n\">" + fixed(run.verdict.margin) + "</td>" +
+                (run.verdict.pass ? "<td>pass</td>" : "<td class=\"fail\">FAIL</td>") +
+                "<td class=\"n\">";
     if (const auto attenuation = attenuationNeeded(run.edges)) {
-        out_ << fixed(attenuation->db) << (attenuation->enough ? "" : " (not enough alone)");
+        row.tail += fixed(attenuation->db) + (attenuation->enough ? "" : " (not enough alone)");
     }
-    out_ << "</td></tr>\n";
+    row.tail += "</td></tr>\n";
+    rows_.push_back(std::move(row));
 }
 
-void HtmlReport::finish(const RunMarks& runs, std::size_t skippedRows) {
-    out_ << "</tbody>\n</table>\n<p class=\"summary\">" << runs_ << (runs_ == 1 ? " run" : " runs")
+void HtmlReport::addSkipped(const std::string& where, const std::string& reason) {
+    skipped_.add("<b>" + text(where) + "</b>: " + text(reason));
+}
+
+void HtmlReport::addRepeat(const std::string& where, const std::string& reason) {
+    repeats_.add("<b>" + text(where) + "</b>: " + text(reason));
+}
+
+void HtmlReport::finish(const RunMarks& runs) {
+    const Wording wording = wordingFor(inputs_.unit);
+    const PlanSummary plan = tally_.summary();
+    const Combination chosen{inputs_.inputs.productPosition, inputs_.inputs.cableIndex};
+    out_ << "<!DOCTYPE html>\n<html xmlns=\"http://www.w3.org/1999/xhtml\" lang=\"en\">\n<head>\n"
+         << "<meta charset=\"utf-8\"/>\n"
+         << "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\"/>\n"
+         << "<title>Cable-run report"
+         << (inputs_.project.empty() ? "" : ": " + text(inputs_.project)) << "</title>\n<style>"
+         << kStyle << pageStyle(inputs_) << "</style>\n</head>\n<body>\n"
+         << "<header>\n<h1>Cable-run report</h1>\n<table class=\"title\">\n";
+    const std::array<std::pair<std::string_view, std::string>, 4> title{{
+        {"Project", inputs_.project},
+        {"Site", inputs_.site},
+        {"Prepared by", inputs_.preparedBy},
+        {"Date", inputs_.date},
+    }};
+    for (const auto& [name, value] : title) {
+        if (!value.empty()) {
+            out_ << "<tr><th scope=\"row\">" << name << "</th><td>" << text(value)
+                 << "</td></tr>\n";
+        }
+    }
+    out_ << "</table>\n</header>\n<main>\n<section id=\"answer\">\n<h2>Verdict</h2>\n"
+         << "<p class=\"verdict\">";
+    const std::size_t skipped = skipped_.total;
+    if (runs_ == passed_) {
+        out_ << (runs_ == 1 ? "The run passes" : "All " + std::to_string(runs_) + " runs pass");
+    } else {
+        out_ << runs_ - passed_ << " of " << counted(runs_, "run fails", "runs fail");
+    }
+    if (skipped > 0) {
+        out_ << "; " << counted(skipped, "row of the runs file was", "rows of the runs file were")
+             << " skipped";
+    }
+    out_ << ".</p>\n<p>";
+    if (!inputs_.recommendation.empty()) {
+        out_ << "Recommended: " << text(inputs_.recommendation) << ".";
+    } else {
+        out_ << "Product and cable: " << text(usedText(used_, chosen, wording)) << ", fed at "
+             << text(wording.level(plan.levelIn)) << ". ";
+        if (const auto& range = plan.feed.everyRunPasses) {
+            out_ << "Every run passes, each on its own cable, at a feed from "
+                 << text(wording.level(range->lowest)) << " to "
+                 << text(wording.level(range->highest)) << "; "
+                 << text(wording.level(*plan.feed.suggestedLevel())) << " gives the most margin.";
+        } else if (plan.feed.mostRunsPass) {
+            out_ << "No feed level passes every run; at "
+                 << text(wording.level(*plan.feed.suggestedLevel())) << " "
+                 << plan.feed.mostRunsPassing << " of " << counted(plan.feed.runs, "run", "runs")
+                 << " pass, the most.";
+        }
+    }
+    out_ << "</p>\n";
+    if (failing_.total > 0) {
+        out_ << "<h3>Failing runs and what would fix each</h3>\n";
+        notesList(out_, "fixes", failing_, "failing runs (--format csv lists every run)");
+    }
+    if (skipped > 0) {
+        out_ << "<h3>Rows of the runs file skipped</h3>\n";
+        notesList(out_, "skipped", skipped_, "rows skipped");
+    }
+    if (repeats_.total > 0) {
+        out_ << "<h3>Identifiers that repeat (the runs are checked all the same)</h3>\n";
+        notesList(out_, "skipped", repeats_, "repeated identifiers");
+    }
+    out_ << "</section>\n";
+    inputsSection(out_, inputs_);
+    distancesSection(out_, inputs_);
+    usedLengths(out_, inputs_, used_);
+
+    // A product or cable every listed run shares is said once, above the table.
+    const auto everyRow = [&](auto same) { return std::ranges::all_of(rows_, same); };
+    const bool oneProduct = !rows_.empty() && everyRow([&](const Row& row) {
+        return row.product == rows_.front().product;
+    });
+    const bool oneCable = !rows_.empty() && everyRow([&](const Row& row) {
+        return row.cable == rows_.front().cable;
+    });
+    std::string same;
+    if (oneProduct || oneCable) {
+        same = ": every run listed";
+        same += oneProduct ? " is on the " + text(productLabel(rows_.front().product)) : "";
+        same += oneProduct && oneCable ? "," : "";
+        same += oneCable ? " over " + text(cableLabel(rows_.front().cable)) : "";
+    }
+    runsHeading(out_, inputs_, !oneProduct, !oneCable, same);
+    for (const Row& row : rows_) {
+        out_ << row.head;
+        if (!oneCable) {
+            out_ << "<td>" << text(cableLabel(row.cable)) << "</td>";
+        }
+        if (!oneProduct) {
+            out_ << "<td>" << text(productLabel(row.product)) << "</td>";
+        }
+        out_ << row.tail;
+    }
+    out_ << "</tbody>\n</table>\n<p class=\"summary\">" << counted(runs_, "run", "runs")
          << " checked: " << passed_ << " pass, " << runs_ - passed_ << " fail.</p>\n";
     if (const std::size_t unlisted = unlistedPasses_ + unlistedFailures_; unlisted > 0) {
         out_ << "<p class=\"unlisted\">So that this page stays quick to open, the table lists the "
              << "first " << kListedRuns << " runs, then only failing runs, up to "
-             << kListedFailures << " more. Not listed: " << unlisted
-             << (unlisted == 1 ? " run" : " runs") << " (" << unlistedPasses_ << " pass, "
-             << unlistedFailures_ << " fail). "
+             << kListedFailures << " more. Not listed: " << counted(unlisted, "run", "runs") << " ("
+             << unlistedPasses_ << " pass, " << unlistedFailures_ << " fail). "
              << "Every run is in the CSV output of the same check "
              << "(<code>tarvelle-cli ... --format csv</code>).</p>\n";
-    }
-    if (skippedRows > 0) {
-        out_ << "<p class=\"skipped\">" << skippedRows << (skippedRows == 1 ? " row" : " rows")
-             << " of the runs file " << (skippedRows == 1 ? "was" : "were")
-             << " skipped as no run that can be checked; standard error names each by line.</p>\n";
     }
     out_ << "</section>\n<section id=\"chart\">\n<h2>Chart</h2>\n<figure>\n";
     try {
@@ -282,7 +557,7 @@ void HtmlReport::finish(const RunMarks& runs, std::size_t skippedRows) {
     }
     out_ << "</figure>\n</section>\n";
     modelSection(out_, inputs_);
-    out_ << "<footer>\n<p>Tarvelle cable-run report, made on " << text(inputs_.date)
+    out_ << "</main>\n<footer>\n<p>Tarvelle cable-run report, made on " << text(inputs_.date)
          << " with tarvelle-cli " << text(inputs_.version) << ".</p>\n</footer>\n"
          << "</body>\n</html>\n";
 }

@@ -205,23 +205,31 @@ double lengthSpan(const Distances& distances) {
     return longest > 0 ? longest * 1.1 : kEmptyLengthSpan;
 }
 
-// Diagonal hatching, one direction per receiver window, so that where both
-// windows apply the hatching crosses.
+// Hatching at its own angle and weight per receiver window, so that the two
+// tell apart in grey and where both windows apply the hatching crosses.
 void patterns(Svg& svg) {
     svg.out << "  <defs>\n";
-    const std::array<std::pair<std::string_view, std::string_view>, 2> hatches{{
-        {"tarvelle-hatch-analog", kAnalogColour},
-        {"tarvelle-hatch-digital", kDigitalColour},
+    struct Hatch {
+        std::string_view id;
+        std::string_view colour;
+        int angle;
+        std::string_view width;
+    };
+    // Diagonal and thin for the analog window, horizontal and heavier for the
+    // digital one.
+    constexpr std::array<Hatch, 2> hatches{{
+        {"tarvelle-hatch-analog", kAnalogColour, 45, "1.5"},
+        {"tarvelle-hatch-digital", kDigitalColour, 90, "3"},
     }};
-    int angle = 45;
-    for (const auto& [id, colour] : hatches) {
-        svg.out << "    <pattern" << attribute("id", id)
+    for (const Hatch& hatch : hatches) {
+        svg.out << "    <pattern" << attribute("id", hatch.id)
                 << " patternUnits=\"userSpaceOnUse\" width=\"9\" height=\"9\""
-                << attribute("patternTransform", "rotate(" + std::to_string(angle) + ")") << ">\n"
-                << "      <line x1=\"0\" y1=\"0\" x2=\"0\" y2=\"9\"" << attribute("stroke", colour)
-                << " stroke-width=\"2.5\" stroke-opacity=\"0.35\"/>\n"
+                << attribute("patternTransform", "rotate(" + std::to_string(hatch.angle) + ")")
+                << ">\n"
+                << "      <line x1=\"0\" y1=\"0\" x2=\"0\" y2=\"9\""
+                << attribute("stroke", hatch.colour) << attribute("stroke-width", hatch.width)
+                << " stroke-opacity=\"0.35\"/>\n"
                 << "    </pattern>\n";
-        angle = -45;
     }
     svg.out << "  </defs>\n";
 }
@@ -236,8 +244,9 @@ void legend(Svg& svg, const ChartInputs& chart, std::size_t passed, std::size_t 
         y += 19;
     }
     const std::string shared = megahertzText(chart.plan[1].frequencyMHz);
-    for (const std::string& note : {"Both at " + shared + ": where they coincide,",
-                                    std::string("blue dashes run on the wide red line.")}) {
+    for (const std::string& note :
+         {"Both at " + shared + ": where they coincide,",
+          std::string("the dashed analog line runs on the wide pale one.")}) {
         svg.text(kLegendX, y + 2, note, " font-size=\"11\" fill=\"#333\"");
         y += 14;
     }

@@ -3,6 +3,7 @@
 #include "engine/checked_math.h"
 #include "engine/distance_model.h"
 #include "engine/fixed_format.h"
+#include "planning/table_names.h"
 
 namespace tarvelle::planning {
 
@@ -17,6 +18,14 @@ std::string Wording::cable(std::int16_t cable) const {
 std::string Wording::combination(const Combination& combination) const {
     return "the " + std::string(products.at(static_cast<std::size_t>(combination.product))) +
            " on " + cable(combination.cable);
+}
+
+Wording wordingFor(LevelUnit unit) {
+    Wording wording;
+    wording.products = kProductShortNames;
+    wording.levelUnit = unitLabel(unit);
+    wording.levelOffsetDb = fromDbmv(0, unit);
+    return wording;
 }
 
 std::string listed(const std::vector<std::string>& items) {

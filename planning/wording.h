@@ -12,6 +12,7 @@
 #include "engine/cable_table.h"
 #include "engine/product_table.h"
 #include "planning/plan_inputs.h"
+#include "planning/units.h"
 
 namespace tarvelle::planning {
 
@@ -30,6 +31,9 @@ struct Wording {
     // "the 8-port hub to balun on Cat6"
     std::string combination(const Combination& combination) const;
 };
+
+// Levels in `unit`.
+Wording wordingFor(LevelUnit unit);
 
 // "a, b or c"
 std::string listed(const std::vector<std::string>& items);

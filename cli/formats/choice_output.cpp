@@ -14,11 +14,6 @@ using namespace tarvelle::planning;
 
 namespace {
 
-std::string named(const Combination& combination) {
-    return std::string(productLabel(combination.product)) + " on " +
-           std::string(cableLabel(combination.cable));
-}
-
 bool sameCombination(const Combination& a, const Combination& b) {
     return a.product == b.product && a.cable == b.cable;
 }
@@ -33,44 +28,68 @@ std::string lengths(const CombinationResult& result) {
            " ft)";
 }
 
-std::string recommendationLine(const Recommendation& best, std::size_t runs) {
-    const std::string tested = runs == 1 ? "the run" : "every run";
-    if (best.passesAll) {
-        return "Choose the " + named(best.combination) + ": " + tested + " passes, with at least " +
-               fixed(best.smallestMargin) + " dB to spare.";
+std::string recommendationLine(const Recommendation& best, const Wording& wording) {
+    const std::string reason = recommendationReason({best.combination, best.plan}, wording);
+    return (best.plan.feed.everyRunPasses ? "Choose " : "Best: ") + reason + ".";
+}
+
+// "14.00 to 26.00 dBmV", or "none"
+std::string feedRange(const PlanSummary& plan, const Wording& wording) {
+    const auto& range = plan.feed.everyRunPasses;
+    if (!range) {
+        return "none";
     }
-    return "No combination passes " + tested + ": the best, the " + named(best.combination) +
-           ", falls short by " + fixed(-best.smallestMargin) + " dB (" +
-           std::to_string(best.runsPassed) + " of " + std::to_string(runs) + " runs pass).";
+    return fixed(range->lowest + wording.levelOffsetDb) + " to " + wording.level(range->highest);
 }
 
 void text(std::ostream& out, const ChoiceAccumulator& choice,
-          const std::optional<Recommendation>& best) {
-    std::vector<TableRow> rows{
-        {"product", "cable", "verdict", "smallest margin", "runs passing", "worst-case lengths"}};
-    for (const CombinationResult& result : choice.results()) {
+          const std::optional<Recommendation>& best, const Wording& wording) {
+    std::vector<TableRow> rows{{"product", "cable", "verdict", "smallest margin", "runs passing",
+                                "worst-case lengths", "every run passes at"}};
+    const auto summaries = choice.summaries();
+    for (std::size_t i = 0; i < summaries.size(); ++i) {
+        const CombinationResult& result = choice.results()[i];
         rows.push_back(
             {std::string(productLabel(result.combination.product)),
              std::string(cableLabel(result.combination.cable)),
              result.passesAll() ? "pass" : "FAIL", fixed(result.smallestMargin) + " dB",
              std::to_string(result.runsPassed) + " of " + std::to_string(result.runsChecked),
-             lengths(result)});
+             lengths(result), feedRange(summaries[i].plan, wording)});
     }
     // Numbers to the right.
     printTable(out, rows,
-               {{0, Align::Left}, {0, Align::Left}, {0, Align::Left}, {0}, {0}, {0, Align::Left}});
+               {{0, Align::Left},
+                {0, Align::Left},
+                {0, Align::Left},
+                {0},
+                {0},
+                {0, Align::Left},
+                {0, Align::Left}});
     if (best) {
-        out << recommendationLine(*best, choice.runsChecked()) << '\n';
+        out << recommendationLine(*best, wording) << '\n';
     }
 }
 
+// The span's ends in the unit shown, or two empty fields.
+std::string feedFields(const PlanSummary& plan, const Wording& wording, std::string_view empty,
+                       std::string_view between) {
+    const auto& range = plan.feed.everyRunPasses;
+    if (!range) {
+        return std::string(empty) + std::string(between) + std::string(empty);
+    }
+    return fixed(range->lowest + wording.levelOffsetDb) + std::string(between) +
+           fixed(range->highest + wording.levelOffsetDb);
+}
+
 void csv(std::ostream& out, const ChoiceAccumulator& choice,
-         const std::optional<Recommendation>& best) {
+         const std::optional<Recommendation>& best, const Wording& wording) {
     // Every field is the program's own: names from its tables and numbers.
     out << "product,cable,verdict,smallest_margin_db,runs_checked,runs_passed,"
            "worst_case_min_m,worst_case_max_m,worst_case_min_ft,worst_case_max_ft,"
-           "no_length_shortfall_db,tightest_run_m,choice\n";
-    for (const CombinationResult& result : choice.results()) {
+           "no_length_shortfall_db,tightest_run_m,choice,feed_lowest,feed_highest\n";
+    const auto summaries = choice.summaries();
+    for (std::size_t i = 0; i < summaries.size(); ++i) {
+        const CombinationResult& result = choice.results()[i];
         const DistanceRange& range = result.distances.worstCase;
         out << productLabel(result.combination.product) << ','
             << cableLabel(result.combination.cable) << ',' << (result.passesAll() ? "pass" : "fail")
@@ -87,15 +106,16 @@ void csv(std::ostream& out, const ChoiceAccumulator& choice,
         if (best && sameCombination(best->combination, result.combination)) {
             out << (best->passesAll ? "recommended" : "best but falls short");
         }
-        out << '\n';
+        out << ',' << feedFields(summaries[i].plan, wording, "", ",") << '\n';
     }
 }
 
 void json(std::ostream& out, const ChoiceAccumulator& choice,
-          const std::optional<Recommendation>& best) {
+          const std::optional<Recommendation>& best, const Wording& wording) {
     // Every string is the program's own, free of quotes and backslashes.
     out << "{\n  \"runs_checked\": " << choice.runsChecked() << ",\n  \"combinations\": [\n";
     const auto& results = choice.results();
+    const auto summaries = choice.summaries();
     for (std::size_t i = 0; i < results.size(); ++i) {
         const CombinationResult& result = results[i];
         const DistanceRange& range = result.distances.worstCase;
@@ -114,8 +134,12 @@ void json(std::ostream& out, const ChoiceAccumulator& choice,
                 << ", \"max_ft\": " << fixed(MetersToFeet(range.maximum))
                 << "}, \"no_length_shortfall_db\": null";
         }
-        out << ", \"tightest_run_m\": " << fixed(result.tightestRunMeters) << '}'
-            << (i + 1 < results.size() ? ",\n" : "\n");
+        out << ", \"tightest_run_m\": " << fixed(result.tightestRunMeters)
+            << ", \"feed_every_run_passes\": "
+            << (summaries[i].plan.feed.everyRunPasses
+                    ? "[" + feedFields(summaries[i].plan, wording, "", ", ") + "]"
+                    : std::string("null"))
+            << '}' << (i + 1 < results.size() ? ",\n" : "\n");
     }
     out << "  ],\n  \"recommendation\": ";
     if (best) {
@@ -123,7 +147,7 @@ void json(std::ostream& out, const ChoiceAccumulator& choice,
             << cableLabel(best->combination.cable)
             << "\", \"passes_all\": " << (best->passesAll ? "true" : "false")
             << ", \"smallest_margin_db\": " << fixed(best->smallestMargin) << ", \"text\": \""
-            << recommendationLine(*best, choice.runsChecked()) << "\"}";
+            << recommendationLine(*best, wording) << "\"}";
     } else {
         out << "null";
     }
@@ -131,15 +155,16 @@ void json(std::ostream& out, const ChoiceAccumulator& choice,
 }
 
 using ChoicePrinter = void (*)(std::ostream&, const ChoiceAccumulator&,
-                               const std::optional<Recommendation>&);
+                               const std::optional<Recommendation>&, const Wording&);
 
 // Each format's printer, in the order of Format.
 constexpr std::array<ChoicePrinter, 3> kPrinters{text, csv, json};
 
 }  // namespace
 
-void printChoice(std::ostream& out, Format format, const ChoiceAccumulator& choice) {
-    kPrinters.at(static_cast<std::size_t>(format))(out, choice, choice.recommendation());
+void printChoice(std::ostream& out, Format format, const ChoiceAccumulator& choice,
+                 const Wording& wording) {
+    kPrinters.at(static_cast<std::size_t>(format))(out, choice, choice.recommendation(), wording);
 }
 
 }  // namespace tarvelle::cli

@@ -132,6 +132,23 @@ void declare(CLI::App& app, Options& options, Typed& typed) {
         ->type_name("FILE.html")
         ->group(modes);
 
+    app.add_flag("--feed-range", options.feedRange,
+                 "with --length or --runs: the input levels at which every\n"
+                 "run passes, or the one at which most do and the runs\n"
+                 "still failing there")
+        ->disable_flag_override()
+        ->group(modes);
+    const std::string document = "The report's title block (on every printed page)";
+    app.add_option("--project", options.project, "the project's name")
+        ->type_name("TEXT")
+        ->group(document);
+    app.add_option("--site", options.site, "the site or building")
+        ->type_name("TEXT")
+        ->group(document);
+    app.add_option("--prepared-by", options.preparedBy, "who prepared the report")
+        ->type_name("TEXT")
+        ->group(document);
+
     app.add_option("--format", typed.format, "text, csv or json")
         ->type_name("F")
         ->capture_default_str()
@@ -263,11 +280,20 @@ void checkTyped(const CLI::App& app, const Typed& typed, Options& options) {
     if (options.reportFile && !runs) {
         throw UsageError("--report needs --length or --runs: the runs to report on");
     }
-    if (options.reportFile && options.choose) {
-        // The report is of one product and cable; the choice is of all nine.
-        throw UsageError(
-            "--report and --choose go apart: choose first, then report on the "
-            "chosen --product and --cable");
+    if (options.feedRange && !runs) {
+        throw UsageError("--feed-range needs --length or --runs: the runs to find a level for");
+    }
+    // The recommended combination is known only once every run is read: its
+    // report, its chart and the runs failing at the level found come from a
+    // second reading.
+    const bool twice =
+        (options.choose && (options.reportFile || options.plotFile)) || options.feedRange;
+    if (twice && options.runsFile == "-") {
+        throw UsageError(std::string(options.feedRange ? "--feed-range" : "--choose") + " with " +
+                         (options.feedRange    ? "--runs"
+                          : options.reportFile ? "--report"
+                                               : "--plot") +
+                         " reads the runs twice: give the runs file by name, not as -");
     }
 }
 

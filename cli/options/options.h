@@ -40,6 +40,12 @@ struct Options {
     std::optional<std::string> plotFile;
     std::optional<std::string> reportFile;
     bool choose = false;
+    // The feed levels at which every run passes, or most of them.
+    bool feedRange = false;
+    // What the report names on each page.
+    std::string project;
+    std::string site;
+    std::string preparedBy;
     // The unit of every level read and written; the engine works in dBmV.
     LevelUnit units = LevelUnit::DBmV;
     bool help = false;

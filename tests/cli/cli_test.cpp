@@ -410,9 +410,10 @@ class CliTest : public QObject {
                                                "--pmax-digital", "1e20", "--product",     "1",
                                                "--length",       "10m"}
             << QByteArray() << 2 << Check(saysOneLine("--pin '1e20': a level this large"));
-        QTest::newRow("review: a report is of one product and cable, not of a choice")
-            << QByteArrayList{} << QStringList{"--length", "45m", "--choose", "--report", "@r.html"}
-            << QByteArray() << 2 << Check(saysOneLine("--report and --choose go apart"));
+        QTest::newRow("2: the chosen combination's report reads the runs twice, not from a pipe")
+            << QByteArrayList{} << QStringList{"--runs", "-", "--choose", "--report", "@r.html"}
+            << QByteArray("45m\n") << 2
+            << Check(saysOneLine("--choose with --report reads the runs twice"));
         QTest::newRow("2: a chart that cannot be drawn leaves the file as it was")
             << QByteArrayList{"e.svg", "PRECIOUS\n"}
             << QStringList{"--pin", "1e306", "--plot", "@e.svg"} << QByteArray() << 2

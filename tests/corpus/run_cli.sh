@@ -15,6 +15,7 @@ export SOURCE_DATE_EPOCH=1780000000 LC_ALL=C
 
 cp "$here/building.csv" building.csv
 cp "$here/../../docs/building-a.csv" building-a.csv
+cp "$here/../../docs/building-six-storeys.csv" building-six-storeys.csv
 bash "$here/make_runs.sh" > runs-10000.csv
 
 # case NAME ARGS...: standard output, standard error and the exit status.
@@ -39,6 +40,12 @@ mv building-a.html "$out/readme-report.html"
 case_ readme-units --units dBuV --pin 80 --product 8-port --cable cat6 --length 45m
 case_ readme-plot --pin 20 --product 8-port --cable cat6 --runs building-a.csv --plot chart.svg
 mv chart.svg "$out/readme-plot.svg"
+case_ readme-building-choose --pin 20 --runs building-six-storeys.csv --choose
+case_ readme-feed-range --pin 20 --product 8-port --runs building-six-storeys.csv --feed-range
+case_ readme-building-report --pin 18.26 --product 8-port --runs building-six-storeys.csv \
+    --report building.html --project "Harbour View, block B" --site "14 Quay Street" \
+    --prepared-by "A. Installer"
+mv building.html "$out/readme-building-report.html"
 case_ help --help
 case_ version --version
 

@@ -45,9 +45,11 @@ const ChoiceCase kCases[] = {
        {4.14, 1, false, 30.62, 55.51},
        {3.47, 1, false, 34.78, 63.56},
        {3.27, 1, false, 37.72, 69.15}}},
-     {2, 0},
+     // Widest feed range on Cat6A (8.48 to 23.27 dBmV for the 16-port hub, as
+     // wide as the 8-port's 6.48 to 21.27), then the larger margin at 20 dBmV.
+     {2, 2},
      true,
-     4.14},
+     3.27},
     {"four_runs_some_pass_none_passes_all",
      20,
      {40, 50, 60, 70},
@@ -91,9 +93,11 @@ const ChoiceCase kCases[] = {
        {-25.17, 0, true, 0, 0},
        {-24.87, 0, true, 0, 0},
        {-24.79, 0, true, 0, 0}}},
-     {1, 2},
+     // Only a hotter feed passes both: widest for the balun on Cat6A, 11.74 to
+     // 16.89 dBmV.
+     {0, 2},
      false,
-     -22.79},
+     -31.74},
 };
 
 class ChoiceTest : public ::testing::TestWithParam<ChoiceCase> {};

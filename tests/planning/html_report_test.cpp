@@ -25,7 +25,8 @@ struct RunRow {
 std::string reportOf(const CalculationInputs& inputs, const std::vector<RunRow>& rows,
                      LevelUnit unit = LevelUnit::DBmV) {
     std::ostringstream out;
-    HtmlReport report(out, {inputs, kPlan2, unit, "building-a.csv", "2025-03-14", "9.8.7"});
+    HtmlReport report(
+        out, {inputs, kPlan2, unit, "building-a.csv", "2025-03-14", "9.8.7", {}, {}, {}, {}});
     RunMarks marks = runMarksFor({inputs, kPlan2, unit});
     for (const RunRow& row : rows) {
         CalculationInputs own = inputs;
@@ -197,7 +198,11 @@ TEST_P(WarningTest, TheWindowsWarningWhenDue) {
         tree.root(), [](const GumboNode* n) { return testing::hasClass(n, "warning"); });
     ASSERT_EQ(warnings.size(), c.warning ? 1u : 0u);
     if (c.warning) {
-        EXPECT_EQ(testing::textOf(warnings[0]), kBandWarning);
+        // The window's text, spelt correctly.
+        EXPECT_EQ(testing::textOf(warnings[0]),
+                  "WARNING! In order to ensure the minimum distance is lower than the maximum "
+                  "distance, adjust RF amplification slope (tilt) or attenuate the lower "
+                  "frequencies.");
     }
     EXPECT_EQ(testing::elementsWhere(tree.root(),
                                      [](const GumboNode* n) {

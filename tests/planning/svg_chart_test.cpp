@@ -255,7 +255,7 @@ TEST(SvgChart, CoincidingEdgesStayVisible) {
                            [&](const GumboNode* node) { return testing::textOf(node) == wanted; });
     };
     EXPECT_TRUE(says("both windows (hatching crosses)"));
-    EXPECT_TRUE(says("blue dashes run on the wide red line."));
+    EXPECT_TRUE(says("the dashed analog line runs on the wide pale one."));
 }
 
 // The drawing is the same in either unit; only the level labels move, by 60.
