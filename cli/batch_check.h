@@ -8,7 +8,7 @@
 #include <string>
 
 #include "cli/formats/runs_output.h"
-#include "cli/reading/input_source.h"
+#include "planning/reading/input_source.h"
 #include "planning/scenario.h"
 
 namespace tarvelle::cli {

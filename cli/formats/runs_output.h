@@ -9,7 +9,7 @@
 #include <string>
 
 #include "cli/options/output_style.h"
-#include "cli/reading/runs_file.h"
+#include "planning/reading/runs_file.h"
 #include "planning/verdict.h"
 
 namespace tarvelle::cli {

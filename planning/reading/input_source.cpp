@@ -1,4 +1,4 @@
-#include "cli/reading/input_source.h"
+#include "planning/reading/input_source.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -1,4 +1,4 @@
-#include "cli/reading/runs_file.h"
+#include "planning/reading/runs_file.h"
 
 #include "planning/ascii_text.h"
 
@@ -6,8 +6,8 @@
 #include <array>
 
 #include "cli/messages/diagnostics.h"
-#include "cli/reading/field_separator.h"
-#include "cli/reading/names.h"
+#include "planning/reading/field_separator.h"
+#include "planning/reading/names.h"
 
 namespace tarvelle::cli {
 

@@ -10,9 +10,9 @@
 #include <stdexcept>
 #include <string>
 
-#include "cli/reading/csv_reader.h"
-#include "cli/reading/input_source.h"
-#include "cli/reading/length_text.h"
+#include "planning/reading/csv_reader.h"
+#include "planning/reading/input_source.h"
+#include "planning/reading/length_text.h"
 
 namespace tarvelle::cli {
 
