@@ -9,7 +9,7 @@
 #include <cstring>
 #include <system_error>
 
-#include "cli/messages/diagnostics.h"
+#include "planning/reading/quoted_text.h"
 
 namespace tarvelle::cli {
 

@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <array>
 
-#include "cli/messages/diagnostics.h"
 #include "planning/reading/field_separator.h"
 #include "planning/reading/names.h"
+#include "planning/reading/quoted_text.h"
 
 namespace tarvelle::cli {
 
