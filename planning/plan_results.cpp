@@ -11,9 +11,8 @@ namespace tarvelle::planning {
 
 namespace {
 
-RunResult resultOf(const PlanScenario& scenario, const PlannedRun& run, const Wording& wording) {
-    const PlanRun planRun{run.meters, run.combination};
-    const RunCheck check = checkRun(scenario, planRun);
+RunResult resultOf(const PlanScenario& scenario, const PlannedRun& run) {
+    const RunCheck check = checkRun(scenario, {run.meters, run.combination});
     RunResult result;
     result.computed = true;
     for (std::size_t edge = 0; edge < result.received.size(); ++edge) {
@@ -21,14 +20,6 @@ RunResult resultOf(const PlanScenario& scenario, const PlannedRun& run, const Wo
     }
     result.pass = check.pass;
     result.margin = check.margin;
-    if (check.pass) {
-        result.verdict = "PASS";
-        return result;
-    }
-    const RunVerdict verdict = verdictOf(check.edges);
-    const Scenario own{inputsFor(scenario, run.combination), frequencyPlan(scenario)};
-    result.verdict = "FAIL: " + shortfallText(verdict) + " at the " + edgeText(own, verdict.edge);
-    result.fix = fixText(fixFor(scenario, planRun), wording);
     return result;
 }
 
@@ -49,14 +40,29 @@ std::string feedLine(const FeedRange& feed, const Wording& wording) {
 
 }  // namespace
 
+std::string verdictText(const PlanScenario& scenario, const PlannedRun& run) {
+    const Scenario own{inputsFor(scenario, run.combination), frequencyPlan(scenario)};
+    const RunVerdict verdict = verdictOf(levelsAtLength(own.inputs, own.plan, run.meters));
+    if (verdict.pass) {
+        return "PASS";
+    }
+    return "FAIL: " + shortfallText(verdict) + " at the " + edgeText(own, verdict.edge);
+}
+
+std::string fixTextFor(const PlanScenario& scenario, const PlannedRun& run,
+                       const Wording& wording) {
+    return fixText(fixFor(scenario, {run.meters, run.combination}), wording);
+}
+
 PlanResults checkAll(const PlanScenario& scenario, const std::vector<PlannedRun>& runs,
                      const Wording& wording) {
     PlanResults results;
+    results.scenario = scenario;
     results.runs.reserve(runs.size());
     PlanTally tally(scenario);
     for (const PlannedRun& run : runs) {
         try {
-            results.runs.push_back(resultOf(scenario, run, wording));
+            results.runs.push_back(resultOf(scenario, run));
             tally.add({run.meters, run.combination});
         } catch (const ArithmeticError&) {
             results.runs.emplace_back();

@@ -25,6 +25,7 @@ struct RunResult {
 };
 
 struct PlanResults {
+    PlanScenario scenario;  // what the runs were checked against
     std::vector<RunResult> runs;
     PlanSummary summary;
     std::size_t faulted = 0;
@@ -35,6 +36,13 @@ struct PlanResults {
 // Throws ArithmeticError when the scenario's own levels overflow.
 PlanResults checkAll(const PlanScenario& scenario, const std::vector<PlannedRun>& runs,
                      const Wording& wording);
+
+// A run's verdict in words, "PASS" or "FAIL: 3.44 dB above the maximum at
+// the analog high edge (550 MHz)", and its fix ("" for a passing run): worked
+// when shown, since a building's fixes take longer than its checks. Throw
+// ArithmeticError when the levels overflow.
+std::string verdictText(const PlanScenario& scenario, const PlannedRun& run);
+std::string fixTextFor(const PlanScenario& scenario, const PlannedRun& run, const Wording& wording);
 
 // The nine combinations, each tallied with every run moved onto it, best
 // first by ranksBefore.

@@ -46,7 +46,7 @@
 #include "engine/arithmetic_error.h"
 #include "engine/levels.h"
 #include "engine/version.h"
-#include "planning/html_report.h"
+#include "planning/plan_report.h"
 #include "planning/printed_number.h"
 #include "planning/svg_chart.h"
 #include "planning/table_names.h"
@@ -143,6 +143,7 @@ PlannerWindow::PlannerWindow(QWidget* parent)
     splitter->setStretchFactor(0, 0);
     splitter->setStretchFactor(1, 1);
     splitter->setStretchFactor(2, 0);
+    splitter->setSizes({360, 10'000, 90});
     setCentralWidget(splitter);
 
     recoveryTimer_ = new QTimer(this);
@@ -298,7 +299,8 @@ QWidget* PlannerWindow::buildResults() {
     layout->addWidget(summary_);
     layout->addWidget(feed_);
 
-    auto* tabs = new QTabWidget;
+    tabs_ = new QTabWidget;
+    QTabWidget* tabs = tabs_;
     tabs->setAccessibleName(tr("Chart and choice"));
     auto* chartPage = new QWidget;
     auto* chartLayout = new QVBoxLayout(chartPage);
@@ -310,7 +312,8 @@ QWidget* PlannerWindow::buildResults() {
     chartLayout->addWidget(chartProblem_);
     tabs->addTab(chartPage, tr("C&hart"));
 
-    auto* choicePage = new QWidget;
+    choicePage_ = new QWidget;
+    QWidget* choicePage = choicePage_;
     auto* choiceLayout = new QVBoxLayout(choicePage);
     choice_ = new QTableWidget(static_cast<int>(kProductConfigurations.size()),
                                static_cast<int>(kCableCategories.size()));
@@ -337,6 +340,11 @@ QWidget* PlannerWindow::buildResults() {
     choiceLayout->addWidget(applyChoice_);
     tabs->addTab(choicePage, tr("Ch&oice"));
     layout->addWidget(tabs, 1);
+    connect(tabs, &QTabWidget::currentChanged, this, [this] {
+        if (tabs_->currentWidget() == choicePage_) {
+            showChoice();
+        }
+    });
     return box;
 }
 
@@ -396,26 +404,39 @@ void PlannerWindow::recheck() {
     try {
         const PlanScenario plan = scenario();
         results_ = checkAll(plan, runs_, wording());
-        ranking_ =
-            runs_.empty() ? std::vector<CombinationSummary>{} : rankCombinations(plan, runs_);
         inputsOverflow_ = false;
     } catch (const ArithmeticError&) {
         results_ = PlanResults{};
         results_.runs.resize(runs_.size());
-        ranking_.clear();
         inputsOverflow_ = true;
     }
+    ranking_.clear();
+    rankingStale_ = true;
     const Wording words = wording();
-    model_->refresh(text(words.levelUnit), words.levelOffsetDb);
+    model_->refresh(words);
     summary_->setText(inputsOverflow_ ? tr("Run-time error: Overflow")
                       : runs_.empty() ? tr("No runs: open a runs file (Ctrl+O) or add a run.")
                                       : text(results_.summaryLine));
     feed_->setText(text(results_.feedLine));
-    showChoice();
+    if (tabs_->currentWidget() == choicePage_) {
+        showChoice();
+    }
     showChart();
 }
 
+// The nine combinations take nine times as long as the runs themselves:
+// ranked only while the choice is shown.
 void PlannerWindow::showChoice() {
+    if (rankingStale_) {
+        rankingStale_ = false;
+        try {
+            if (!runs_.empty() && !inputsOverflow_) {
+                ranking_ = rankCombinations(scenario(), runs_);
+            }
+        } catch (const ArithmeticError&) {
+            ranking_.clear();
+        }
+    }
     for (int row = 0; row < choice_->rowCount(); ++row) {
         for (int column = 0; column < choice_->columnCount(); ++column) {
             choice_->setItem(row, column, new QTableWidgetItem);
@@ -441,22 +462,12 @@ void PlannerWindow::showChoice() {
 }
 
 void PlannerWindow::showChart() {
-    const PlanScenario plan = scenario();
-    const ChartInputs inputs{inputsFor(plan, chosenCombination()), frequencyPlan(plan), unit()};
     try {
         if (inputsOverflow_) {
             throw ChartError("Run-time error: Overflow");
         }
-        RunMarks marks = runMarksFor(inputs);
-        for (std::size_t i = 0; i < runs_.size(); ++i) {
-            if (results_.runs[i].computed) {
-                const Combination own = runs_[i].combination;
-                marks.add(runs_[i].meters, results_.runs[i].pass,
-                          own.product == inputs.inputs.productPosition &&
-                              own.cable == inputs.inputs.cableIndex);
-            }
-        }
-        chart_->load(QByteArray::fromStdString(renderChart(inputs, marks)));
+        chart_->load(QByteArray::fromStdString(
+            planChart(scenario(), chosenCombination(), unit(), runs_, results_)));
         chartProblem_->clear();
     } catch (const ChartError& error) {
         chart_->load(QByteArray());
@@ -662,35 +673,13 @@ bool PlannerWindow::saveAs() {
 }
 
 std::string PlannerWindow::reportHtml() const {
-    const PlanScenario plan = scenario();
-    ReportInputs inputs{inputsFor(plan, chosenCombination()),
-                        frequencyPlan(plan),
-                        unit(),
-                        QFileInfo(path_).fileName().toStdString(),
-                        QDate::currentDate().toString(Qt::ISODate).toStdString(),
-                        kVersionText};
+    ReportInputs report;
+    report.unit = unit();
+    report.runsSource = QFileInfo(path_).fileName().toStdString();
+    report.date = QDate::currentDate().toString(Qt::ISODate).toStdString();
+    report.version = kVersionText;
     std::ostringstream page;
-    HtmlReport report(page, inputs);
-    RunMarks marks = runMarksFor({inputs.inputs, inputs.plan, inputs.unit});
-    for (std::size_t i = 0; i < runs_.size(); ++i) {
-        const PlannedRun& run = runs_[i];
-        ReportRun row;
-        row.id = run.id;
-        row.meters = run.meters;
-        row.cable = run.combination.cable;
-        row.product = run.combination.product;
-        try {
-            row.edges = levelsAtLength(inputsFor(plan, run.combination), inputs.plan, run.meters);
-            row.verdict = verdictOf(row.edges);
-        } catch (const ArithmeticError&) {
-            continue;
-        }
-        report.addRun(row);
-        marks.add(run.meters, row.verdict.pass,
-                  run.combination.product == inputs.inputs.productPosition &&
-                      run.combination.cable == inputs.inputs.cableIndex);
-    }
-    report.finish(marks, problems_.size());
+    writePlanReport(page, report, scenario(), chosenCombination(), runs_, problems_.size());
     return page.str();
 }
 

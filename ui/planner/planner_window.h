@@ -21,6 +21,7 @@ class QMenu;
 class QPushButton;
 class QSvgWidget;
 class QTableView;
+class QTabWidget;
 class QTableWidget;
 class QTimer;
 
@@ -92,6 +93,7 @@ class PlannerWindow : public QMainWindow {
     std::vector<planning::CombinationSummary> ranking_;
     std::vector<planning::RowProblem> problems_;
     bool inputsOverflow_ = false;
+    bool rankingStale_ = true;
     QString path_;
     QUndoStack undo_;
     std::function<void(const QString&)> present_;
@@ -113,6 +115,8 @@ class PlannerWindow : public QMainWindow {
     QComboBox* unit_ = nullptr;
     QPushButton* presets_ = nullptr;
     QCheckBox* failingOnly_ = nullptr;
+    QTabWidget* tabs_ = nullptr;
+    QWidget* choicePage_ = nullptr;
     QTableWidget* choice_ = nullptr;
     QLabel* recommendation_ = nullptr;
     QPushButton* applyChoice_ = nullptr;

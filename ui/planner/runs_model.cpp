@@ -1,5 +1,6 @@
 #include "ui/planner/runs_model.h"
 
+#include "engine/arithmetic_error.h"
 #include "planning/hidden_characters.h"
 #include "planning/printed_number.h"
 #include "planning/reading/length_text.h"
@@ -22,6 +23,16 @@ const char* const kHeaders[RunsModel::kColumns] = {
     "Analog low",           "Analog high", "Digital low", "Digital high",
     "Smallest margin (dB)", "Verdict",     "Fix"};
 
+// Words worked when shown; no exception may leave a view's call.
+template <typename Words>
+QString worded(Words words) {
+    try {
+        return text(words());
+    } catch (const ArithmeticError&) {
+        return QStringLiteral("Run-time error: Overflow");
+    }
+}
+
 }  // namespace
 
 RunsModel::RunsModel(const std::vector<PlannedRun>& runs, const PlanResults& results,
@@ -30,13 +41,12 @@ RunsModel::RunsModel(const std::vector<PlannedRun>& runs, const PlanResults& res
 
 // With as many runs as before, the cells change in place, so that an open
 // editor and the selection stay; otherwise the table starts again.
-void RunsModel::refresh(const QString& levelUnit, double levelOffsetDb) {
+void RunsModel::refresh(const Wording& wording) {
     const int rows = static_cast<int>(runs_.size());
     if (rows != shownRows_) {
         beginResetModel();
     }
-    levelUnit_ = levelUnit;
-    levelOffsetDb_ = levelOffsetDb;
+    wording_ = wording;
     if (rows != shownRows_) {
         shownRows_ = rows;
         endResetModel();
@@ -121,14 +131,16 @@ QVariant RunsModel::data(const QModelIndex& index, int role) const {
         case Margin:
             return result.computed ? text(fixed(result.margin)) : QString();
         case Verdict:
-            return result.computed ? text(result.verdict)
+            return result.computed ? worded([&] { return verdictText(results_.scenario, run); })
                                    : QStringLiteral("Run-time error: Overflow");
         case Fix:
-            return text(result.fix);
+            return result.computed && !result.pass
+                       ? worded([&] { return fixTextFor(results_.scenario, run, wording_); })
+                       : QString();
         default:
             return result.computed
                        ? text(fixed(result.received[static_cast<std::size_t>(column - Level0)] +
-                                    levelOffsetDb_))
+                                    wording_.levelOffsetDb))
                        : QString();
     }
 }
@@ -141,7 +153,9 @@ QVariant RunsModel::headerData(int section, Qt::Orientation orientation, int rol
         return section + 1;
     }
     const QString header = QString::fromLatin1(kHeaders[section]);
-    return section >= Level0 && section <= Level3 ? header + "\n(" + levelUnit_ + ")" : header;
+    return section >= Level0 && section <= Level3
+               ? header + "\n(" + text(std::string(wording_.levelUnit)) + ")"
+               : header;
 }
 
 Qt::ItemFlags RunsModel::flags(const QModelIndex& index) const {

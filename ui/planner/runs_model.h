@@ -37,7 +37,7 @@ class RunsModel : public QAbstractTableModel {
               QObject* parent);
 
     // Shown again after the runs or the results changed.
-    void refresh(const QString& levelUnit, double levelOffsetDb);
+    void refresh(const planning::Wording& wording);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -53,8 +53,7 @@ class RunsModel : public QAbstractTableModel {
   private:
     const std::vector<planning::PlannedRun>& runs_;
     const planning::PlanResults& results_;
-    QString levelUnit_ = QStringLiteral("dBmV");
-    double levelOffsetDb_ = 0;
+    planning::Wording wording_;
     int shownRows_ = 0;
 };
 
