@@ -9,12 +9,14 @@
 #include <QProcess>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "ui/planner/planner_window.h"
 #include "ui/planner/runs_model.h"
@@ -38,7 +40,10 @@ class PlannerWindowTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir_.path());
+    }
 
     void init() {
         window_ = std::make_unique<PlannerWindow>();
@@ -111,6 +116,26 @@ class PlannerWindowTest : public QObject {
         QCOMPARE(cell(1, RunsModel::Id), QStringLiteral("Room \"7\", east"));
         QCOMPARE(cell(1, RunsModel::Length), QStringLiteral("45.72 m (150.00 ft)"));
         QVERIFY(window_->findChild<QListWidget*>(QStringLiteral("problems"))->count() == 0);
+    }
+
+    void unsaved_edits_are_offered_at_the_next_start() {
+        open(path_);
+        typeInto(0, RunsModel::Length, QStringLiteral("61.5"));
+        const QString recovery = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+                                 "/planner-recovery.csv";
+        QTRY_VERIFY(QFile::exists(recovery));
+        window_ = std::make_unique<PlannerWindow>();  // as after a crash: never closed
+        window_->show();
+        QTimer::singleShot(100, [] {
+            QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Return);  // Yes
+        });
+        window_->offerRecovery();
+        QCOMPARE(cell(0, RunsModel::Length), QStringLiteral("61.50 m (201.77 ft)"));
+        QVERIFY(window_->windowTitle().startsWith(QStringLiteral("runs.csv*")));
+        window_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+        QTest::keyClick(window_.get(), Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(!QFile::exists(recovery));
     }
 
     void a_large_read_can_be_cancelled() {

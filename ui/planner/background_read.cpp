@@ -33,7 +33,7 @@ void BackgroundRead::finish() {
     } else if (!error_.isEmpty()) {
         emit failed(path_, error_);
     } else {
-        emit read(path_, document_);
+        emit read(path_);
     }
 }
 

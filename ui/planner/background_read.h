@@ -25,9 +25,11 @@ class BackgroundRead : public QObject {
     std::size_t bytesRead() const { return bytesRead_.load(std::memory_order_relaxed); }
     qint64 size() const { return size_; }
     void cancel() { cancel_ = true; }
+    // The runs read, once read() has been signalled.
+    planning::RunsDocument takeDocument() { return std::move(document_); }
 
   signals:
-    void read(const QString& path, const planning::RunsDocument& document);
+    void read(const QString& path);
     void failed(const QString& path, const QString& reason);
     void cancelled();
 

@@ -604,11 +604,10 @@ void PlannerWindow::openFile(const QString& path) {
                 done();
                 tell(tr("%1 cannot be read: %2").arg(name, reason));
             });
-    connect(job, &BackgroundRead::read, this,
-            [this, done](const QString& name, const RunsDocument& document) {
-                done();
-                adopt(name, document, false);
-            });
+    connect(job, &BackgroundRead::read, this, [this, job, done](const QString& name) {
+        done();
+        adopt(name, job->takeDocument(), false);
+    });
 }
 
 void PlannerWindow::adopt(const QString& path, RunsDocument document, bool modified) {
