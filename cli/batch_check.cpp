@@ -2,9 +2,9 @@
 
 #include "cli/messages/diagnostics.h"
 #include "cli/reading/repeat_finder.h"
-#include "cli/reading/runs_file.h"
 #include "engine/arithmetic_error.h"
 #include "engine/distance_model.h"
+#include "planning/reading/runs_file.h"
 
 #include <array>
 #include <vector>

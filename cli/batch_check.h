@@ -7,8 +7,8 @@
 #include <span>
 #include <string>
 
-#include "cli/reading/input_source.h"
 #include "cli/run_sink.h"
+#include "planning/reading/input_source.h"
 #include "planning/scenario.h"
 
 namespace tarvelle::cli {

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "cli/reading/runs_file.h"
+#include "planning/reading/runs_file.h"
 #include "planning/verdict.h"
 
 namespace tarvelle::cli {

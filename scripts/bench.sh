@@ -13,6 +13,7 @@ cmake --build build/bench
 build/bench/bench/engine_bench
 build/bench/bench/plan_bench
 build/bench/bench/window_bench
+build/bench/bench/planner_bench 100000
 main=$(build/bench/bench/window_bench --resident main)
 bare=$(build/bench/bench/window_bench --resident bare)
 echo "Resident memory at rest: main window ${main} KiB, bare window ${bare} KiB," \

@@ -13,13 +13,13 @@
 #include <vector>
 
 #include "cli/messages/cli_error.h"
-#include "cli/reading/input_source.h"
+#include "planning/reading/input_source.h"
 
 namespace tarvelle::cli {
 
 // One line naming the file and why it cannot be written.
-struct OutputFileError : CliError {
-    using CliError::CliError;
+struct OutputFileError : std::runtime_error {
+    using std::runtime_error::runtime_error;
 };
 
 // Refuses, before anything is done, an output file named for another format

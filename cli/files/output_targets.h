@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/reading/input_source.h"
+#include "planning/reading/input_source.h"
 
 namespace tarvelle::cli {
 

@@ -8,9 +8,9 @@
 #include "cli/files/output_file.h"
 #include "cli/formats/csv_field.h"
 #include "cli/messages/safe_text.h"
-#include "cli/reading/names.h"
 #include "planning/hidden_characters.h"
 #include "planning/printed_number.h"
+#include "planning/reading/names.h"
 
 namespace tarvelle::cli {
 

@@ -4,9 +4,9 @@
 #include <array>
 #include <charconv>
 
-#include "cli/reading/length_text.h"
-#include "cli/reading/names.h"
 #include "engine/number_rule.h"
+#include "planning/reading/length_text.h"
+#include "planning/reading/names.h"
 
 namespace tarvelle::cli {
 

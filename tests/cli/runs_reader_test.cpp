@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "cli/formats/csv_field.h"
-#include "cli/reading/csv_reader.h"
 #include "cli/reading/repeat_finder.h"
-#include "cli/reading/runs_file.h"
+#include "planning/reading/csv_reader.h"
+#include "planning/reading/runs_file.h"
 
 namespace tarvelle::cli {
 namespace {

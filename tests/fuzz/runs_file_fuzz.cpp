@@ -7,8 +7,8 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "cli/reading/csv_reader.h"
-#include "cli/reading/runs_file.h"
+#include "planning/reading/csv_reader.h"
+#include "planning/reading/runs_file.h"
 
 namespace {
 

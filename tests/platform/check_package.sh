@@ -49,12 +49,27 @@ offered=$(bash -c 'source "$1"; COMP_WORDS=(tarvelle-cli --product ""); COMP_CWO
     _tarvelle_cli; echo "${COMPREPLY[*]}"' completion "$completion")
 [[ $offered == "balun 8-port 16-port" ]] || { echo "completion offers: $offered"; exit 1; }
 
+# The planner: its launcher entry opens CSV files, its icon and manual page.
+test -x "$root/usr/bin/tarvelle-planner"
+desktop-file-validate "$share/applications/com.example.Tarvelle.Planner.desktop"
+grep -q '^MimeType=text/csv;$' "$share/applications/com.example.Tarvelle.Planner.desktop"
+test -s "$share/icons/hicolor/scalable/apps/com.example.Tarvelle.Planner.svg"
+planner_manual=$share/man/man1/tarvelle-planner.1.gz
+warnings=$(MANWIDTH=80 man --warnings -l "$planner_manual" 2>&1 >/dev/null)
+[[ -z $warnings ]] || { echo "the planner's manual page has warnings: $warnings"; exit 1; }
+
 # The program runs until its window is closed: still running after three
 # seconds means it started and showed its window.
 status=0
 QT_QPA_PLATFORM=offscreen timeout 3 "$root/usr/bin/tarvelle" || status=$?
 if [[ $status -ne 124 ]]; then
     echo "the installed program ended with status $status"
+    exit 1
+fi
+status=0
+QT_QPA_PLATFORM=offscreen timeout 3 "$root/usr/bin/tarvelle-planner" || status=$?
+if [[ $status -ne 124 ]]; then
+    echo "the installed planner ended with status $status"
     exit 1
 fi
 echo "package installs and runs"

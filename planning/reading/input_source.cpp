@@ -1,4 +1,4 @@
-#include "cli/reading/input_source.h"
+#include "planning/reading/input_source.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -9,7 +9,7 @@
 #include <cstring>
 #include <system_error>
 
-#include "cli/messages/diagnostics.h"
+#include "planning/reading/quoted_text.h"
 
 namespace tarvelle::cli {
 

@@ -1,4 +1,4 @@
-#include "cli/reading/length_text.h"
+#include "planning/reading/length_text.h"
 
 #include "engine/distance_model.h"
 #include "engine/number_rule.h"

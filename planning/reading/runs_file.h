@@ -9,11 +9,10 @@
 #include <optional>
 #include <string>
 
-#include "cli/messages/cli_error.h"
-#include "cli/reading/csv_reader.h"
-#include "cli/reading/input_source.h"
-#include "cli/reading/length_text.h"
 #include "planning/cable_run.h"
+#include "planning/reading/csv_reader.h"
+#include "planning/reading/input_source.h"
+#include "planning/reading/length_text.h"
 
 namespace tarvelle::cli {
 
@@ -31,8 +30,8 @@ struct RunsRow {
 
 // A header that names no column a run needs, or names one twice: the file
 // cannot be read at all. The message names the line, not the file.
-struct RunsFileError : CliError {
-    using CliError::CliError;
+struct RunsFileError : std::runtime_error {
+    using std::runtime_error::runtime_error;
 };
 
 // The cable and product of a run whose row does not name its own.

@@ -11,8 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/messages/cli_error.h"
-#include "cli/reading/input_source.h"
+#include "planning/reading/input_source.h"
 
 namespace tarvelle::cli {
 
@@ -50,10 +49,10 @@ struct CsvRecord {
 };
 
 // A NUL byte: the input is no text file (UTF-16, say, or a binary file).
-struct NotTextError : CliError {
+struct NotTextError : std::runtime_error {
     explicit NotTextError(std::size_t line)
-        : CliError("holds a NUL byte on line " + std::to_string(line) +
-                   ": not a text file (a runs file is CSV in UTF-8 or ASCII)") {}
+        : std::runtime_error("holds a NUL byte on line " + std::to_string(line) +
+                             ": not a text file (a runs file is CSV in UTF-8 or ASCII)") {}
 };
 
 class CsvReader {

@@ -1,4 +1,4 @@
-#include "cli/reading/field_separator.h"
+#include "planning/reading/field_separator.h"
 
 #include <array>
 

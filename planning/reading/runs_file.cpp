@@ -1,13 +1,13 @@
-#include "cli/reading/runs_file.h"
+#include "planning/reading/runs_file.h"
 
 #include "planning/ascii_text.h"
 
 #include <algorithm>
 #include <array>
 
-#include "cli/messages/diagnostics.h"
-#include "cli/reading/field_separator.h"
-#include "cli/reading/names.h"
+#include "planning/reading/field_separator.h"
+#include "planning/reading/names.h"
+#include "planning/reading/quoted_text.h"
 
 namespace tarvelle::cli {
 

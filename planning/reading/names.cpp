@@ -1,4 +1,4 @@
-#include "cli/reading/names.h"
+#include "planning/reading/names.h"
 
 #include "planning/ascii_text.h"
 

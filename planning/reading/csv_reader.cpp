@@ -1,8 +1,8 @@
-#include "cli/reading/csv_reader.h"
+#include "planning/reading/csv_reader.h"
 
 #include <algorithm>
 
-#include "cli/reading/field_separator.h"
+#include "planning/reading/field_separator.h"
 
 namespace tarvelle::cli {
 

@@ -6,16 +6,15 @@
 
 #include <cstddef>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
-
-#include "cli/messages/cli_error.h"
 
 namespace tarvelle::cli {
 
 // A file that cannot be opened or read: one line naming it and the reason.
-struct InputFileError : CliError {
-    using CliError::CliError;
+struct InputFileError : std::runtime_error {
+    using std::runtime_error::runtime_error;
 };
 
 class InputSource {

@@ -1,0 +1,30 @@
+#include <QApplication>
+#include <QCommandLineParser>
+
+#include "engine/version.h"
+#include "ui/planner/planner_window.h"
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(tarvelle::kApplicationTitle);
+    QApplication::setApplicationVersion(QString::fromLatin1(tarvelle::kVersionText));
+    QApplication::setDesktopFileName(QStringLiteral("com.example.Tarvelle.Planner"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Plan a building's cable-TV runs over twisted-pair cable."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QStringLiteral("A runs file (CSV) to open."),
+                                 QStringLiteral("[FILE]"));
+    parser.process(application);
+
+    tarvelle::planner::PlannerWindow window;
+    window.show();
+    window.offerRecovery();
+    if (!parser.positionalArguments().isEmpty()) {
+        window.openFile(parser.positionalArguments().front());
+    }
+    return QApplication::exec();
+}

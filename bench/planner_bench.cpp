@@ -1,0 +1,91 @@
+// The planner window with a large building: how long a runs file takes to
+// open, how long a change of an input takes to check every run again, the
+// longest the event loop waits meanwhile, and the peak resident memory.
+// Usage: planner_bench [RUNS]   (100000 by default)
+
+#include <QApplication>
+#include <QDoubleSpinBox>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProgressDialog>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+#include "ui/planner/planner_window.h"
+
+namespace {
+
+long peakResidentKib() {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.rfind("VmHWM:", 0) == 0) {
+            return std::stol(line.substr(6));
+        }
+    }
+    return -1;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    const int runs = argc > 1 ? std::atoi(argv[1]) : 100'000;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("building.csv"));
+    {
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write("id,length,cable,product\n");
+        const char* cables[] = {"cat5e", "cat6", "cat6a"};
+        for (int i = 0; i < runs; ++i) {
+            file.write(QStringLiteral("outlet %1,%2m,%3,8-port\n")
+                           .arg(i)
+                           .arg(20 + i % 700 / 10.0)
+                           .arg(cables[i % 3])
+                           .toUtf8());
+        }
+    }
+    tarvelle::planner::PlannerWindow window;
+    window.show();
+
+    // The longest gap between ticks of a 10 ms timer: how long the window
+    // stops answering.
+    QElapsedTimer sinceTick;
+    qint64 longestStall = 0;
+    QTimer tick;
+    QObject::connect(&tick, &QTimer::timeout,
+                     [&] { longestStall = std::max(longestStall, sinceTick.restart()); });
+    tick.start(10);
+    sinceTick.start();
+
+    QElapsedTimer clock;
+    clock.start();
+    window.openFile(path);
+    while (!window.windowTitle().startsWith(QStringLiteral("building.csv"))) {
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+    }
+    const qint64 openMs = clock.elapsed();
+    // A few more ticks, so that the stall of taking the runs in is counted.
+    QElapsedTimer settle;
+    settle.start();
+    while (settle.elapsed() < 100) {
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+    }
+    const qint64 openStall = longestStall;
+
+    auto* level = window.findChild<QDoubleSpinBox*>(QStringLiteral("Source level"));
+    clock.restart();
+    level->setValue(level->value() + 1);
+    const qint64 recheckMs = clock.elapsed();
+
+    std::printf(
+        "%d runs: open %lld ms (longest event-loop stall %lld ms), re-check after an "
+        "input change %lld ms, peak resident memory %ld KiB\n",
+        runs, static_cast<long long>(openMs), static_cast<long long>(openStall),
+        static_cast<long long>(recheckMs), peakResidentKib());
+    return 0;
+}

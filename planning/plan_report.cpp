@@ -1,0 +1,61 @@
+#include "planning/plan_report.h"
+
+#include "engine/arithmetic_error.h"
+#include "planning/svg_chart.h"
+
+namespace tarvelle::planning {
+
+namespace {
+
+bool isShown(const PlannedRun& run, Combination shown) {
+    return run.combination.product == shown.product && run.combination.cable == shown.cable;
+}
+
+}  // namespace
+
+std::string planChart(const PlanScenario& scenario, Combination shown, LevelUnit unit,
+                      const std::vector<PlannedRun>& runs, const PlanResults& results) {
+    const ChartInputs inputs{inputsFor(scenario, shown), frequencyPlan(scenario), unit};
+    RunMarks marks = runMarksFor(inputs);
+    for (std::size_t i = 0; i < runs.size() && i < results.runs.size(); ++i) {
+        if (results.runs[i].computed) {
+            marks.add(runs[i].meters, results.runs[i].pass, isShown(runs[i], shown));
+        }
+    }
+    return renderChart(inputs, marks);
+}
+
+void writePlanReport(std::ostream& out, ReportInputs report, const PlanScenario& scenario,
+                     Combination shown, const std::vector<PlannedRun>& runs,
+                     const std::vector<RowProblem>& problems) {
+    report.inputs = inputsFor(scenario, shown);
+    report.plan = frequencyPlan(scenario);
+    HtmlReport page(out, report);
+    RunMarks marks = runMarksFor({report.inputs, report.plan, report.unit});
+    for (const PlannedRun& run : runs) {
+        ReportRun row;
+        row.id = run.id;
+        row.meters = run.meters;
+        row.cable = run.combination.cable;
+        row.product = run.combination.product;
+        try {
+            row.edges =
+                levelsAtLength(inputsFor(scenario, run.combination), report.plan, run.meters);
+            row.verdict = verdictOf(row.edges);
+        } catch (const ArithmeticError&) {
+            continue;
+        }
+        page.addRun(row);
+        marks.add(run.meters, row.verdict.pass, isShown(run, shown));
+    }
+    for (const RowProblem& problem : problems) {
+        page.addSkipped(problem.firstLine == problem.lastLine
+                            ? "line " + std::to_string(problem.firstLine)
+                            : "lines " + std::to_string(problem.firstLine) + "-" +
+                                  std::to_string(problem.lastLine),
+                        problem.reason);
+    }
+    page.finish(marks);
+}
+
+}  // namespace tarvelle::planning

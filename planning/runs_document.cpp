@@ -1,0 +1,105 @@
+#include "planning/runs_document.h"
+
+#include <array>
+#include <charconv>
+
+#include "planning/reading/names.h"
+
+namespace tarvelle::planning {
+
+namespace {
+
+// Counts what passes through and stops when asked.
+class WatchedInput : public cli::InputSource {
+  public:
+    WatchedInput(cli::InputSource& source, const std::atomic<bool>& cancel,
+                 std::atomic<std::size_t>& bytesRead)
+        : source_(source), cancel_(cancel), bytesRead_(bytesRead) {}
+
+    std::size_t read(char* buffer, std::size_t size) override {
+        if (cancel_.load(std::memory_order_relaxed)) {
+            throw ReadCancelled();
+        }
+        const std::size_t got = source_.read(buffer, size);
+        bytesRead_.fetch_add(got, std::memory_order_relaxed);
+        return got;
+    }
+
+  private:
+    cli::InputSource& source_;
+    const std::atomic<bool>& cancel_;
+    std::atomic<std::size_t>& bytesRead_;
+};
+
+RunsDocument readAll(cli::InputSource& source, Combination defaults) {
+    cli::RunsReader reader(source, cli::RunDefaults{defaults.cable, defaults.product});
+    RunsDocument document;
+    cli::RunsRow row;
+    while (reader.next(row)) {
+        if (row.kind == cli::RunsRow::Kind::Problem) {
+            document.problems.push_back({row.firstLine, row.lastLine, row.problem});
+        } else if (row.kind == cli::RunsRow::Kind::Run) {
+            document.runs.push_back(
+                {row.run.id, row.run.meters, Combination{row.run.product, row.run.cable}});
+        }
+    }
+    return document;
+}
+
+// Quoted when it holds a separator, a quote or a line break, or blanks a
+// reader would trim.
+std::string csvField(const std::string& text) {
+    const bool plain = text.find_first_of(",;\t\"\r\n") == std::string::npos &&
+                       (text.empty() || (text.front() != ' ' && text.back() != ' '));
+    if (plain) {
+        return text;
+    }
+    std::string quoted = "\"";
+    for (const char c : text) {
+        quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+    }
+    return quoted + '"';
+}
+
+// The shortest text that reads back as the same length, so that a run saved
+// and opened again checks exactly as before.
+std::string exactMeters(double meters) {
+    std::array<char, 32> text{};
+    const auto end = std::to_chars(text.data(), text.data() + text.size(), meters).ptr;
+    return std::string(text.data(), end);
+}
+
+}  // namespace
+
+RunsDocument readRuns(cli::InputSource& source, Combination defaults,
+                      const std::atomic<bool>& cancel, std::atomic<std::size_t>& bytesRead) {
+    WatchedInput watched(source, cancel, bytesRead);
+    return readAll(watched, defaults);
+}
+
+RunsDocument readPastedRuns(const std::string& text, Combination defaults) {
+    cli::MemoryInput input(text);
+    return readAll(input, defaults);
+}
+
+void apply(std::vector<PlannedRun>& runs, const RunsEdit& edit) {
+    const auto first = runs.begin() + static_cast<std::ptrdiff_t>(edit.at);
+    runs.erase(first, first + static_cast<std::ptrdiff_t>(edit.removed.size()));
+    runs.insert(runs.begin() + static_cast<std::ptrdiff_t>(edit.at), edit.inserted.begin(),
+                edit.inserted.end());
+}
+
+RunsEdit inverse(const RunsEdit& edit) {
+    return {edit.at, edit.inserted, edit.removed};
+}
+
+void writeRunsCsv(std::ostream& out, const std::vector<PlannedRun>& runs) {
+    out << "id,length_m,cable,product\n";
+    for (const PlannedRun& run : runs) {
+        out << csvField(run.id) << ',' << exactMeters(run.meters) << ','
+            << cli::cableName(run.combination.cable) << ','
+            << cli::productName(run.combination.product) << '\n';
+    }
+}
+
+}  // namespace tarvelle::planning

@@ -1,0 +1,73 @@
+#pragma once
+
+// A building's runs as the planner holds them: read whole from a runs file
+// with the command line's reader, changed by edits that are plain values (so
+// that each can be undone by its inverse), and written back as a runs file.
+
+#include <atomic>
+#include <cstddef>
+#include <functional>
+#include <ostream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "planning/plan_inputs.h"
+#include "planning/reading/input_source.h"
+#include "planning/reading/runs_file.h"
+
+namespace tarvelle::planning {
+
+struct PlannedRun {
+    std::string id;
+    double meters = 0;
+    Combination combination;
+    bool operator==(const PlannedRun& other) const {
+        return id == other.id && meters == other.meters &&
+               combination.product == other.combination.product &&
+               combination.cable == other.combination.cable;
+    }
+};
+
+// A row of the file that holds no run, and why.
+struct RowProblem {
+    std::size_t firstLine = 0;
+    std::size_t lastLine = 0;
+    std::string reason;
+};
+
+struct RunsDocument {
+    std::vector<PlannedRun> runs;
+    std::vector<RowProblem> problems;
+};
+
+// A read stopped on request before its end.
+struct ReadCancelled : std::runtime_error {
+    ReadCancelled() : std::runtime_error("cancelled") {}
+};
+
+// Every run and every unreadable row of `source`. `bytesRead` counts as the
+// read goes on; when `cancel` turns true the read stops with ReadCancelled.
+// Throws cli::RunsFileError, cli::NotTextError and the source's errors.
+RunsDocument readRuns(cli::InputSource& source, Combination defaults,
+                      const std::atomic<bool>& cancel, std::atomic<std::size_t>& bytesRead);
+
+// Rows pasted from a spreadsheet (tab-separated, a header allowed), read as
+// a runs file is.
+RunsDocument readPastedRuns(const std::string& text, Combination defaults);
+
+// Replaces `removed.size()` runs from `at` on with `inserted`: a change of
+// one run, an insertion, a deletion or a paste.
+struct RunsEdit {
+    std::size_t at = 0;
+    std::vector<PlannedRun> removed;
+    std::vector<PlannedRun> inserted;
+};
+
+void apply(std::vector<PlannedRun>& runs, const RunsEdit& edit);
+RunsEdit inverse(const RunsEdit& edit);
+
+// "id,length_m,cable,product", one row a run, as the reader reads it back.
+void writeRunsCsv(std::ostream& out, const std::vector<PlannedRun>& runs);
+
+}  // namespace tarvelle::planning

@@ -1,0 +1,234 @@
+// The planner window driven as a user drives it: a runs file opened, a
+// length typed over, undone and redone, the recommendation applied, the runs
+// saved, a large read cancelled; and its figures beside the command line's.
+
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QProcess>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "ui/planner/planner_window.h"
+#include "ui/planner/runs_model.h"
+
+using tarvelle::planner::PlannerWindow;
+using tarvelle::planner::RunsModel;
+
+namespace {
+
+// Worked by hand for 20 dBmV into an 8-port hub on Cat6 at 45 m: 13.53,
+// 11.71, 11.71 and 4.56 dBmV at the four edges, smallest margin 1.47 dB.
+const QByteArray kRuns =
+    "id,length,cable,product\n"
+    "A,45m,cat6,8-port\n"
+    "B,,cat6,8-port\n"
+    "C,150ft,cat5e,balun\n";
+
+}  // namespace
+
+class PlannerWindowTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir_.path());
+    }
+
+    void init() {
+        window_ = std::make_unique<PlannerWindow>();
+        window_->setMessagePresenter([this](const QString& text) { messages_ << text; });
+        window_->show();
+        window_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+        path_ = dir_.filePath(QStringLiteral("runs.csv"));
+        write(path_, kRuns);
+    }
+
+    void cleanup() {
+        window_.reset();
+        messages_.clear();
+    }
+
+    void opens_a_file_and_lists_the_rows_it_cannot_read() {
+        open(path_);
+        QCOMPARE(cell(0, RunsModel::Id), QStringLiteral("A"));
+        QCOMPARE(cell(0, RunsModel::Length), QStringLiteral("45.00 m (147.64 ft)"));
+        const QStringList levels{cell(0, RunsModel::Level0), cell(0, RunsModel::Level1),
+                                 cell(0, RunsModel::Level2), cell(0, RunsModel::Level3)};
+        QCOMPARE(levels, (QStringList{"13.53", "11.71", "11.71", "4.56"}));
+        QCOMPARE(cell(0, RunsModel::Margin), QStringLiteral("1.47"));
+        QCOMPARE(cell(0, RunsModel::Verdict), QStringLiteral("PASS"));
+        const auto* problems = window_->findChild<QListWidget*>(QStringLiteral("problems"));
+        QCOMPARE(problems->count(), 1);
+        QVERIFY2(problems->item(0)->text().startsWith(QStringLiteral("Line 3: ")),
+                 qPrintable(problems->item(0)->text()));
+        QVERIFY(summary().startsWith(QStringLiteral("2 runs: ")));
+    }
+
+    void a_typed_length_changes_the_verdict_and_undo_and_redo_follow() {
+        open(path_);
+        typeInto(0, RunsModel::Length, QStringLiteral("10m"));
+        // 10 m of Cat6 loses 5.18 dB at 550 MHz: 35 - 5.18 = 29.82 dBmV, 14.82
+        // above the 15 dBmV maximum, the worst of the eight margins.
+        QVERIFY2(cell(0, RunsModel::Verdict).startsWith(QStringLiteral("FAIL: 14.82 dB above")),
+                 qPrintable(cell(0, RunsModel::Verdict)));
+        QVERIFY(!cell(0, RunsModel::Fix).isEmpty());
+        QVERIFY(window_->windowTitle().startsWith(QStringLiteral("runs.csv*")));
+        QTest::keyClick(window_.get(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(cell(0, RunsModel::Verdict), QStringLiteral("PASS"));
+        QTest::keyClick(window_.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(cell(0, RunsModel::Verdict).startsWith(QStringLiteral("FAIL")));
+    }
+
+    void applying_the_recommendation_moves_every_run_onto_it() {
+        open(path_);
+        auto* tabs = window_->findChild<QTabWidget*>();
+        QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(1).center());
+        const QString reason =
+            window_->findChild<QLabel*>(QStringLiteral("recommendation"))->text();
+        QTest::mouseClick(window_->findChild<QPushButton*>(QStringLiteral("applyRecommendation")),
+                          Qt::LeftButton);
+        QCOMPARE(cell(0, RunsModel::Product), cell(1, RunsModel::Product));
+        QCOMPARE(cell(0, RunsModel::Cable), cell(1, RunsModel::Cable));
+        QVERIFY2(reason.contains(" on " + cell(0, RunsModel::Cable) + ":"), qPrintable(reason));
+        QVERIFY2(summary().startsWith(QStringLiteral("2 runs: 2 pass")), qPrintable(summary()));
+    }
+
+    void saved_runs_read_back_as_edited() {
+        open(path_);
+        typeInto(1, RunsModel::Id, QStringLiteral("Room \"7\", east"));
+        QTest::keyClick(window_.get(), Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(!window_->windowTitle().contains('*'));
+        window_ = std::make_unique<PlannerWindow>();
+        window_->show();
+        open(path_);
+        QCOMPARE(cell(1, RunsModel::Id), QStringLiteral("Room \"7\", east"));
+        QCOMPARE(cell(1, RunsModel::Length), QStringLiteral("45.72 m (150.00 ft)"));
+        QVERIFY(window_->findChild<QListWidget*>(QStringLiteral("problems"))->count() == 0);
+    }
+
+    void unsaved_edits_are_offered_at_the_next_start() {
+        open(path_);
+        typeInto(0, RunsModel::Length, QStringLiteral("61.5"));
+        const QString recovery = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+                                 "/planner-recovery.csv";
+        QTRY_VERIFY(QFile::exists(recovery));
+        window_ = std::make_unique<PlannerWindow>();  // as after a crash: never closed
+        window_->show();
+        QTimer::singleShot(100, [] {
+            QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Return);  // Yes
+        });
+        window_->offerRecovery();
+        QCOMPARE(cell(0, RunsModel::Length), QStringLiteral("61.50 m (201.77 ft)"));
+        QVERIFY(window_->windowTitle().startsWith(QStringLiteral("runs.csv*")));
+        window_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+        QTest::keyClick(window_.get(), Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(!QFile::exists(recovery));
+    }
+
+    void a_large_read_can_be_cancelled() {
+        open(path_);
+        QByteArray many = "id,length_m\n";
+        for (int i = 0; i < 2'000'000; ++i) {
+            many += "run" + QByteArray::number(i) + ",42\n";
+        }
+        const QString large = dir_.filePath(QStringLiteral("large.csv"));
+        write(large, many);
+        window_->openFile(large);
+        QProgressDialog* progress = nullptr;
+        QTRY_VERIFY((progress = window_->findChild<QProgressDialog*>()) != nullptr &&
+                    progress->isVisible());
+        QTest::mouseClick(progress->findChild<QPushButton*>(), Qt::LeftButton);
+        QTRY_VERIFY(window_->findChild<QProgressDialog*>() == nullptr);
+        QCOMPARE(rows(), 2);  // the file shown before stays
+        QVERIFY(window_->windowTitle().startsWith(QStringLiteral("runs.csv")));
+    }
+
+    void figures_and_verdicts_equal_the_command_lines() {
+        QByteArray runs = "id,length,cable,product\n";
+        const char* cables[] = {"cat5e", "cat6", "cat6a"};
+        const char* products[] = {"balun", "8-port", "16-port"};
+        for (int i = 0; i < 60; ++i) {
+            runs += "r" + QByteArray::number(i) + "," + QByteArray::number(i * 7 % 120) + "m," +
+                    cables[i % 3] + "," + products[i / 3 % 3] + "\n";
+        }
+        write(path_, runs);
+        QProcess cli;
+        cli.start(QStringLiteral(TARVELLE_CLI),
+                  {"--runs", path_, "--pin", "20", "--format", "csv"});
+        QVERIFY(cli.waitForFinished(30000));
+        const QList<QByteArray> lines = cli.readAllStandardOutput().trimmed().split('\n');
+        open(path_);
+        QCOMPARE(lines.size() - 1, rows());
+        for (int row = 0; row < rows(); ++row) {
+            const QList<QByteArray> fields = lines[row + 1].split(',');
+            QCOMPARE(cell(row, RunsModel::Id), QString::fromUtf8(fields[0]));
+            // id,length_ft,length_m,result,failing_edge,limit,margin_db,...; a
+            // passing run has no failing edge and no shortfall.
+            const QString verdict = cell(row, RunsModel::Verdict);
+            QCOMPARE(verdict.section(':', 0, 0).toLower(), QString::fromUtf8(fields[3]));
+            if (fields[3] == "fail") {
+                QCOMPARE(cell(row, RunsModel::Margin), QString::fromUtf8(fields[6]));
+                QVERIFY(verdict.endsWith(" the " + fields[5] + " at the " + fields[4]));
+            }
+        }
+    }
+
+  private:
+    static void write(const QString& path, const QByteArray& bytes) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    void open(const QString& path) {
+        const QString before = window_->windowTitle();
+        window_->openFile(path);
+        QTRY_VERIFY(window_->windowTitle().startsWith(QFileInfo(path).fileName()) &&
+                    window_->findChild<QProgressDialog*>() == nullptr);
+        QVERIFY2(messages_.isEmpty(), qPrintable(messages_.join('\n')));
+    }
+
+    QTableView* table() const { return window_->findChild<QTableView*>(QStringLiteral("runs")); }
+    int rows() const { return table()->model()->rowCount(); }
+    QString cell(int row, int column) const {
+        return table()->model()->index(row, column).data().toString();
+    }
+    QString summary() const {
+        return window_->findChild<QLabel*>(QStringLiteral("summary"))->text();
+    }
+
+    // Clicks the cell, opens its editor with F2 and types over what it holds.
+    void typeInto(int row, int column, const QString& text) {
+        QTableView* view = table();
+        const QRect place = view->visualRect(view->model()->index(row, column));
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, place.center());
+        QTest::keyClick(view, Qt::Key_F2);
+        QWidget* editor = QApplication::focusWidget();
+        QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(editor, text);
+        QTest::keyClick(editor, Qt::Key_Return);
+        // The view commits what was typed once the key has been handled.
+        QTRY_VERIFY(view->indexWidget(view->model()->index(row, column)) == nullptr);
+    }
+
+    QTemporaryDir dir_;
+    QString path_;
+    std::unique_ptr<PlannerWindow> window_;
+    QStringList messages_;
+};
+
+QTEST_MAIN(PlannerWindowTest)
+#include "planner_window_test.moc"

@@ -1,0 +1,49 @@
+#pragma once
+
+// A runs file read on a thread of its own, so that the window stays
+// responsive and the read can be cancelled; the window polls its progress.
+
+#include <QObject>
+#include <QString>
+#include <atomic>
+#include <memory>
+
+#include "planning/runs_document.h"
+
+class QThread;
+
+namespace tarvelle::planner {
+
+class BackgroundRead : public QObject {
+    Q_OBJECT
+
+  public:
+    BackgroundRead(const QString& path, planning::Combination defaults, QObject* parent);
+    ~BackgroundRead() override;
+
+    // Bytes read so far and the file's size.
+    std::size_t bytesRead() const { return bytesRead_.load(std::memory_order_relaxed); }
+    qint64 size() const { return size_; }
+    void cancel() { cancel_ = true; }
+    // The runs read, once read() has been signalled.
+    planning::RunsDocument takeDocument() { return std::move(document_); }
+
+  signals:
+    void read(const QString& path);
+    void failed(const QString& path, const QString& reason);
+    void cancelled();
+
+  private:
+    void finish();
+
+    QString path_;
+    qint64 size_;
+    std::atomic<bool> cancel_ = false;
+    std::atomic<std::size_t> bytesRead_ = 0;
+    planning::RunsDocument document_;
+    QString error_;
+    bool wasCancelled_ = false;
+    QThread* thread_;
+};
+
+}  // namespace tarvelle::planner

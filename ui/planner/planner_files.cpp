@@ -1,0 +1,327 @@
+// The planner window's files: the runs read and saved, the report saved and
+// printed, recent files, and the recovery of unsaved edits.
+
+#include "ui/planner/planner_window.h"
+
+#include <QCloseEvent>
+#include <QDate>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QImage>
+#include <QListWidget>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProgressDialog>
+#include <QSaveFile>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QSvgRenderer>
+#include <QTableView>
+#include <QTextDocument>
+#include <QTimer>
+#include <sstream>
+
+#include "engine/arithmetic_error.h"
+#include "engine/version.h"
+#include "planning/plan_report.h"
+#include "ui/planner/background_read.h"
+
+namespace tarvelle::planner {
+
+using namespace tarvelle::planning;
+
+namespace {
+
+constexpr int kMostRecent = 8;
+const QString kRecentKey = QStringLiteral("planner/recentFiles");
+const QString kRecoveredFromKey = QStringLiteral("planner/recoveredFrom");
+
+QString recoveryPath() {
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
+        .filePath(QStringLiteral("planner-recovery.csv"));
+}
+
+}  // namespace
+
+void PlannerWindow::chooseFile() {
+    const QString path =
+        QFileDialog::getOpenFileName(this, tr("Open Runs File"), QFileInfo(path_).absolutePath(),
+                                     tr("Runs files (*.csv *.tsv *.txt);;All files (*)"));
+    if (!path.isEmpty()) {
+        openFile(path);
+    }
+}
+
+void PlannerWindow::openFile(const QString& path) {
+    if (!keepOrDiscard()) {
+        return;
+    }
+    auto* job = new BackgroundRead(path, chosenCombination(), this);
+    auto* progress = new QProgressDialog(tr("Reading %1...").arg(QFileInfo(path).fileName()),
+                                         tr("Cancel"), 0, 1000, this);
+    progress->setObjectName(QStringLiteral("readProgress"));
+    progress->setWindowModality(Qt::WindowModal);
+    progress->setMinimumDuration(300);
+    progress->setAutoReset(false);
+    progress->setAutoClose(false);
+    auto* poll = new QTimer(progress);
+    connect(poll, &QTimer::timeout, progress, [job, progress] {
+        const qint64 size = std::max<qint64>(job->size(), 1);
+        progress->setValue(static_cast<int>(1000 * static_cast<qint64>(job->bytesRead()) / size));
+    });
+    poll->start(50);
+    connect(progress, &QProgressDialog::canceled, job, &BackgroundRead::cancel);
+    const auto done = [job, progress] {
+        progress->deleteLater();
+        job->deleteLater();
+    };
+    connect(job, &BackgroundRead::cancelled, this, [this, done] {
+        done();
+        statusBar()->showMessage(tr("Reading cancelled"), 5000);
+    });
+    connect(job, &BackgroundRead::failed, this,
+            [this, done](const QString& name, const QString& reason) {
+                done();
+                tell(tr("%1 cannot be read: %2").arg(name, reason));
+            });
+    connect(job, &BackgroundRead::read, this, [this, job, done](const QString& name) {
+        done();
+        adopt(name, job->takeDocument(), false);
+    });
+}
+
+void PlannerWindow::adopt(const QString& path, RunsDocument document, bool modified) {
+    undo_.clear();
+    runs_ = std::move(document.runs);
+    problems_ = std::move(document.problems);
+    path_ = path;
+    problemList_->clear();
+    for (const RowProblem& problem : problems_) {
+        const QString lines = problem.firstLine == problem.lastLine
+                                  ? tr("Line %1").arg(problem.firstLine)
+                                  : tr("Lines %1-%2").arg(problem.firstLine).arg(problem.lastLine);
+        problemList_->addItem(lines + ": " + QString::fromStdString(problem.reason));
+    }
+    problemList_->setVisible(!problems_.empty());
+    recheck();
+    table_->resizeColumnsToContents();
+    if (modified) {
+        undo_.resetClean();  // recovered runs are unsaved until saved
+    } else if (!path.isEmpty()) {
+        rememberRecent(path);
+    }
+    updateTitle();
+}
+
+bool PlannerWindow::writeFile(const QString& path, const std::string& bytes) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
+            static_cast<qint64>(bytes.size()) ||
+        !file.commit()) {
+        tell(tr("%1 cannot be written: %2").arg(path, file.errorString()));
+        return false;
+    }
+    return true;
+}
+
+bool PlannerWindow::save() {
+    if (path_.isEmpty()) {
+        return saveAs();
+    }
+    std::ostringstream csv;
+    writeRunsCsv(csv, runs_);
+    if (!writeFile(path_, csv.str())) {
+        return false;
+    }
+    undo_.setClean();
+    QFile::remove(recoveryPath());
+    statusBar()->showMessage(tr("Saved %1").arg(path_), 5000);
+    return true;
+}
+
+bool PlannerWindow::saveAs() {
+    const QString path =
+        QFileDialog::getSaveFileName(this, tr("Save Runs"), path_, tr("Runs files (*.csv)"));
+    if (path.isEmpty()) {
+        return false;
+    }
+    path_ = path;
+    rememberRecent(path);
+    return save();
+}
+
+std::string PlannerWindow::reportHtml() const {
+    ReportInputs report;
+    report.unit = unit();
+    report.runsSource = QFileInfo(path_).fileName().toStdString();
+    report.date = QDate::currentDate().toString(Qt::ISODate).toStdString();
+    report.version = kVersionText;
+    std::ostringstream page;
+    writePlanReport(page, report, scenario(), chosenCombination(), runs_, problems_);
+    return page.str();
+}
+
+void PlannerWindow::saveReport() {
+    QString suggested = path_.isEmpty() ? QStringLiteral("report.html")
+                                        : QFileInfo(path_).completeBaseName() + "-report.html";
+    const QString path =
+        QFileDialog::getSaveFileName(this, tr("Save Report"), suggested, tr("Web pages (*.html)"));
+    if (path.isEmpty()) {
+        return;
+    }
+    try {
+        if (writeFile(path, reportHtml())) {
+            statusBar()->showMessage(tr("Saved the report as %1").arg(path), 5000);
+        }
+    } catch (const ArithmeticError&) {
+        tell(tr("No report: Run-time error: Overflow"));
+    }
+}
+
+// A text document shows no inline SVG: the report's chart is drawn by Qt
+// SVG into a picture the page shows in its place.
+void PlannerWindow::print() {
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle(tr("Print Report"));
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    try {
+        QString page = QString::fromStdString(reportHtml());
+        QTextDocument document;
+        const qsizetype start = page.indexOf(QStringLiteral("<svg"));
+        const qsizetype end = page.indexOf(QStringLiteral("</svg>"), start);
+        if (start >= 0 && end > start) {
+            const qsizetype length = end + 6 - start;
+            QSvgRenderer chart(page.mid(start, length).toUtf8());
+            QImage picture(chart.defaultSize() * 2, QImage::Format_ARGB32);
+            picture.fill(Qt::white);
+            QPainter painter(&picture);
+            chart.render(&painter);
+            painter.end();
+            document.addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("chart.png")),
+                                 picture);
+            page.replace(start, length,
+                         QStringLiteral("<img src=\"chart.png\" width=\"%1\">")
+                             .arg(chart.defaultSize().width()));
+        }
+        document.setHtml(page);
+        document.print(&printer);
+    } catch (const ArithmeticError&) {
+        tell(tr("No report: Run-time error: Overflow"));
+    }
+}
+
+bool PlannerWindow::keepOrDiscard() {
+    if (undo_.isClean()) {
+        return true;
+    }
+    const auto answer = QMessageBox::question(
+        this, windowTitle(), tr("The runs have changes that are not saved. Save them first?"),
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+    if (answer == QMessageBox::Save) {
+        return save();
+    }
+    if (answer == QMessageBox::Discard) {
+        QFile::remove(recoveryPath());
+        undo_.clear();
+        return true;
+    }
+    return false;
+}
+
+void PlannerWindow::closeEvent(QCloseEvent* event) {
+    if (keepOrDiscard()) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void PlannerWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls()) {
+        event->acceptProposedAction();
+    }
+}
+
+void PlannerWindow::dropEvent(QDropEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (!urls.isEmpty() && urls.front().isLocalFile()) {
+        openFile(urls.front().toLocalFile());
+        event->acceptProposedAction();
+    }
+}
+
+void PlannerWindow::rememberRecent(const QString& path) {
+    QSettings settings;
+    QStringList recent = settings.value(kRecentKey).toStringList();
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    recent.removeAll(absolute);
+    recent.prepend(absolute);
+    settings.setValue(kRecentKey, recent.mid(0, kMostRecent));
+}
+
+void PlannerWindow::showRecent() {
+    recentMenu_->clear();
+    const QStringList recent = QSettings().value(kRecentKey).toStringList();
+    for (const QString& path : recent) {
+        recentMenu_->addAction(path, this, [this, path] { openFile(path); });
+    }
+    recentMenu_->setEnabled(!recent.isEmpty());
+}
+
+void PlannerWindow::scheduleRecovery() {
+    recoveryTimer_->start();
+}
+
+// Written whole or not at all, so that a crash while writing leaves the
+// previous recovery file.
+void PlannerWindow::writeRecovery() {
+    if (undo_.isClean()) {
+        QFile::remove(recoveryPath());
+        return;
+    }
+    QDir().mkpath(QFileInfo(recoveryPath()).absolutePath());
+    std::ostringstream csv;
+    writeRunsCsv(csv, runs_);
+    QSaveFile file(recoveryPath());
+    if (file.open(QIODevice::WriteOnly)) {
+        file.write(csv.str().data(), static_cast<qint64>(csv.str().size()));
+        if (file.commit()) {
+            QSettings().setValue(kRecoveredFromKey, path_);
+        }
+    }
+}
+
+void PlannerWindow::offerRecovery() {
+    const QString path = recoveryPath();
+    if (!QFileInfo::exists(path)) {
+        return;
+    }
+    const auto answer = QMessageBox::question(
+        this, windowTitle(), tr("Runs edited earlier were not saved. Recover them?"),
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    if (answer != QMessageBox::Yes) {
+        QFile::remove(path);
+        return;
+    }
+    try {
+        cli::FileInput input(path.toStdString());
+        std::atomic<bool> never = false;
+        std::atomic<std::size_t> bytes = 0;
+        RunsDocument document = readRuns(input, chosenCombination(), never, bytes);
+        adopt(QSettings().value(kRecoveredFromKey).toString(), std::move(document), true);
+    } catch (const std::exception& error) {
+        tell(tr("The recovered runs cannot be read: %1").arg(QString::fromStdString(error.what())));
+    }
+}
+
+}  // namespace tarvelle::planner

@@ -1,0 +1,547 @@
+#include "ui/planner/planner_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QSvgWidget>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTableWidget>
+#include <QTimer>
+#include <QUndoCommand>
+#include <QVBoxLayout>
+#include <set>
+#include <sstream>
+
+#include "engine/arithmetic_error.h"
+#include "engine/levels.h"
+#include "planning/plan_report.h"
+#include "planning/printed_number.h"
+#include "planning/svg_chart.h"
+#include "planning/table_names.h"
+#include "ui/planner/runs_model.h"
+
+namespace tarvelle::planner {
+
+using namespace tarvelle::planning;
+
+namespace {
+
+constexpr int kRecoveryDelayMs = 1000;
+
+QString text(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+// One edit of the runs, done and undone by the window.
+class RunsCommand : public QUndoCommand {
+  public:
+    RunsCommand(RunsEdit edit, const QString& what, std::function<void(const RunsEdit&)> apply)
+        : QUndoCommand(what), edit_(std::move(edit)), apply_(std::move(apply)) {}
+    void redo() override { apply_(edit_); }
+    void undo() override { apply_(inverse(edit_)); }
+
+  private:
+    RunsEdit edit_;
+    std::function<void(const RunsEdit&)> apply_;
+};
+
+QDoubleSpinBox* levelBox(const QString& name, double value) {
+    auto* box = new QDoubleSpinBox;
+    box->setObjectName(name);
+    box->setAccessibleName(name);
+    box->setRange(-1e6, 1e6);
+    box->setDecimals(2);
+    box->setKeyboardTracking(false);
+    box->setValue(value);
+    return box;
+}
+
+QComboBox* listBox(const QString& name, const QStringList& entries) {
+    auto* list = new QComboBox;
+    list->setObjectName(name);
+    list->setAccessibleName(name);
+    list->addItems(entries);
+    return list;
+}
+
+}  // namespace
+
+PlannerWindow::PlannerWindow(QWidget* parent)
+    : QMainWindow(parent),
+      model_(new RunsModel(runs_, results_, this)),
+      filter_(new RunsFilter(this)) {
+    filter_->setSourceModel(model_);
+    filter_->setSortRole(RunsModel::kSortRole);
+    setAcceptDrops(true);
+
+    auto* splitter = new QSplitter(Qt::Vertical);
+    auto* top = new QWidget;
+    auto* topLayout = new QHBoxLayout(top);
+    topLayout->addWidget(buildInputs());
+    topLayout->addWidget(buildResults(), 1);
+    splitter->addWidget(top);
+
+    table_ = new QTableView;
+    table_->setObjectName(QStringLiteral("runs"));
+    table_->setAccessibleName(tr("Runs"));
+    table_->setModel(filter_);
+    table_->setSortingEnabled(true);
+    table_->sortByColumn(-1, Qt::AscendingOrder);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setWordWrap(false);
+    table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table_->horizontalHeader()->setResizeContentsPrecision(200);
+    table_->horizontalHeader()->setStretchLastSection(true);
+    splitter->addWidget(table_);
+
+    problemList_ = new QListWidget;
+    problemList_->setObjectName(QStringLiteral("problems"));
+    problemList_->setAccessibleName(tr("Rows that could not be read"));
+    problemList_->setMaximumHeight(90);
+    splitter->addWidget(problemList_);
+    splitter->setStretchFactor(0, 0);
+    splitter->setStretchFactor(1, 1);
+    splitter->setStretchFactor(2, 0);
+    splitter->setSizes({360, 10'000, 90});
+    setCentralWidget(splitter);
+
+    recoveryTimer_ = new QTimer(this);
+    recoveryTimer_->setSingleShot(true);
+    recoveryTimer_->setInterval(kRecoveryDelayMs);
+    connect(recoveryTimer_, &QTimer::timeout, this, &PlannerWindow::writeRecovery);
+
+    connect(model_, &RunsModel::editRequested, this,
+            [this](const RunsEdit& change) { edit(change, tr("Change run")); });
+    connect(model_, &RunsModel::editRefused, this, &PlannerWindow::tell);
+    connect(&undo_, &QUndoStack::cleanChanged, this, &PlannerWindow::updateTitle);
+    connect(&undo_, &QUndoStack::indexChanged, this, &PlannerWindow::scheduleRecovery);
+
+    buildMenus();
+    setTabOrder(level_, product_);
+    setTabOrder(product_, cable_);
+    setTabOrder(cable_, plan_);
+    setTabOrder(plan_, unit_);
+    setTabOrder(unit_, minAnalog_);
+    setTabOrder(minAnalog_, minDigital_);
+    setTabOrder(minDigital_, maxAnalog_);
+    setTabOrder(maxAnalog_, maxDigital_);
+    setTabOrder(maxDigital_, presets_);
+    setTabOrder(presets_, failingOnly_);
+    setTabOrder(failingOnly_, table_);
+    recheck();
+    updateTitle();
+    resize(1200, 800);
+}
+
+// An editor still open commits as it closes with the window: by then there
+// is no window to take the edit.
+PlannerWindow::~PlannerWindow() {
+    disconnect(model_, nullptr, this, nullptr);
+}
+
+void PlannerWindow::setMessagePresenter(std::function<void(const QString&)> present) {
+    present_ = std::move(present);
+}
+
+void PlannerWindow::tell(const QString& message) {
+    if (present_) {
+        present_(message);
+    } else {
+        QMessageBox::warning(this, windowTitle(), message);
+    }
+}
+
+void PlannerWindow::buildMenus() {
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    QAction* open = file->addAction(tr("&Open..."), this, &PlannerWindow::chooseFile);
+    open->setShortcut(QKeySequence::Open);
+    recentMenu_ = file->addMenu(tr("Open &Recent"));
+    connect(recentMenu_, &QMenu::aboutToShow, this, &PlannerWindow::showRecent);
+    QAction* saveRuns = file->addAction(tr("&Save"), this, &PlannerWindow::save);
+    saveRuns->setShortcut(QKeySequence::Save);
+    QAction* saveRunsAs = file->addAction(tr("Save &As..."), this, &PlannerWindow::saveAs);
+    saveRunsAs->setShortcut(QKeySequence::SaveAs);
+    file->addAction(tr("Save &Report as HTML..."), this, &PlannerWindow::saveReport);
+    QAction* printReport =
+        file->addAction(tr("&Print / Export PDF..."), this, &PlannerWindow::print);
+    printReport->setShortcut(QKeySequence::Print);
+    file->addSeparator();
+    QAction* quit = file->addAction(tr("&Quit"), this, &QWidget::close);
+    quit->setShortcut(QKeySequence::Quit);
+
+    QMenu* editMenu = menuBar()->addMenu(tr("&Edit"));
+    QAction* undoAction = undo_.createUndoAction(this, tr("&Undo"));
+    undoAction->setShortcut(QKeySequence::Undo);
+    QAction* redoAction = undo_.createRedoAction(this, tr("&Redo"));
+    redoAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence::Redo});
+    editMenu->addAction(undoAction);
+    editMenu->addAction(redoAction);
+    editMenu->addSeparator();
+    QAction* add = editMenu->addAction(tr("&Add Run"), this, &PlannerWindow::addRun);
+    add->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Insert));
+    QAction* remove = editMenu->addAction(tr("&Delete Runs"), this, &PlannerWindow::deleteRuns);
+    remove->setShortcut(QKeySequence::Delete);
+    remove->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    table_->addAction(remove);
+    QAction* paste = editMenu->addAction(tr("&Paste Runs"), this, &PlannerWindow::pasteRuns);
+    paste->setShortcut(QKeySequence::Paste);
+    paste->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    table_->addAction(paste);
+    editMenu->addSeparator();
+    QAction* find = editMenu->addAction(tr("&Failing Runs Only"));
+    find->setShortcut(QKeySequence::Find);
+    connect(find, &QAction::triggered, failingOnly_, &QCheckBox::toggle);
+}
+
+QWidget* PlannerWindow::buildInputs() {
+    auto* box = new QWidget;
+    auto* form = new QFormLayout(box);
+    level_ = levelBox(tr("Source level"), 20);
+    QStringList products;
+    for (const auto& configuration : kProductConfigurations) {
+        products << text(configuration.listText);
+    }
+    QStringList cables;
+    for (const auto& category : kCableCategories) {
+        cables << text(category.listText);
+    }
+    product_ = listBox(tr("Product"), products);
+    cable_ = listBox(tr("Cable"), cables);
+    plan_ = listBox(tr("Frequency plan"), {tr("Plan 1"), tr("Plan 2")});
+    plan_->setCurrentIndex(1);
+    unit_ = listBox(tr("Level unit"), {QStringLiteral("dBmV"), QStringLiteral("dBµV")});
+    minAnalog_ = levelBox(tr("Analog minimum"), 0);
+    minDigital_ = levelBox(tr("Digital minimum"), 0);
+    maxAnalog_ = levelBox(tr("Analog maximum"), 0);
+    maxDigital_ = levelBox(tr("Digital maximum"), 0);
+    usePresets();
+    presets_ = new QPushButton(tr("Preset &windows"));
+    presets_->setAccessibleName(tr("Use the preset receiver windows"));
+    failingOnly_ = new QCheckBox(tr("&Failing runs only"));
+    failingOnly_->setAccessibleName(tr("Failing runs only"));
+
+    form->addRow(tr("Source &level:"), level_);
+    form->addRow(tr("&Product:"), product_);
+    form->addRow(tr("&Cable:"), cable_);
+    form->addRow(tr("Fre&quency plan:"), plan_);
+    form->addRow(tr("&Units:"), unit_);
+    form->addRow(tr("Analog mi&nimum:"), minAnalog_);
+    form->addRow(tr("Digital min&imum:"), minDigital_);
+    form->addRow(tr("Analog ma&ximum:"), maxAnalog_);
+    form->addRow(tr("Digital maxi&mum:"), maxDigital_);
+    form->addRow(presets_);
+    form->addRow(failingOnly_);
+
+    for (QDoubleSpinBox* spin : {level_, minAnalog_, minDigital_, maxAnalog_, maxDigital_}) {
+        connect(spin, &QDoubleSpinBox::valueChanged, this, &PlannerWindow::recheck);
+    }
+    for (QComboBox* list : {product_, cable_, plan_}) {
+        connect(list, &QComboBox::currentIndexChanged, this, &PlannerWindow::recheck);
+    }
+    connect(unit_, &QComboBox::currentIndexChanged, this, &PlannerWindow::unitChanged);
+    connect(presets_, &QPushButton::clicked, this, &PlannerWindow::usePresets);
+    connect(failingOnly_, &QCheckBox::toggled, filter_, &RunsFilter::setFailingOnly);
+    return box;
+}
+
+QWidget* PlannerWindow::buildResults() {
+    auto* box = new QWidget;
+    auto* layout = new QVBoxLayout(box);
+    summary_ = new QLabel;
+    summary_->setObjectName(QStringLiteral("summary"));
+    summary_->setAccessibleName(tr("Summary"));
+    summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    feed_ = new QLabel;
+    feed_->setObjectName(QStringLiteral("feed"));
+    feed_->setAccessibleName(tr("Feed range"));
+    feed_->setWordWrap(true);
+    layout->addWidget(summary_);
+    layout->addWidget(feed_);
+
+    tabs_ = new QTabWidget;
+    QTabWidget* tabs = tabs_;
+    tabs->setAccessibleName(tr("Chart and choice"));
+    auto* chartPage = new QWidget;
+    auto* chartLayout = new QVBoxLayout(chartPage);
+    chart_ = new QSvgWidget;
+    chart_->setAccessibleName(tr("Chart of received level against length"));
+    chart_->setMinimumSize(480, 240);
+    chartProblem_ = new QLabel;
+    chartLayout->addWidget(chart_, 1);
+    chartLayout->addWidget(chartProblem_);
+    tabs->addTab(chartPage, tr("C&hart"));
+
+    choicePage_ = new QWidget;
+    QWidget* choicePage = choicePage_;
+    auto* choiceLayout = new QVBoxLayout(choicePage);
+    choice_ = new QTableWidget(static_cast<int>(kProductConfigurations.size()),
+                               static_cast<int>(kCableCategories.size()));
+    choice_->setObjectName(QStringLiteral("choice"));
+    choice_->setAccessibleName(tr("Products and cables compared"));
+    choice_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    choice_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    for (std::int16_t product = 0; product < 3; ++product) {
+        choice_->setVerticalHeaderItem(product, new QTableWidgetItem(text(productLabel(product))));
+    }
+    for (std::int16_t cable = 0; cable < 3; ++cable) {
+        choice_->setHorizontalHeaderItem(cable, new QTableWidgetItem(text(cableLabel(cable))));
+    }
+    recommendation_ = new QLabel;
+    recommendation_->setObjectName(QStringLiteral("recommendation"));
+    recommendation_->setAccessibleName(tr("Recommendation"));
+    recommendation_->setWordWrap(true);
+    applyChoice_ = new QPushButton(tr("&Apply recommendation"));
+    applyChoice_->setObjectName(QStringLiteral("applyRecommendation"));
+    applyChoice_->setAccessibleName(tr("Apply the recommended product, cable and feed level"));
+    connect(applyChoice_, &QPushButton::clicked, this, &PlannerWindow::applyRecommendation);
+    choiceLayout->addWidget(choice_, 1);
+    choiceLayout->addWidget(recommendation_);
+    choiceLayout->addWidget(applyChoice_);
+    tabs->addTab(choicePage, tr("Ch&oice"));
+    layout->addWidget(tabs, 1);
+    connect(tabs, &QTabWidget::currentChanged, this, [this] {
+        if (tabs_->currentWidget() == choicePage_) {
+            showChoice();
+        }
+    });
+    return box;
+}
+
+LevelUnit PlannerWindow::unit() const {
+    return unit_->currentIndex() == 1 ? LevelUnit::DBuV : LevelUnit::DBmV;
+}
+
+Wording PlannerWindow::wording() const {
+    Wording words;
+    words.levelUnit = unitLabel(unit());
+    words.levelOffsetDb = unit() == LevelUnit::DBuV ? kMicrovoltOffsetDb : 0;
+    return words;
+}
+
+Combination PlannerWindow::chosenCombination() const {
+    return {static_cast<std::int16_t>(product_->currentIndex()),
+            static_cast<std::int16_t>(cable_->currentIndex())};
+}
+
+PlanScenario PlannerWindow::scenario() const {
+    const LevelUnit shown = unit();
+    PlanScenario plan;
+    plan.levelIn = toDbmv(level_->value(), shown);
+    plan.analog = {toDbmv(minAnalog_->value(), shown), toDbmv(maxAnalog_->value(), shown)};
+    plan.digital = {toDbmv(minDigital_->value(), shown), toDbmv(maxDigital_->value(), shown)};
+    plan.plan = plan_->currentIndex() + 1;
+    return plan;
+}
+
+void PlannerWindow::usePresets() {
+    const double offset = unit_ != nullptr && unit() == LevelUnit::DBuV ? kMicrovoltOffsetDb : 0;
+    const auto preset = [](std::string_view value) { return text(value).toDouble(); };
+    minAnalog_->setValue(preset(kMinimumPresets.analog) + offset);
+    minDigital_->setValue(preset(kMinimumPresets.digital) + offset);
+    maxAnalog_->setValue(preset(kMaximumPresets.analog) + offset);
+    maxDigital_->setValue(preset(kMaximumPresets.digital) + offset);
+}
+
+// The levels stay the same levels: each box is shifted into the new unit.
+void PlannerWindow::unitChanged() {
+    const LevelUnit now = unit();
+    const double shift = now == shownUnit_        ? 0
+                         : now == LevelUnit::DBuV ? kMicrovoltOffsetDb
+                                                  : -kMicrovoltOffsetDb;
+    shownUnit_ = now;
+    for (QDoubleSpinBox* spin : {level_, minAnalog_, minDigital_, maxAnalog_, maxDigital_}) {
+        const QSignalBlocker quiet(spin);
+        spin->setValue(spin->value() + shift);
+    }
+    recheck();
+}
+
+void PlannerWindow::recheck() {
+    if (maxDigital_ == nullptr || choice_ == nullptr) {
+        return;  // still being built
+    }
+    try {
+        const PlanScenario plan = scenario();
+        results_ = checkAll(plan, runs_, wording());
+        inputsOverflow_ = false;
+    } catch (const ArithmeticError&) {
+        results_ = PlanResults{};
+        results_.runs.resize(runs_.size());
+        inputsOverflow_ = true;
+    }
+    ranking_.clear();
+    rankingStale_ = true;
+    const Wording words = wording();
+    model_->refresh(words);
+    summary_->setText(inputsOverflow_ ? tr("Run-time error: Overflow")
+                      : runs_.empty() ? tr("No runs: open a runs file (Ctrl+O) or add a run.")
+                                      : text(results_.summaryLine));
+    feed_->setText(text(results_.feedLine));
+    if (tabs_->currentWidget() == choicePage_) {
+        showChoice();
+    }
+    showChart();
+}
+
+// The nine combinations take nine times as long as the runs themselves:
+// ranked only while the choice is shown.
+void PlannerWindow::showChoice() {
+    if (rankingStale_) {
+        rankingStale_ = false;
+        try {
+            if (!runs_.empty() && !inputsOverflow_) {
+                ranking_ = rankCombinations(scenario(), runs_);
+            }
+        } catch (const ArithmeticError&) {
+            ranking_.clear();
+        }
+    }
+    for (int row = 0; row < choice_->rowCount(); ++row) {
+        for (int column = 0; column < choice_->columnCount(); ++column) {
+            choice_->setItem(row, column, new QTableWidgetItem);
+        }
+    }
+    applyChoice_->setEnabled(!ranking_.empty());
+    if (ranking_.empty()) {
+        recommendation_->clear();
+        return;
+    }
+    for (std::size_t rank = 0; rank < ranking_.size(); ++rank) {
+        const CombinationSummary& entry = ranking_[rank];
+        QString cell = tr("%1 of %2 pass, smallest margin %3")
+                           .arg(entry.plan.runsPassed)
+                           .arg(entry.plan.runsChecked)
+                           .arg(text(decibels(entry.plan.smallestMargin)));
+        if (rank == 0) {
+            cell = tr("Recommended: ") + cell;
+        }
+        choice_->item(entry.combination.product, entry.combination.cable)->setText(cell);
+    }
+    recommendation_->setText(text(recommendationReason(ranking_.front(), wording())));
+}
+
+void PlannerWindow::showChart() {
+    try {
+        if (inputsOverflow_) {
+            throw ChartError("Run-time error: Overflow");
+        }
+        chart_->load(QByteArray::fromStdString(
+            planChart(scenario(), chosenCombination(), unit(), runs_, results_)));
+        chartProblem_->clear();
+    } catch (const ChartError& error) {
+        chart_->load(QByteArray());
+        chartProblem_->setText(tr("No chart: %1").arg(QString::fromStdString(error.what())));
+    } catch (const ArithmeticError&) {
+        chart_->load(QByteArray());
+        chartProblem_->setText(tr("No chart: Run-time error: Overflow"));
+    }
+}
+
+void PlannerWindow::edit(const RunsEdit& change, const QString& what) {
+    undo_.push(new RunsCommand(change, what, [this](const RunsEdit& e) { apply(e); }));
+}
+
+void PlannerWindow::apply(const RunsEdit& change) {
+    planning::apply(runs_, change);
+    recheck();
+}
+
+void PlannerWindow::addRun() {
+    const std::size_t at = runs_.size();
+    edit(RunsEdit{at, {}, {PlannedRun{"new " + std::to_string(at + 1), 30, chosenCombination()}}},
+         tr("Add run"));
+    const QModelIndex added = filter_->mapFromSource(model_->index(static_cast<int>(at), 0));
+    table_->setCurrentIndex(added);
+    table_->edit(added);
+}
+
+// Each block of adjacent selected runs is one removal, last block first so
+// that the earlier positions stay valid; all are undone together.
+void PlannerWindow::deleteRuns() {
+    std::set<std::size_t> rows;
+    for (const QModelIndex& index : table_->selectionModel()->selectedIndexes()) {
+        rows.insert(static_cast<std::size_t>(filter_->mapToSource(index).row()));
+    }
+    if (rows.empty()) {
+        return;
+    }
+    const std::vector<std::size_t> sorted(rows.begin(), rows.end());
+    undo_.beginMacro(tr("Delete runs"));
+    for (std::size_t end = sorted.size(); end > 0;) {
+        std::size_t begin = end - 1;
+        while (begin > 0 && sorted[begin - 1] + 1 == sorted[begin]) {
+            --begin;
+        }
+        const auto first = runs_.begin() + static_cast<std::ptrdiff_t>(sorted[begin]);
+        edit(RunsEdit{sorted[begin], {first, first + static_cast<std::ptrdiff_t>(end - begin)}, {}},
+             tr("Delete runs"));
+        end = begin;
+    }
+    undo_.endMacro();
+}
+
+void PlannerWindow::pasteRuns() {
+    const std::string pasted = QApplication::clipboard()->text().toStdString();
+    RunsDocument document;
+    try {
+        document = readPastedRuns(pasted, chosenCombination());
+    } catch (const std::exception& error) {
+        tell(tr("The clipboard holds no runs: %1").arg(QString::fromStdString(error.what())));
+        return;
+    }
+    for (const RowProblem& problem : document.problems) {
+        problemList_->addItem(tr("Pasted line %1: %2")
+                                  .arg(problem.firstLine)
+                                  .arg(QString::fromStdString(problem.reason)));
+    }
+    if (document.runs.empty()) {
+        tell(tr("The clipboard holds no runs (identifier and length, separated by tabs)."));
+        return;
+    }
+    edit(RunsEdit{runs_.size(), {}, std::move(document.runs)}, tr("Paste runs"));
+}
+
+void PlannerWindow::applyRecommendation() {
+    if (ranking_.empty()) {
+        return;
+    }
+    const CombinationSummary best = ranking_.front();
+    std::vector<PlannedRun> moved = runs_;
+    for (PlannedRun& run : moved) {
+        run.combination = best.combination;
+    }
+    undo_.beginMacro(tr("Apply recommendation"));
+    if (moved != runs_) {
+        edit(RunsEdit{0, runs_, std::move(moved)}, tr("Apply recommendation"));
+    }
+    undo_.endMacro();
+    product_->setCurrentIndex(best.combination.product);
+    cable_->setCurrentIndex(best.combination.cable);
+    if (const auto level = best.plan.feed.suggestedLevel()) {
+        level_->setValue(fromDbmv(*level, unit()));
+    }
+}
+
+void PlannerWindow::updateTitle() {
+    const QString name = path_.isEmpty() ? tr("Untitled") : QFileInfo(path_).fileName();
+    setWindowTitle(name + (undo_.isClean() ? QString() : QStringLiteral("*")) +
+                   QStringLiteral(" - Tarvelle Planner"));
+}
+
+}  // namespace tarvelle::planner

@@ -1,0 +1,130 @@
+#pragma once
+
+// The planner window: a building's runs in a table, the inputs they are
+// checked against, and what the planning library makes of them. The window
+// only shows and edits; every figure, verdict, fix, choice, report and chart
+// comes from the planning library.
+
+#include <QMainWindow>
+#include <QUndoStack>
+#include <functional>
+
+#include "planning/plan_results.h"
+#include "planning/units.h"
+
+class QCheckBox;
+class QComboBox;
+class QDoubleSpinBox;
+class QLabel;
+class QListWidget;
+class QMenu;
+class QPushButton;
+class QSvgWidget;
+class QTableView;
+class QTabWidget;
+class QTableWidget;
+class QTimer;
+
+namespace tarvelle::planner {
+
+class RunsModel;
+class RunsFilter;
+
+class PlannerWindow : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    explicit PlannerWindow(QWidget* parent = nullptr);
+    ~PlannerWindow() override;
+
+    // Reads the file in the background; the runs shown so far stay until it
+    // has been read whole.
+    void openFile(const QString& path);
+
+    // Where messages go; a modal box unless a test records them.
+    void setMessagePresenter(std::function<void(const QString&)> present);
+
+    // Offers the runs of an edit session that ended without saving.
+    void offerRecovery();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+  private:
+    void buildMenus();
+    QWidget* buildInputs();
+    QWidget* buildResults();
+    void chooseFile();
+    bool save();
+    bool saveAs();
+    void saveReport();
+    void print();
+    void adopt(const QString& path, planning::RunsDocument document, bool modified);
+    void edit(const planning::RunsEdit& edit, const QString& what);
+    void apply(const planning::RunsEdit& edit);
+    void addRun();
+    void deleteRuns();
+    void pasteRuns();
+    void applyRecommendation();
+    void usePresets();
+    void unitChanged();
+    void recheck();
+    void showChoice();
+    void showChart();
+    std::string reportHtml() const;
+    bool writeFile(const QString& path, const std::string& bytes);
+    bool keepOrDiscard();
+    void rememberRecent(const QString& path);
+    void showRecent();
+    void scheduleRecovery();
+    void writeRecovery();
+    void updateTitle();
+    void tell(const QString& message);
+
+    planning::PlanScenario scenario() const;
+    planning::Combination chosenCombination() const;
+    planning::LevelUnit unit() const;
+    planning::Wording wording() const;
+
+    std::vector<planning::PlannedRun> runs_;
+    planning::PlanResults results_;
+    std::vector<planning::CombinationSummary> ranking_;
+    std::vector<planning::RowProblem> problems_;
+    bool inputsOverflow_ = false;
+    bool rankingStale_ = true;
+    QString path_;
+    QUndoStack undo_;
+    std::function<void(const QString&)> present_;
+
+    RunsModel* model_;
+    RunsFilter* filter_;
+    QTableView* table_ = nullptr;
+    QListWidget* problemList_ = nullptr;
+    QLabel* summary_ = nullptr;
+    QLabel* feed_ = nullptr;
+    QDoubleSpinBox* level_ = nullptr;
+    QDoubleSpinBox* minAnalog_ = nullptr;
+    QDoubleSpinBox* minDigital_ = nullptr;
+    QDoubleSpinBox* maxAnalog_ = nullptr;
+    QDoubleSpinBox* maxDigital_ = nullptr;
+    QComboBox* product_ = nullptr;
+    QComboBox* cable_ = nullptr;
+    QComboBox* plan_ = nullptr;
+    QComboBox* unit_ = nullptr;
+    QPushButton* presets_ = nullptr;
+    QCheckBox* failingOnly_ = nullptr;
+    QTabWidget* tabs_ = nullptr;
+    QWidget* choicePage_ = nullptr;
+    QTableWidget* choice_ = nullptr;
+    QLabel* recommendation_ = nullptr;
+    QPushButton* applyChoice_ = nullptr;
+    QSvgWidget* chart_ = nullptr;
+    QLabel* chartProblem_ = nullptr;
+    QMenu* recentMenu_ = nullptr;
+    QTimer* recoveryTimer_ = nullptr;
+    planning::LevelUnit shownUnit_ = planning::LevelUnit::DBmV;
+};
+
+}  // namespace tarvelle::planner

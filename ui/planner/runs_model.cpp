@@ -1,0 +1,234 @@
+#include "ui/planner/runs_model.h"
+
+#include "engine/arithmetic_error.h"
+#include "planning/hidden_characters.h"
+#include "planning/printed_number.h"
+#include "planning/reading/length_text.h"
+#include "planning/reading/names.h"
+#include "planning/table_names.h"
+#include "planning/wording.h"
+
+namespace tarvelle::planner {
+
+using namespace tarvelle::planning;
+
+namespace {
+
+QString text(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
+
+const char* const kHeaders[RunsModel::kColumns] = {
+    "Identifier",           "Length",      "Cable",       "Product",
+    "Analog low",           "Analog high", "Digital low", "Digital high",
+    "Smallest margin (dB)", "Verdict",     "Fix"};
+
+// Words worked when shown; no exception may leave a view's call.
+template <typename Words>
+QString worded(Words words) {
+    try {
+        return text(words());
+    } catch (const ArithmeticError&) {
+        return QStringLiteral("Run-time error: Overflow");
+    }
+}
+
+}  // namespace
+
+RunsModel::RunsModel(const std::vector<PlannedRun>& runs, const PlanResults& results,
+                     QObject* parent)
+    : QAbstractTableModel(parent), runs_(runs), results_(results) {}
+
+// With as many runs as before, the cells change in place, so that an open
+// editor and the selection stay; otherwise the table starts again.
+void RunsModel::refresh(const Wording& wording) {
+    const int rows = static_cast<int>(runs_.size());
+    if (rows != shownRows_) {
+        beginResetModel();
+    }
+    wording_ = wording;
+    if (rows != shownRows_) {
+        shownRows_ = rows;
+        endResetModel();
+    } else if (rows > 0) {
+        emit dataChanged(index(0, 0), index(rows - 1, kColumns - 1));
+        emit headerDataChanged(Qt::Horizontal, Level0, Level3);
+    }
+}
+
+int RunsModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : shownRows_;
+}
+
+int RunsModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : kColumns;
+}
+
+QVariant RunsModel::data(const QModelIndex& index, int role) const {
+    const auto row = static_cast<std::size_t>(index.row());
+    if (!index.isValid() || row >= runs_.size() || row >= results_.runs.size()) {
+        return {};
+    }
+    const PlannedRun& run = runs_[row];
+    const RunResult& result = results_.runs[row];
+    if (role == kFailingRole) {
+        return !result.pass;
+    }
+    const int column = index.column();
+    if (role == kSortRole) {
+        switch (column) {
+            case Id:
+                return text(run.id);
+            case Length:
+                return run.meters;
+            case Cable:
+                return run.combination.cable;
+            case Product:
+                return run.combination.product;
+            case Margin:
+                return result.computed ? result.margin : -1e300;
+            case Verdict:
+            case Fix:
+                return data(index, Qt::DisplayRole);
+            default:
+                return result.received[static_cast<std::size_t>(column - Level0)];
+        }
+    }
+    if (role == Qt::EditRole) {
+        switch (column) {
+            case Id:
+                return text(run.id);
+            case Length:
+                return text(fixed(run.meters)) + " m";
+            case Cable:
+                return text(std::string(cli::cableName(run.combination.cable)));
+            case Product:
+                return text(std::string(cli::productName(run.combination.product)));
+            default:
+                return {};
+        }
+    }
+    if (role == Qt::TextAlignmentRole && column >= Length && column <= Margin && column != Cable &&
+        column != Product) {
+        return QVariant(Qt::AlignRight | Qt::AlignVCenter);
+    }
+    if (role == Qt::ToolTipRole && (column == Verdict || column == Fix)) {
+        return data(index, Qt::DisplayRole);
+    }
+    if (role != Qt::DisplayRole) {
+        return {};
+    }
+    switch (column) {
+        // A hidden character shown by name: U+202E can make "102" read as "201".
+        case Id:
+            return text(replaceHidden(run.id, shownForPage));
+        case Length:
+            return text(length(run.meters));
+        case Cable:
+            return text(std::string(cableLabel(run.combination.cable)));
+        case Product:
+            return text(std::string(productLabel(run.combination.product)));
+        case Margin:
+            return result.computed ? text(fixed(result.margin)) : QString();
+        case Verdict:
+            return result.computed ? worded([&] { return verdictText(results_.scenario, run); })
+                                   : QStringLiteral("Run-time error: Overflow");
+        case Fix:
+            return result.computed && !result.pass
+                       ? worded([&] { return fixTextFor(results_.scenario, run, wording_); })
+                       : QString();
+        default:
+            return result.computed
+                       ? text(fixed(result.received[static_cast<std::size_t>(column - Level0)] +
+                                    wording_.levelOffsetDb))
+                       : QString();
+    }
+}
+
+QVariant RunsModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role != Qt::DisplayRole) {
+        return {};
+    }
+    if (orientation == Qt::Vertical) {
+        return section + 1;
+    }
+    const QString header = QString::fromLatin1(kHeaders[section]);
+    return section >= Level0 && section <= Level3
+               ? header + "\n(" + text(std::string(wording_.levelUnit)) + ")"
+               : header;
+}
+
+Qt::ItemFlags RunsModel::flags(const QModelIndex& index) const {
+    const Qt::ItemFlags shown = QAbstractTableModel::flags(index);
+    return index.column() <= Product ? shown | Qt::ItemIsEditable : shown;
+}
+
+bool RunsModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (role != Qt::EditRole || !index.isValid()) {
+        return false;
+    }
+    const auto row = static_cast<std::size_t>(index.row());
+    PlannedRun changed = runs_[row];
+    const std::string typed = value.toString().trimmed().toStdString();
+    switch (index.column()) {
+        case Id:
+            if (typed.empty()) {
+                emit editRefused(tr("An identifier cannot be empty."));
+                return false;
+            }
+            changed.id = typed;
+            break;
+        case Length: {
+            // A bare number is in metres, as the length_m column reads it.
+            auto meters = cli::parseLength(typed);
+            if (!meters) {
+                meters = cli::parseLength(typed, cli::LengthUnit::Metres);
+            }
+            if (!meters) {
+                emit editRefused(tr("'%1' is not a length (a number with m or ft, up to 10 km).")
+                                     .arg(value.toString()));
+                return false;
+            }
+            changed.meters = *meters;
+            break;
+        }
+        case Cable: {
+            const auto cable = cli::cableByName(typed);
+            if (!cable) {
+                emit editRefused(tr("'%1' is not a cable category (cat5e, cat6, cat6a, cat7).")
+                                     .arg(value.toString()));
+                return false;
+            }
+            changed.combination.cable = *cable;
+            break;
+        }
+        case Product: {
+            const auto product = cli::productByName(typed);
+            if (!product) {
+                emit editRefused(
+                    tr("'%1' is not a product (balun, 8-port, 16-port).").arg(value.toString()));
+                return false;
+            }
+            changed.combination.product = *product;
+            break;
+        }
+        default:
+            return false;
+    }
+    if (!(changed == runs_[row])) {
+        emit editRequested(RunsEdit{row, {runs_[row]}, {changed}});
+    }
+    return true;
+}
+
+void RunsFilter::setFailingOnly(bool failingOnly) {
+    failingOnly_ = failingOnly;
+    invalidateFilter();
+}
+
+bool RunsFilter::filterAcceptsRow(int row, const QModelIndex& parent) const {
+    return !failingOnly_ ||
+           sourceModel()->index(row, 0, parent).data(RunsModel::kFailingRole).toBool();
+}
+
+}  // namespace tarvelle::planner
