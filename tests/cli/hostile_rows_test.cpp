@@ -47,6 +47,7 @@ const Row kRows[] = {
     {"over-long quoted record", "room,length\n101," + kLong, {}, kRuns, 1,
      {"err:lines 2-4: longer than 64 KiB", "out:303", "!out:202"}},
     {"length beyond 10 km", "101,20000m\n102,45m\n", {}, kRuns, 1, {"err:beyond 10 km"}},
+    {"length of exactly 10 km", "101,10000m\n", {}, kRuns, 1, {"out:10000.00 m", "!err:beyond"}},
     {"length option beyond 10 km", "", {}, {"--length", "1e300m"}, 2, {"err:beyond 10 km"}},
     {"bidi override shown", "\u202E102,45m\n", {}, kReport, 0,
      {"r.html:\u27E8U+202E\u27E9102", "out:\\u202e102"}},
