@@ -191,4 +191,22 @@ TEST(Ranking, MoreRunsPassingBeforeSmallerShortfall) {
 }
 
 }  // namespace
+// A combination that some feed passes on every run leads, the widest such
+// range first, even over one that passes more runs at the feed given.
+TEST(Ranking, WiderFeedRangeFirst) {
+    CombinationSummary narrow{{0, 0}, {}};
+    narrow.plan.runsChecked = narrow.plan.runsPassed = 4;
+    narrow.plan.feed.everyRunPasses = LevelSpan{10, 15};
+    CombinationSummary wide = narrow;
+    wide.combination = {1, 1};
+    wide.plan.runsPassed = 3;
+    wide.plan.feed.everyRunPasses = LevelSpan{8, 16};
+    CombinationSummary none = narrow;
+    none.plan.feed.everyRunPasses.reset();
+    EXPECT_TRUE(ranksBefore(wide, narrow));
+    EXPECT_FALSE(ranksBefore(narrow, wide));
+    EXPECT_TRUE(ranksBefore(narrow, none));
+    EXPECT_FALSE(ranksBefore(none, narrow));
+}
+
 }  // namespace tarvelle::planning
