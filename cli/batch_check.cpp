@@ -17,14 +17,8 @@ namespace {
 // that a file of ten million repeats costs no more than one of unique rows.
 constexpr std::size_t kNamedRepeats = 5;
 
-std::string lines(const RunsRow& row) {
-    return row.firstLine == row.lastLine
-               ? "line " + std::to_string(row.firstLine)
-               : "lines " + std::to_string(row.firstLine) + "-" + std::to_string(row.lastLine);
-}
-
 std::string where(const std::string& name, const RunsRow& row) {
-    return name + ", " + lines(row);
+    return name + ", " + lineRange(row.firstLine, row.lastLine);
 }
 
 // What does not change from run to run: the four edges' levels into the
@@ -90,7 +84,7 @@ BatchTotals checkRuns(InputSource& input, const std::string& name, const Scenari
                       std::ostream& err, std::span<RunSink* const> sinks) {
     const auto noted = [&](bool repeat, const RunsRow& row, const std::string& reason) {
         for (RunSink* sink : sinks) {
-            sink->note({repeat, lines(row), reason});
+            sink->note({repeat, lineRange(row.firstLine, row.lastLine), reason});
         }
     };
     const RunDefaults defaults{scenario.inputs.cableIndex, scenario.inputs.productPosition};

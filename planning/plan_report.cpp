@@ -1,6 +1,7 @@
 #include "planning/plan_report.h"
 
 #include "engine/arithmetic_error.h"
+#include "planning/reading/runs_file.h"
 #include "planning/svg_chart.h"
 
 namespace tarvelle::planning {
@@ -49,11 +50,7 @@ void writePlanReport(std::ostream& out, ReportInputs report, const PlanScenario&
         marks.add(run.meters, row.verdict.pass, isShown(run, shown));
     }
     for (const RowProblem& problem : problems) {
-        page.addSkipped(problem.firstLine == problem.lastLine
-                            ? "line " + std::to_string(problem.firstLine)
-                            : "lines " + std::to_string(problem.firstLine) + "-" +
-                                  std::to_string(problem.lastLine),
-                        problem.reason);
+        page.addSkipped(cli::lineRange(problem.firstLine, problem.lastLine), problem.reason);
     }
     page.finish(marks);
 }

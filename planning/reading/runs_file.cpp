@@ -201,4 +201,10 @@ void RunsReader::readRun(RunsRow& row) const {
     row.run.product = product;
 }
 
+std::string lineRange(std::size_t firstLine, std::size_t lastLine) {
+    return firstLine == lastLine
+               ? "line " + std::to_string(firstLine)
+               : "lines " + std::to_string(firstLine) + "-" + std::to_string(lastLine);
+}
+
 }  // namespace tarvelle::cli

@@ -69,4 +69,8 @@ class RunsReader {
     Columns columns_;
 };
 
+// Where a row lies in its file: "line 7", or "lines 2-4" for a record that
+// spans several.
+std::string lineRange(std::size_t firstLine, std::size_t lastLine);
+
 }  // namespace tarvelle::cli
