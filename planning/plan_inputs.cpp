@@ -21,9 +21,13 @@ CalculationInputs inputsFor(const PlanScenario& scenario, const Combination& com
 }
 
 RunCheck checkRun(const PlanScenario& scenario, const PlanRun& run) {
+    return checkLevels(
+        levelsAtLength(inputsFor(scenario, run.combination), frequencyPlan(scenario), run.meters));
+}
+
+RunCheck checkLevels(const EdgeLevels& edges) {
     RunCheck check;
-    check.edges =
-        levelsAtLength(inputsFor(scenario, run.combination), frequencyPlan(scenario), run.meters);
+    check.edges = edges;
     const RunVerdict verdict = verdictOf(check.edges);
     check.pass = verdict.pass;
     check.margin = verdict.margin;

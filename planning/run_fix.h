@@ -4,8 +4,11 @@
 // values, and the one sentence every face prints for it.
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "planning/plan_inputs.h"
@@ -53,8 +56,89 @@ struct RunFix {
 // Throws ArithmeticError when the levels overflow.
 RunFix fixFor(const PlanScenario& scenario, const PlanRun& run);
 
+// The fixes of many runs of one scenario, each as fixFor gives it. What does
+// not change with a run's length is worked out once for each product and
+// cable, when a run first needs it: the levels into the cable, the lengths
+// the cable allows, whether any length works, and from which length to
+// which a run passes on it. A million failing runs then cost little more
+// than their checks.
+class RunFixer {
+  public:
+    explicit RunFixer(const PlanScenario& scenario) : scenario_(scenario) {}
+
+    // Throws ArithmeticError when the levels overflow.
+    RunFix fixFor(const PlanRun& run);
+    // The same, with the run's levels on its own product and cable already
+    // worked for this scenario.
+    RunFix fixFor(const PlanRun& run, const EdgeLevels& edges);
+
+  private:
+    struct Allowed {
+        DistanceRange lengths;            // the worst case the engine gives
+        std::optional<double> shortfall;  // when no length works: by how many dB
+    };
+    struct Known {
+        std::optional<EdgeLevels> intoCable;  // the levels at 0 m
+        std::optional<Allowed> allowed;
+    };
+    // Which products and cables a run passes on, by its length: bit
+    // (product * 3 + cable) of masks[i] is set for each that passes from
+    // bounds[i - 1] up to, not including, bounds[i].
+    struct Carriers {
+        std::vector<double> bounds;
+        std::vector<std::uint16_t> masks;
+    };
+
+    Known& known(const Combination& combination);
+    const EdgeLevels& intoCable(const Combination& combination);
+    const Allowed& allowed(const Combination& combination);
+    std::uint16_t carriersAt(double meters);
+
+    PlanScenario scenario_;
+    std::array<Known, kProductConfigurations.size() * kCableCategories.size()> known_;
+    std::optional<Carriers> carriers_;
+};
+
 // "too short: needs 4.37 dB of attenuation; a 6 dB pad brings it into the
 // window", or an empty text for a passing run.
 std::string fixText(const RunFix& fix, const Wording& wording);
+
+// A fix's text before and after the run's own figure, which only a run too
+// short has: "too short: needs " and " of attenuation; a 6 dB pad...".
+struct FixWords {
+    std::string before;
+    std::string after;
+};
+
+// The fix texts of many runs, each as fixText words it: the words are put
+// together once for each product, cable and kind of fix, and only a run's
+// own figure (the attenuation it needs) is written for each run.
+class FixTexts {
+  public:
+    // What an output format holds between its quotes for a text: the text
+    // with its quotes doubled or escaped.
+    using Escape = std::string (*)(std::string_view);
+
+    explicit FixTexts(const Wording& wording, Escape escape = nullptr)
+        : wording_(wording), escape_(escape) {}
+
+    // A figure the row already shows, as fixed() prints it: a run too short
+    // shows its shortfall, which is mostly the attenuation it needs, so that
+    // the number need not be printed twice.
+    struct ShownFigure {
+        double value;
+        std::string_view text;
+    };
+
+    // fixText(fix), escaped, at the end of `out`.
+    void append(std::string& out, const RunFix& fix,
+                std::optional<ShownFigure> shown = std::nullopt);
+
+  private:
+    Wording wording_;
+    Escape escape_;
+    // Bounded: a few bits for each product, cable, pad and other carrier.
+    std::unordered_map<std::uint32_t, FixWords> known_;
+};
 
 }  // namespace tarvelle::planning
