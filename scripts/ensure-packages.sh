@@ -6,7 +6,7 @@ set -euo pipefail
 
 tarvelle_packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-svg-dev libgtest-dev libcli11-dev nlohmann-json3-dev
+    qt6-base-dev qt6-svg-dev libgtest-dev libcli11-dev nlohmann-json3-dev libutf8proc-dev
     clang libclang-rt-14-dev
     dpkg-dev desktop-file-utils appstream man-db binutils-mingw-w64-x86-64
     libgumbo-dev

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "cli/formats/display_width.h"
+
 namespace tarvelle::cli {
 
 void printTable(std::ostream& out, const std::vector<TableRow>& rows,
@@ -11,8 +13,8 @@ void printTable(std::ostream& out, const std::vector<TableRow>& rows,
         shape.resize(std::max(shape.size(), row.size()));
         for (std::size_t column = 0; column < row.size(); ++column) {
             // Two blanks ahead of every column after the first.
-            shape[column].minimumWidth =
-                std::max(shape[column].minimumWidth, row[column].size() + (column > 0 ? 2 : 0));
+            shape[column].minimumWidth = std::max(shape[column].minimumWidth,
+                                                  displayWidth(row[column]) + (column > 0 ? 2 : 0));
         }
     }
     for (const TableRow& row : rows) {
@@ -20,7 +22,7 @@ void printTable(std::ostream& out, const std::vector<TableRow>& rows,
         for (std::size_t column = 0; column < row.size(); ++column) {
             const std::string& cell = row[column];
             const std::size_t blanks = column > 0 ? 2 : 0;
-            const std::size_t padding = shape[column].minimumWidth - cell.size() - blanks;
+            const std::size_t padding = shape[column].minimumWidth - displayWidth(cell) - blanks;
             line.append(blanks, ' ');
             if (shape[column].align == Align::Right) {
                 line.append(padding, ' ');

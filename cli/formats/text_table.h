@@ -1,8 +1,9 @@
 #pragma once
 
 // A few rows of text in columns, for people: each column aligned to its left
-// or right, and always two blanks between columns however long a cell is, so
-// that figures never run together.
+// or right by the columns a terminal gives its text (displayWidth), and
+// always two blanks between columns however long a cell is, so that figures
+// never run together.
 
 #include <cstddef>
 #include <ostream>
