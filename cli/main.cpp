@@ -227,7 +227,8 @@ int run(const Options& options) {
     bool skippedRows = false;
     std::optional<CableRun> lengthRun;
     if (runs) {
-        const std::unique_ptr<RunsOutput> output = runsOutput(std::cout, style);
+        const std::unique_ptr<RunsOutput> output =
+            runsOutput(std::cout, style, planScenario(scenario.inputs, scenario.plan), wording);
         std::vector<RunSink*> sinks{&extras};
         if (!ownOutput) {
             sinks.push_back(output.get());

@@ -11,17 +11,19 @@ std::string csvQuoted(std::string_view field) {
     if (!blankAtEnd && field.find_first_of(",;\t\"\r\n") == std::string_view::npos) {
         return std::string(field);
     }
-    std::string quoted;
-    quoted.reserve(field.size() + 2);
-    quoted += '"';
-    for (const char c : field) {
+    return '"' + doubledQuotes(field) + '"';
+}
+
+std::string doubledQuotes(std::string_view text) {
+    std::string doubled;
+    doubled.reserve(text.size());
+    for (const char c : text) {
         if (c == '"') {
-            quoted += '"';
+            doubled += '"';
         }
-        quoted += c;
+        doubled += c;
     }
-    quoted += '"';
-    return quoted;
+    return doubled;
 }
 
 std::string csvTextField(std::string_view text) {

@@ -13,6 +13,10 @@ namespace tarvelle::cli {
 // with a blank (which a reader would otherwise trim).
 std::string csvQuoted(std::string_view field);
 
+// What a quoted field holds between its quotes: the text with its quotes
+// doubled.
+std::string doubledQuotes(std::string_view text);
+
 // Text that came from the input, made a safe field: invalid UTF-8 repaired,
 // and a leading ' when it begins with =, +, -, @, tab or CR, so that a
 // spreadsheet shows it as text instead of running it as a formula.

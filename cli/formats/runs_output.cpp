@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <nlohmann/json.hpp>
-#include <type_traits>
+#include <optional>
 
 #include "cli/files/output_file.h"
 #include "cli/formats/csv_field.h"
+#include "cli/formats/display_width.h"
 #include "cli/messages/safe_text.h"
 #include "planning/hidden_characters.h"
 #include "planning/printed_number.h"
@@ -20,18 +22,9 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-// Columns a terminal shows a UTF-8 text in, near enough for padding.
-std::size_t shownWidth(std::string_view text) {
-    std::size_t width = 0;
-    for (const char c : text) {
-        width += (static_cast<unsigned char>(c) & 0xC0) == 0x80 ? 0 : 1;
-    }
-    return width;
-}
-
 void padLeft(std::string& line, std::string_view text, std::size_t width) {
     line += text;
-    const std::size_t shown = shownWidth(text);
+    const std::size_t shown = displayWidth(text);
     line.append(shown < width ? width - shown : 0, ' ');
 }
 
@@ -49,7 +42,7 @@ bool plainIdentifier(std::string_view id) {
            });
 }
 
-void textRow(std::string& line, const CheckedRun& checked) {
+void textRow(std::string& line, const CheckedRun& checked, const RunFix& fix, FixTexts& fixes) {
     const CableRun& run = *checked.run;
     if (plainIdentifier(run.id)) {
         padLeft(line, run.id, 16);
@@ -71,17 +64,56 @@ void textRow(std::string& line, const CheckedRun& checked) {
     line += "  ";
     padLeft(line, productName(run.product), 7);
     if (checked.verdict.pass) {
-        line += "  PASS\n";
+        line += "  PASS  ";
+        appendFixed(line, checked.verdict.margin);
+        line += " dB to spare\n";
     } else {
         line += "  FAIL  ";
         line += checked.failingEdge;
         line += ": ";
-        line += shortfallText(checked.verdict);
+        const std::string shortfall = shortfallText(checked.verdict);
+        line += shortfall;
+        line += "; ";
+        fixes.append(
+            line, fix,
+            FixTexts::ShownFigure{-checked.verdict.margin,
+                                  std::string_view(shortfall).substr(0, shortfall.find(' '))});
         line += '\n';
     }
 }
 
-void csvRow(std::string& line, const OutputStyle& style, const CheckedRun& checked) {
+// A failing run's margin as its row shows it ("-3.44"), kept as the
+// shortfall figure ("3.44") for the fix, which may need the same one.
+class ShownShortfall {
+  public:
+    ShownShortfall(std::string_view margin, double value) : value_(-value) {
+        if (margin.starts_with('-') && margin.size() <= digits_.size()) {
+            size_ = margin.size() - 1;
+            std::copy(margin.begin() + 1, margin.end(), digits_.begin());
+        }
+    }
+    std::optional<FixTexts::ShownFigure> figure() const {
+        if (size_ == 0) {
+            return std::nullopt;
+        }
+        return FixTexts::ShownFigure{value_, {digits_.data(), size_}};
+    }
+
+  private:
+    std::array<char, 32> digits_{};
+    std::size_t size_ = 0;
+    double value_;
+};
+
+// The margin at the end of `line`, and where it begins.
+std::size_t appendMargin(std::string& line, const RunVerdict& verdict) {
+    const std::size_t at = line.size();
+    appendFixed(line, verdict.margin);
+    return at;
+}
+
+void csvRow(std::string& line, const OutputStyle& style, const CheckedRun& checked,
+            const RunFix& fix, FixTexts& fixes) {
     const CableRun& run = *checked.run;
     if (plainIdentifier(run.id)) {
         line += run.id;
@@ -101,12 +133,20 @@ void csvRow(std::string& line, const OutputStyle& style, const CheckedRun& check
         line += ',';
         line += limitName(checked.verdict);
         line += ',';
-        appendFixed(line, checked.verdict.margin);
     }
+    const std::size_t margin = appendMargin(line, checked.verdict);
+    const ShownShortfall shortfall(std::string_view(line).substr(margin), checked.verdict.margin);
     line += ',';
     line += cableName(run.cable);
     line += ',';
     line += productName(run.product);
+    line += ',';
+    if (!checked.verdict.pass) {
+        // Always quoted: the words hold commas and semicolons.
+        line += '"';
+        fixes.append(line, fix, shortfall.figure());
+        line += '"';
+    }
     line += '\n';
 }
 
@@ -116,10 +156,50 @@ bool plainAscii(std::string_view text) {
                        [](char c) { return c >= 0x20 && c < 0x7F && c != '"' && c != '\\'; });
 }
 
+// What a JSON string holds between its quotes.
+std::string jsonInner(std::string_view text) {
+    const std::string quoted = Json(text).dump();
+    return quoted.substr(1, quoted.size() - 2);
+}
+
+// A fix's figures beside its words, for a script: the pad a run too short
+// needs, or what stays the same for every run on one product and cable,
+// printed once for each.
+class FixFigures {
+  public:
+    void append(std::string& line, const RunFix& fix) {
+        if (fix.kind == FixKind::TooShort) {
+            line += ", \"pad_db\": ";
+            // Whole decibels.
+            line += fix.padDb ? std::to_string(std::lround(*fix.padDb)) : "null";
+            return;
+        }
+        if (fix.kind == FixKind::None) {
+            return;
+        }
+        const bool tooLong = fix.kind == FixKind::TooLong;
+        std::string& known =
+            known_.at((tooLong ? 0 : kCombinations) +
+                      static_cast<std::size_t>(fix.combination.product) * kCableCategories.size() +
+                      static_cast<std::size_t>(fix.combination.cable));
+        if (known.empty()) {
+            known = tooLong ? ", \"longest_m\": " : ", \"window_shortfall_db\": ";
+            appendFixed(known, tooLong ? fix.longestMeters : fix.shortfallDb);
+        }
+        line += known;
+    }
+
+  private:
+    static constexpr std::size_t kCombinations =
+        kProductConfigurations.size() * kCableCategories.size();
+    std::array<std::string, 2 * kCombinations> known_;
+};
+
 // One run as a JSON object on one line. The frame and the program's own
 // figures are written directly; an identifier that needs escaping or UTF-8
 // repair goes through the JSON library.
-void jsonRow(std::string& line, const OutputStyle& style, const CheckedRun& checked) {
+void jsonRow(std::string& line, const OutputStyle& style, const CheckedRun& checked,
+             const RunFix& fix, FixTexts& fixes, FixFigures& figures) {
     const CableRun& run = *checked.run;
     line += "    {\"id\": ";
     if (plainAscii(run.id)) {
@@ -141,24 +221,35 @@ void jsonRow(std::string& line, const OutputStyle& style, const CheckedRun& chec
     line += "\", \"product\": \"";
     line += productName(run.product);
     if (checked.verdict.pass) {
-        line += "\", \"result\": \"pass\"}";
+        line += "\", \"result\": \"pass\", \"margin_db\": ";
+        appendFixed(line, checked.verdict.margin);
     } else {
         line += "\", \"result\": \"fail\", \"failing_edge\": \"";
         line += checked.failingEdge;
         line += "\", \"limit\": \"";
         line += limitName(checked.verdict);
         line += "\", \"margin_db\": ";
-        appendFixed(line, checked.verdict.margin);
-        line += '}';
+        const std::size_t margin = appendMargin(line, checked.verdict);
+        const ShownShortfall shortfall(std::string_view(line).substr(margin),
+                                       checked.verdict.margin);
+        line += ", \"fix\": \"";
+        fixes.append(line, fix, shortfall.figure());
+        line += '"';
+        figures.append(line, fix);
     }
+    line += '}';
 }
 
 class TextRuns final : public RunsOutput {
   public:
-    using RunsOutput::RunsOutput;
+    TextRuns(std::ostream& out, const OutputStyle&, const PlanScenario& scenario,
+             const Wording& wording)
+        : RunsOutput(out, scenario), fixes_(wording) {}
 
   private:
-    void row(std::string& buffer, const CheckedRun& run) const override { textRow(buffer, run); }
+    void row(std::string& buffer, const CheckedRun& run, const RunFix& fix) override {
+        textRow(buffer, run, fix, fixes_);
+    }
 
     void end(std::ostream& out, const BatchTotals& totals) const override {
         out << totals.checked() << " runs checked: " << totals.passed << " pass, " << totals.failed
@@ -179,33 +270,40 @@ class TextRuns final : public RunsOutput {
         count(totals.repeated, "repeated identifier");
         out << '\n';
     }
+
+    FixTexts fixes_;
 };
 
 class CsvRuns final : public RunsOutput {
   public:
-    CsvRuns(std::ostream& out, const OutputStyle& style) : RunsOutput(out), style_(style) {}
+    CsvRuns(std::ostream& out, const OutputStyle& style, const PlanScenario& scenario,
+            const Wording& wording)
+        : RunsOutput(out, scenario), style_(style), fixes_(wording, doubledQuotes) {}
 
   private:
     void begin(std::string& buffer) const override {
-        buffer += "id,length_ft,length_m,result,failing_edge,limit,margin_db,cable,product\n";
+        buffer += "id,length_ft,length_m,result,failing_edge,limit,margin_db,cable,product,fix\n";
     }
-    void row(std::string& buffer, const CheckedRun& run) const override {
-        csvRow(buffer, style_, run);
+    void row(std::string& buffer, const CheckedRun& run, const RunFix& fix) override {
+        csvRow(buffer, style_, run, fix, fixes_);
     }
     void end(std::ostream&, const BatchTotals&) const override {}
 
     OutputStyle style_;
+    FixTexts fixes_;
 };
 
 class JsonRuns final : public RunsOutput {
   public:
-    JsonRuns(std::ostream& out, const OutputStyle& style) : RunsOutput(out), style_(style) {}
+    JsonRuns(std::ostream& out, const OutputStyle& style, const PlanScenario& scenario,
+             const Wording& wording)
+        : RunsOutput(out, scenario), style_(style), fixes_(wording, jsonInner) {}
 
   private:
     void begin(std::string& buffer) const override { buffer += "{\n  \"runs\": [\n"; }
     void between(std::string& buffer) const override { buffer += ",\n"; }
-    void row(std::string& buffer, const CheckedRun& run) const override {
-        jsonRow(buffer, style_, run);
+    void row(std::string& buffer, const CheckedRun& run, const RunFix& fix) override {
+        jsonRow(buffer, style_, run, fix, fixes_, figures_);
     }
     void end(std::ostream& out, const BatchTotals& totals) const override {
         out << "\n  ],\n  \"passed\": " << totals.passed << ",\n  \"failed\": " << totals.failed
@@ -215,17 +313,17 @@ class JsonRuns final : public RunsOutput {
     }
 
     OutputStyle style_;
+    FixTexts fixes_;
+    FixFigures figures_;
 };
 
-using OutputMaker = std::unique_ptr<RunsOutput> (*)(std::ostream&, const OutputStyle&);
+using OutputMaker = std::unique_ptr<RunsOutput> (*)(std::ostream&, const OutputStyle&,
+                                                    const PlanScenario&, const Wording&);
 
 template <typename Output>
-std::unique_ptr<RunsOutput> make(std::ostream& out, const OutputStyle& style) {
-    if constexpr (std::is_constructible_v<Output, std::ostream&, const OutputStyle&>) {
-        return std::make_unique<Output>(out, style);
-    } else {
-        return std::make_unique<Output>(out);
-    }
+std::unique_ptr<RunsOutput> make(std::ostream& out, const OutputStyle& style,
+                                 const PlanScenario& scenario, const Wording& wording) {
+    return std::make_unique<Output>(out, style, scenario, wording);
 }
 
 // Each format's output, in the order of Format.
@@ -233,8 +331,9 @@ constexpr std::array<OutputMaker, 3> kOutputs{make<TextRuns>, make<CsvRuns>, mak
 
 }  // namespace
 
-std::unique_ptr<RunsOutput> runsOutput(std::ostream& out, const OutputStyle& style) {
-    return kOutputs.at(static_cast<std::size_t>(style.format))(out, style);
+std::unique_ptr<RunsOutput> runsOutput(std::ostream& out, const OutputStyle& style,
+                                       const PlanScenario& scenario, const Wording& wording) {
+    return kOutputs.at(static_cast<std::size_t>(style.format))(out, style, scenario, wording);
 }
 
 RunsOutput::~RunsOutput() {
@@ -251,13 +350,19 @@ void RunsOutput::flush() {
 }
 
 void RunsOutput::take(const CheckedRun& run) {
+    // Worked before anything of the run is written: it may throw, and the run
+    // is then skipped whole.
+    const RunFix fix =
+        run.verdict.pass
+            ? RunFix{}
+            : fixer_.fixFor({run.run->meters, {run.run->product, run.run->cable}}, run.edges);
     if (begun_) {
         between(buffer_);
     } else {
         begun_ = true;
         begin(buffer_);
     }
-    row(buffer_, run);
+    row(buffer_, run, fix);
     if (buffer_.size() >= kBufferBytes) {
         flush();
     }

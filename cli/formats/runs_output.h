@@ -1,7 +1,8 @@
 #pragma once
 
 // The verdicts of a runs file, written one run at a time as text, CSV or JSON
-// so that memory does not grow with the file. Nothing is written before the
+// so that memory does not grow with the file: each run with its smallest
+// margin, and each failing run with its fix. Nothing is written before the
 // first run, so that a file without runs leaves standard output empty.
 
 #include <cstddef>
@@ -12,6 +13,7 @@
 
 #include "cli/options/output_style.h"
 #include "cli/run_sink.h"
+#include "planning/run_fix.h"
 
 namespace tarvelle::cli {
 
@@ -22,7 +24,7 @@ using namespace tarvelle::planning;
 // had written goes out when the output is destroyed.
 class RunsOutput : public RunSink {
   public:
-    explicit RunsOutput(std::ostream& out) : out_(out) {}
+    RunsOutput(std::ostream& out, const PlanScenario& scenario) : out_(out), fixer_(scenario) {}
     RunsOutput(const RunsOutput&) = delete;
     RunsOutput& operator=(const RunsOutput&) = delete;
     ~RunsOutput() override;
@@ -32,10 +34,11 @@ class RunsOutput : public RunSink {
 
   protected:
     // What comes before the first run (a header), before each further run (a
-    // separator), each run, and after the last.
+    // separator), each run with its fix (FixKind::None when it passes), and
+    // after the last.
     virtual void begin(std::string& buffer) const { static_cast<void>(buffer); }
     virtual void between(std::string& buffer) const { static_cast<void>(buffer); }
-    virtual void row(std::string& buffer, const CheckedRun& run) const = 0;
+    virtual void row(std::string& buffer, const CheckedRun& run, const RunFix& fix) = 0;
     virtual void end(std::ostream& out, const BatchTotals& totals) const = 0;
 
   private:
@@ -44,11 +47,14 @@ class RunsOutput : public RunSink {
     static constexpr std::size_t kBufferBytes = 64 * 1024;
 
     std::ostream& out_;
+    RunFixer fixer_;
     bool begun_ = false;
     std::string buffer_;
 };
 
-// The output for the style's format.
-std::unique_ptr<RunsOutput> runsOutput(std::ostream& out, const OutputStyle& style);
+// The output for the style's format, with fixes for the runs as checked
+// against `scenario`, worded by `wording`.
+std::unique_ptr<RunsOutput> runsOutput(std::ostream& out, const OutputStyle& style,
+                                       const PlanScenario& scenario, const Wording& wording);
 
 }  // namespace tarvelle::cli

@@ -262,12 +262,20 @@ class CliTest : public QObject {
         const Outcome outcome = runCli({"--pin", "20", "--product", "8-port", "--cable", "cat6",
                                         "--runs", path, "--format", "csv"});
         QCOMPARE(outcome.status, 1);
+        // Cat6 loses 14.37 dB per 100 m at 55 MHz and 51.76 at 550 MHz; the hub
+        // adds 15 dB at 550 MHz. 102 (45.72 m): 20 - 6.57 = 13.43 dBmV at 55 MHz,
+        // 1.57 under the maximum of 15. Lobby (40 m): 35 - 20.70 = 14.30 at 550 MHz,
+        // 0.70 under. 101 (32 m): 35 - 16.56 = 18.44 at 550 MHz, 3.44 over: 6 dB
+        // is the first standard pad that clears it, and leaves 55 MHz at
+        // 20 - 4.60 - 6 = 9.40, above the minimum of 0.
         QCOMPARE(outcome.out.split('\n', Qt::SkipEmptyParts),
                  (QStringList{
-                     "id,length_ft,length_m,result,failing_edge,limit,margin_db,cable,product",
-                     "101,104.99,32.00,fail,analog high edge (550 MHz),maximum,-3.44,cat6,8-port",
-                     "102,150.00,45.72,pass,,,,cat6,8-port",
-                     "\"Lobby, east\",131.23,40.00,pass,,,,cat6,8-port"}));
+                     "id,length_ft,length_m,result,failing_edge,limit,margin_db,cable,product,fix",
+                     "101,104.99,32.00,fail,analog high edge (550 MHz),maximum,-3.44,cat6,8-port,"
+                     "\"too short: needs 3.44 dB of attenuation; a 6 dB pad brings it into the "
+                     "window\"",
+                     "102,150.00,45.72,pass,,,1.57,cat6,8-port,",
+                     "\"Lobby, east\",131.23,40.00,pass,,,0.70,cat6,8-port,"}));
         const QStringList problems = outcome.err.split('\n', Qt::SkipEmptyParts);
         QCOMPARE(problems.size(), 2);
         QVERIFY(problems[0].contains("line 5"));
