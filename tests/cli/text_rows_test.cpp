@@ -1,9 +1,29 @@
-// What a run's row on the terminal tells: the edge that fails, and columns
-// that line up whatever letters the identifier is written in.
+// What a run's row tells in each format: the edge that fails, the smallest
+// margin of a run that passes, the fix for one that fails; and on the
+// terminal, columns that line up whatever letters the identifier is written in.
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTest>
 
 #include "tests/cli/run_cli.h"
+
+namespace {
+
+// -5 dBmV through the 8-port hub over Cat6 at 20 dBmV. Cat6 loses 14.37 dB
+// per 100 m at 55 MHz, 51.76 at 550 MHz and 67.65 at 860 MHz; the hub adds
+// 15 dB from 550 MHz on. A (45.72 m): 55 MHz arrives at 20 - 6.57 = 13.43,
+// 1.57 under the maximum of 15, the closest of its eight margins. B (70 m):
+// 550 MHz arrives at 35 - 36.23 = -1.23, below the minimum of 0; Cat6 allows
+// 35 / 0.5176 = 67.62 m (221.85 ft). On Cat6A/Cat7 (47.72 dB per 100 m at
+// 550 MHz) it arrives at 1.59; the 16-port hub adds only 13 dB there, and
+// 33 - 33.41 is below 0. C (32 m): 550 MHz at 35 - 16.56 = 18.44, 3.44 over
+// the maximum; 6 dB is the first standard pad over that.
+const QByteArray kRuns = "A,45.72m\nB,70m\nC,32m\n";
+const QStringList kPlan{"--pin", "20", "--product", "8-port", "--cable", "cat6", "--runs", "-"};
+
+}  // namespace
 
 class TextRowsTest : public QObject {
     Q_OBJECT
@@ -21,16 +41,50 @@ class TextRowsTest : public QObject {
                  qPrintable(outcome.out));
     }
 
+    void a_text_row_tells_the_margin_or_the_fix() {
+        const QStringList rows = runCli(kPlan, kRuns).out.split('\n');
+        QVERIFY(rows.size() > 3);
+        QVERIFY2(rows[0].endsWith("PASS  1.57 dB to spare"), qPrintable(rows[0]));
+        QVERIFY2(rows[1].endsWith("FAIL  analog high edge (550 MHz): 1.23 dB below the minimum; "
+                                  "too long: at most 67.62 m (221.85 ft) on Cat6; it passes on "
+                                  "Cat6A/Cat7"),
+                 qPrintable(rows[1]));
+    }
+
+    void a_json_run_carries_the_margin_and_the_fix() {
+        const QJsonArray runs =
+            QJsonDocument::fromJson(runCli(kPlan + QStringList{"--format", "json"}, kRuns).rawOut)
+                .object()["runs"]
+                .toArray();
+        QCOMPARE(runs.size(), 3);
+        QCOMPARE(runs[0]["margin_db"].toDouble(), 1.57);
+        QCOMPARE(runs[1]["longest_m"].toDouble(), 67.62);
+        QVERIFY(runs[1]["fix"].toString().endsWith("it passes on Cat6A/Cat7"));
+        QCOMPARE(runs[2]["margin_db"].toDouble(), -3.44);
+        QCOMPARE(runs[2]["pad_db"].toDouble(), 6.0);
+    }
+
+    // The columns each identifier takes on a terminal, counted by hand.
+    void columns_line_up_after_letters_beyond_ascii_data() {
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<int>("columns");
+        QTest::newRow("accented letter") << QString("Caf\u00e9") << 4;
+        QTest::newRow("Greek and accents") << QString("\u03a9 \u00e9t\u00e9") << 5;
+        QTest::newRow("combining accent") << QString("Cafe\u0301") << 4;
+        QTest::newRow("Chinese, two columns each") << QString("\u5317\u4eac") << 4;
+        QTest::newRow("fullwidth Latin") << QString("\uff21\uff22B") << 5;
+    }
+
     void columns_line_up_after_letters_beyond_ascii() {
-        const Outcome outcome =
-            runCli({"--pin", "20", "--product", "8-port", "--cable", "cat6", "--runs", "-"},
-                   QString("Cafe,45m\nCaf\u00e9,45m\n\u03a9 \u00e9t\u00e9,45m\n").toUtf8());
+        QFETCH(QString, id);
+        QFETCH(int, columns);
+        const Outcome outcome = runCli(kPlan, (QString("Cafe,45m\n") + id + ",45m\n").toUtf8());
         QCOMPARE(outcome.status, 0);
         const QStringList rows = outcome.out.split('\n');
-        QVERIFY(rows.size() > 3);
-        for (int row = 1; row < 3; ++row) {
-            QCOMPARE(rows[row].indexOf(" ft"), rows[0].indexOf(" ft"));
-        }
+        QVERIFY(rows.size() > 2);
+        QVERIFY(rows[1].startsWith(id));
+        // "Cafe" takes four columns: what follows starts as many later.
+        QCOMPARE(rows[1].mid(id.size()), rows[0].mid(columns));
     }
 };
 
