@@ -21,13 +21,9 @@ CalculationInputs inputsFor(const PlanScenario& scenario, const Combination& com
 }
 
 RunCheck checkRun(const PlanScenario& scenario, const PlanRun& run) {
-    return checkLevels(
-        levelsAtLength(inputsFor(scenario, run.combination), frequencyPlan(scenario), run.meters));
-}
-
-RunCheck checkLevels(const EdgeLevels& edges) {
     RunCheck check;
-    check.edges = edges;
+    check.edges =
+        levelsAtLength(inputsFor(scenario, run.combination), frequencyPlan(scenario), run.meters);
     const RunVerdict verdict = verdictOf(check.edges);
     check.pass = verdict.pass;
     check.margin = verdict.margin;

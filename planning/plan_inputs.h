@@ -43,7 +43,5 @@ struct RunCheck {
 // The verdict rule of planning/verdict.h; throws ArithmeticError when the
 // levels overflow.
 RunCheck checkRun(const PlanScenario& scenario, const PlanRun& run);
-// The same from a run's levels, already worked.
-RunCheck checkLevels(const EdgeLevels& edges);
 
 }  // namespace tarvelle::planning

@@ -18,32 +18,8 @@ namespace {
 // once: the longest run a runs file holds. A longer run is checked on its own.
 constexpr double kSearchedMeters = 10'000;
 
-bool passesWithPad(const EdgeLevels& edges, double padDb) {
-    return std::ranges::all_of(edges, [&](const EdgeLevel& edge) {
-        const Checked received = Checked(edge.received) - padDb;
-        return !belowZeroAsPrinted((received - edge.window.minimum).value()) &&
-               !belowZeroAsPrinted((Checked(edge.window.maximum) - received).value());
-    });
-}
-
-void fixTooShort(const EdgeLevels& edges, RunFix& fix) {
-    double excess = -INFINITY;
-    for (const EdgeLevel& edge : edges) {
-        excess = std::max(excess, (Checked(edge.received) - edge.window.maximum).value());
-    }
-    fix.attenuationDb = excess;
-    // More loss only takes the coldest edge further down: the first pad that
-    // clears the maximum is the only one that can work.
-    for (const double pad : kStandardPadsDb) {
-        if (!belowZeroAsPrinted(pad - excess)) {
-            if (passesWithPad(edges, pad)) {
-                fix.padDb = pad;
-            }
-            break;
-        }
-    }
-    // A pad that works is no less than the attenuation: the attenuation works.
-    fix.attenuationEnough = fix.padDb || passesWithPad(edges, excess);
+double padOf(std::size_t pad) {
+    return pad == 0 ? 0 : kStandardPadsDb.at(pad - 1);
 }
 
 std::uint16_t bitOf(const Combination& combination) {
@@ -173,10 +149,47 @@ const RunFixer::Allowed& RunFixer::allowed(const Combination& combination) {
     return *known.allowed;
 }
 
+RunFixer::Outside RunFixer::outsideOf(const EdgeLevels& edges, double padDb) {
+    // The verdict rule, with the pad's loss.
+    Outside outside;
+    for (const EdgeLevel& edge : edges) {
+        const Checked received = Checked(edge.received) - padDb;
+        outside.belowMinimum =
+            outside.belowMinimum || belowZeroAsPrinted((received - edge.window.minimum).value());
+        outside.aboveMaximum =
+            outside.aboveMaximum ||
+            belowZeroAsPrinted((Checked(edge.window.maximum) - received).value());
+    }
+    return outside;
+}
+
+RunFixer::Outside RunFixer::exactly(const Combination& combination, double meters,
+                                    std::size_t pad) {
+    return outsideOf(levelsAtLength(intoCable(combination), meters), padOf(pad));
+}
+
+const RunFixer::Passing& RunFixer::passing(const Combination& combination, std::size_t pad) {
+    std::optional<Passing>& known = this->known(combination).passing.at(pad);
+    if (!known) {
+        // Every level falls as a run grows: a run too short becomes one in
+        // the window, then one too long, and never goes back.
+        known = Passing{
+            firstWhere([&](double at) { return !exactly(combination, at, pad).aboveMaximum; }),
+            firstWhere([&](double at) { return exactly(combination, at, pad).belowMinimum; })};
+    }
+    return *known;
+}
+
+RunFixer::Outside RunFixer::outside(const Combination& combination, double meters,
+                                    std::size_t pad) {
+    if (!(meters >= 0 && meters <= kSearchedMeters)) {
+        return exactly(combination, meters, pad);
+    }
+    const Passing& lengths = passing(combination, pad);
+    return {meters < lengths.from, meters >= lengths.failsFrom};
+}
+
 std::uint16_t RunFixer::carriersAt(double meters) {
-    const auto checkAt = [&](const Combination& combination, double at) {
-        return checkLevels(levelsAtLength(intoCable(combination), at));
-    };
     const auto forEach = [](const auto& work) {
         for (std::int16_t product = 0; product < std::ssize(kProductConfigurations); ++product) {
             for (std::int16_t cable = 0; cable < std::ssize(kCableCategories); ++cable) {
@@ -187,31 +200,17 @@ std::uint16_t RunFixer::carriersAt(double meters) {
     if (!(meters >= 0 && meters <= kSearchedMeters)) {
         std::uint16_t carriers = 0;
         forEach([&](const Combination& combination) {
-            if (checkAt(combination, meters).pass) {
+            if (exactly(combination, meters, 0).passes()) {
                 carriers |= bitOf(combination);
             }
         });
         return carriers;
     }
     if (!carriers_) {
-        // Every level falls as a run grows: on each product and cable a run
-        // too short becomes one in the window, then one too long, and never
-        // goes back.
-        struct Passing {
-            std::uint16_t bit;
-            double from;
-            double failsFrom;
-        };
-        std::vector<Passing> passing;
         Carriers made;
         forEach([&](const Combination& combination) {
-            const Passing lengths{
-                bitOf(combination),
-                firstWhere([&](double at) { return !checkAt(combination, at).aboveMaximum; }),
-                firstWhere([&](double at) { return checkAt(combination, at).belowMinimum; })};
-            passing.push_back(lengths);
-            made.bounds.push_back(lengths.from);
-            made.bounds.push_back(lengths.failsFrom);
+            made.bounds.push_back(passing(combination, 0).from);
+            made.bounds.push_back(passing(combination, 0).failsFrom);
         });
         std::ranges::sort(made.bounds);
         made.bounds.erase(std::unique(made.bounds.begin(), made.bounds.end()), made.bounds.end());
@@ -219,11 +218,11 @@ std::uint16_t RunFixer::carriersAt(double meters) {
         made.masks.push_back(0);
         for (const double bound : made.bounds) {
             std::uint16_t mask = 0;
-            for (const Passing& lengths : passing) {
-                if (lengths.from <= bound && bound < lengths.failsFrom) {
-                    mask |= lengths.bit;
+            forEach([&](const Combination& combination) {
+                if (outside(combination, bound, 0).passes()) {
+                    mask |= bitOf(combination);
                 }
-            }
+            });
             made.masks.push_back(mask);
         }
         carriers_ = std::move(made);
@@ -239,27 +238,36 @@ RunFix RunFixer::fixFor(const PlanRun& run) {
 RunFix RunFixer::fixFor(const PlanRun& run, const EdgeLevels& edges) {
     RunFix fix;
     fix.combination = run.combination;
-    // The verdict rule: a run fails when an edge lies below its minimum or
-    // above its maximum as printed.
-    bool aboveMaximum = false;
-    bool belowMinimum = false;
-    for (const EdgeLevel& edge : edges) {
-        belowMinimum = belowMinimum || belowZeroAsPrinted(marginToMinimum(edge));
-        aboveMaximum = aboveMaximum || belowZeroAsPrinted(marginToMaximum(edge));
-    }
-    if (!aboveMaximum && !belowMinimum) {
+    const Outside unpadded = outside(run.combination, run.meters, 0);
+    if (unpadded.passes()) {
         return fix;
     }
     const Allowed& own = allowed(run.combination);
     if (own.shortfall) {
         fix.kind = FixKind::WindowTooNarrow;
         fix.shortfallDb = *own.shortfall;
-    } else if (aboveMaximum) {
+    } else if (unpadded.aboveMaximum) {
         // With some length passing, no edge can lie below its minimum here too:
         // every level falls with the length.
         fix.kind = FixKind::TooShort;
         fix.shortestMeters = own.lengths.minimum;
-        fixTooShort(edges, fix);
+        double excess = -INFINITY;
+        for (const EdgeLevel& edge : edges) {
+            excess = std::max(excess, (Checked(edge.received) - edge.window.maximum).value());
+        }
+        fix.attenuationDb = excess;
+        // More loss only takes the coldest edge further down: the first pad
+        // that clears the maximum is the only one that can work.
+        for (std::size_t pad = 1; pad <= kStandardPadsDb.size(); ++pad) {
+            if (!belowZeroAsPrinted(padOf(pad) - excess)) {
+                if (outside(run.combination, run.meters, pad).passes()) {
+                    fix.padDb = padOf(pad);
+                }
+                break;
+            }
+        }
+        // A pad that works is no less than the attenuation: the attenuation works.
+        fix.attenuationEnough = fix.padDb || outsideOf(edges, excess).passes();
     } else {
         fix.kind = FixKind::TooLong;
         fix.longestMeters = own.lengths.maximum;

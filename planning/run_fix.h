@@ -59,9 +59,10 @@ RunFix fixFor(const PlanScenario& scenario, const PlanRun& run);
 // The fixes of many runs of one scenario, each as fixFor gives it. What does
 // not change with a run's length is worked out once for each product and
 // cable, when a run first needs it: the levels into the cable, the lengths
-// the cable allows, whether any length works, and from which length to
-// which a run passes on it. A million failing runs then cost little more
-// than their checks.
+// the cable allows, whether any length works, and from which length to which
+// a run passes on it, with no pad and with each standard pad. A run's fix is
+// then mostly a matter of looking up its length, and a million failing runs
+// cost little more than their checks.
 class RunFixer {
   public:
     explicit RunFixer(const PlanScenario& scenario) : scenario_(scenario) {}
@@ -77,9 +78,17 @@ class RunFixer {
         DistanceRange lengths;            // the worst case the engine gives
         std::optional<double> shortfall;  // when no length works: by how many dB
     };
+    // A run is above a maximum up to `from` and below a minimum from
+    // `failsFrom` on, metres: it passes in between.
+    struct Passing {
+        double from;
+        double failsFrom;
+    };
     struct Known {
         std::optional<EdgeLevels> intoCable;  // the levels at 0 m
         std::optional<Allowed> allowed;
+        // With no pad, then with each standard pad.
+        std::array<std::optional<Passing>, kStandardPadsDb.size() + 1> passing;
     };
     // Which products and cables a run passes on, by its length: bit
     // (product * 3 + cable) of masks[i] is set for each that passes from
@@ -88,10 +97,22 @@ class RunFixer {
         std::vector<double> bounds;
         std::vector<std::uint16_t> masks;
     };
+    struct Outside {
+        bool aboveMaximum = false;
+        bool belowMinimum = false;
+        bool passes() const { return !aboveMaximum && !belowMinimum; }
+    };
 
     Known& known(const Combination& combination);
     const EdgeLevels& intoCable(const Combination& combination);
     const Allowed& allowed(const Combination& combination);
+    // A run of `meters` on the combination with no pad (0) or a standard pad
+    // (its position in kStandardPadsDb plus one), by the verdict rule, and
+    // by the lengths between which it passes.
+    static Outside outsideOf(const EdgeLevels& edges, double padDb);
+    Outside exactly(const Combination& combination, double meters, std::size_t pad);
+    const Passing& passing(const Combination& combination, std::size_t pad);
+    Outside outside(const Combination& combination, double meters, std::size_t pad);
     std::uint16_t carriersAt(double meters);
 
     PlanScenario scenario_;
