@@ -9,18 +9,28 @@ namespace tarvelle {
 
 namespace {
 
-// Below this, value × 100 and its rounding error are exact doubles and the
-// hundredths fit a 64-bit integer with room to spare.
+// Below this, value × 100 is below 2^51, where its rounding error is an exact
+// double and the hundredths fit a 64-bit integer.
 constexpr double kFastLimit = 1e13;
+// A locale's decimal separator is a character or two of UTF-8.
+constexpr std::size_t kLongestSeparator = 8;
 
 // The value in hundredths, rounded as its exact decimal expansion would be:
-// the product and its rounding error (by fma) are together exactly
-// value × 100, and only a product that lands on a half needs the error to
-// decide which way it goes.
+// the product and its rounding error are together exactly value × 100, and
+// only a product that lands on a half needs the error to decide which way it
+// goes. The error comes from Dekker's split of the value into two halves
+// whose products with 100 are exact, with no call to a library's fma.
 std::int64_t hundredths(double value) {
     const double scaled = value * 100;
-    const double error = std::fma(value, 100, -scaled);
-    double whole = std::nearbyint(scaled);  // halves to even
+    constexpr double kSplitter = 134217729.0;  // 2^27 + 1
+    const double spread = value * kSplitter;
+    const double high = spread - (spread - value);
+    const double low = value - high;
+    const double error = (high * 100 - scaled) + low * 100;
+    // Adding and taking away 1.5 × 2^52 rounds to a whole number, halves to
+    // even, as long as |scaled| < 2^51.
+    constexpr double kRounder = 6755399441055744.0;
+    double whole = (scaled + kRounder) - kRounder;
     const double part = scaled - whole;
     if (part == 0.5 && error > 0) {
         whole += 1;
@@ -50,22 +60,30 @@ void appendSlow(std::string& text, double value, std::string_view decimalSeparat
 }  // namespace
 
 void appendFixed(std::string& text, double value, std::string_view decimalSeparator) {
-    if (!(std::fabs(value) < kFastLimit)) {
+    if (!(std::fabs(value) < kFastLimit) || decimalSeparator.size() > kLongestSeparator) {
         appendSlow(text, value, decimalSeparator);
         return;
     }
     const std::int64_t signedCents = hundredths(value);
-    if (signedCents < 0) {
-        text += '-';
-    }
     auto cents = static_cast<std::uint64_t>(signedCents < 0 ? -signedCents : signedCents);
-    std::array<char, 24> whole{};
-    char* const end = std::to_chars(whole.data(), whole.data() + whole.size(), cents / 100).ptr;
-    text.append(whole.data(), end);
-    text.append(decimalSeparator);
-    cents %= 100;
-    text += static_cast<char>('0' + cents / 10);
-    text += static_cast<char>('0' + cents % 10);
+    // Written from the right and appended at once: two decimals, the
+    // separator, the whole part (at most 11 digits), the sign.
+    std::array<char, kLongestSeparator + 16> digits;
+    char* const end = digits.data() + digits.size();
+    char* first = end;
+    *--first = static_cast<char>('0' + cents % 10);
+    *--first = static_cast<char>('0' + cents / 10 % 10);
+    cents /= 100;
+    first -= decimalSeparator.size();
+    decimalSeparator.copy(first, decimalSeparator.size());
+    do {
+        *--first = static_cast<char>('0' + cents % 10);
+        cents /= 10;
+    } while (cents > 0);
+    if (signedCents < 0) {
+        *--first = '-';
+    }
+    text.append(first, static_cast<std::size_t>(end - first));
 }
 
 std::string formatFixed(double value, std::string_view decimalSeparator) {

@@ -6,7 +6,9 @@
 // field are not part of it unless quoted. A record may not exceed kMaxRecordBytes, so memory stays
 // bounded whatever the input.
 
+#include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -80,6 +82,17 @@ class CsvReader {
     void endLine(int breakCharacter);
     void decideSeparator();
     bool nextPlainLine(CsvRecord& record);
+    void addTrimmedField(CsvRecord& record, const char* field, std::size_t length) const;
+
+    // What each byte is to nextPlainLine, set with the separator.
+    enum class ByteRole : std::uint8_t {
+        Plain,
+        Separator,
+        Break,    // \n or \r
+        Foreign,  // ';' or a tab in a comma file: perhaps a decimal comma's separator
+        Other,    // a quote or a NUL: for the byte-by-byte reading
+    };
+    void setRoles();
     bool isBlank(int c) const { return c == ' ' || (c == '\t' && separator_ != '\t'); }
 
     InputSource& source_;
@@ -90,6 +103,7 @@ class CsvReader {
     bool started_ = false;
     std::size_t line_ = 1;
     char separator_ = ',';
+    std::array<ByteRole, 256> roles_{};
     std::string ambiguity_;
     std::size_t ambiguousLine_ = 0;
 };
