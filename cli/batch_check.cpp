@@ -33,8 +33,11 @@ class RunChecker {
     }
 
     CheckedRun check(const CableRun& run) {
-        CheckedRun checked{&run, MetersToFeet(run.meters),
-                           levelsAtLength(edgesFor(run.cable, run.product), run.meters)};
+        CheckedRun checked{&run,
+                           MetersToFeet(run.meters),
+                           levelsAtLength(edgesFor(run.cable, run.product), run.meters),
+                           {},
+                           {}};
         checked.verdict = verdictOf(checked.edges);
         if (!checked.verdict.pass) {
             checked.failingEdge = edgeTexts_[checked.verdict.edge];

@@ -56,8 +56,8 @@ std::string_view describe(CsvProblem problem) {
 }
 
 std::string_view CsvRecord::field(std::size_t index) const {
-    const std::size_t start = index == 0 ? 0 : ends[index - 1];
-    return std::string_view(text).substr(start, ends[index] - start);
+    const char* const bytes = line.data() != nullptr ? line.data() : text.data();
+    return {bytes + starts[index], ends[index] - starts[index]};
 }
 
 CsvReader::CsvReader(InputSource& source) : source_(source), buffer_(kMaxRecordBytes) {}
@@ -157,16 +157,16 @@ void CsvReader::setRoles() {
     roles_[static_cast<unsigned char>(separator_)] = ByteRole::Separator;
 }
 
-void CsvReader::addTrimmedField(CsvRecord& record, const char* field, std::size_t length) const {
-    while (length > 0 && isBlank(static_cast<unsigned char>(*field))) {
-        ++field;
-        --length;
+void CsvReader::addTrimmedField(CsvRecord& record, std::size_t start, std::size_t end) const {
+    const char* const line = record.line.data();
+    while (start < end && isBlank(static_cast<unsigned char>(line[start]))) {
+        ++start;
     }
-    while (length > 0 && isBlank(static_cast<unsigned char>(field[length - 1]))) {
-        --length;
+    while (end > start && isBlank(static_cast<unsigned char>(line[end - 1]))) {
+        --end;
     }
-    record.text.append(field, length);
-    record.ends.push_back(record.text.size());
+    record.starts.push_back(start);
+    record.ends.push_back(end);
 }
 
 // Most lines hold no quote: such a line, whole in the buffer, is split at its
@@ -177,8 +177,10 @@ bool CsvReader::nextPlainLine(CsvRecord& record) {
     const char* const begin = buffer_.data() + position_;
     const std::size_t available = end_ - position_;
     const std::size_t scanned = std::min(available, kMaxRecordBytes + 1);
+    record.line = std::string_view(begin, std::min(available, kMaxRecordBytes + 1));
     const auto leave = [&record] {
-        record.text.clear();
+        record.line = {};
+        record.starts.clear();
         record.ends.clear();
         return false;
     };
@@ -200,7 +202,7 @@ bool CsvReader::nextPlainLine(CsvRecord& record) {
         if (role == ByteRole::Other) {
             return leave();
         }
-        addTrimmedField(record, begin + fieldStart, length - fieldStart);
+        addTrimmedField(record, fieldStart, length);
         if (role == ByteRole::Break) {
             break;
         }
@@ -229,7 +231,9 @@ bool CsvReader::next(CsvRecord& record) {
         skipByteOrderMark();
         decideSeparator();
     }
+    record.line = {};
     record.text.clear();
+    record.starts.clear();
     record.ends.clear();
     record.problem = CsvProblem::None;
     if (peek() == kEnd) {
@@ -250,6 +254,7 @@ bool CsvReader::next(CsvRecord& record) {
                 record.text.pop_back();
             }
         }
+        record.starts.push_back(record.ends.empty() ? 0 : record.ends.back());
         record.ends.push_back(record.text.size());
     };
     const auto fail = [&](CsvProblem problem) {

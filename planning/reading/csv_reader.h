@@ -42,11 +42,13 @@ struct CsvRecord {
 
     std::size_t fieldCount() const { return ends.size(); }
     std::string_view field(std::size_t index) const;
-    // One empty field, not quoted: a blank line.
-    bool blank() const { return problem == CsvProblem::None && text.empty() && ends.size() == 1; }
 
-    // The fields one after another, and where each ends.
+    // Field i is bytes starts[i] to ends[i] of `line`, a plain line as it
+    // lies in the reader's buffer (valid until the next record is read), or
+    // of `text`, where a record with quotes is unquoted, when `line` is null.
+    std::string_view line;
     std::string text;
+    std::vector<std::size_t> starts;
     std::vector<std::size_t> ends;
 };
 
@@ -82,7 +84,7 @@ class CsvReader {
     void endLine(int breakCharacter);
     void decideSeparator();
     bool nextPlainLine(CsvRecord& record);
-    void addTrimmedField(CsvRecord& record, const char* field, std::size_t length) const;
+    void addTrimmedField(CsvRecord& record, std::size_t start, std::size_t end) const;
 
     // What each byte is to nextPlainLine, set with the separator.
     enum class ByteRole : std::uint8_t {
