@@ -1,5 +1,6 @@
 #include "engine/fixed_format.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -12,6 +13,16 @@ namespace {
 // Below this, value × 100 is below 2^51, where its rounding error is an exact
 // double and the hundredths fit a 64-bit integer.
 constexpr double kFastLimit = 1e13;
+// "00" to "99", for writing two digits at a time.
+constexpr std::array<char, 200> kDigitPairs = [] {
+    std::array<char, 200> pairs{};
+    for (std::size_t i = 0; i < 100; ++i) {
+        pairs[2 * i] = static_cast<char>('0' + i / 10);
+        pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
+    }
+    return pairs;
+}();
+
 // A locale's decimal separator is a character or two of UTF-8.
 constexpr std::size_t kLongestSeparator = 8;
 
@@ -66,20 +77,24 @@ void appendFixed(std::string& text, double value, std::string_view decimalSepara
     }
     const std::int64_t signedCents = hundredths(value);
     auto cents = static_cast<std::uint64_t>(signedCents < 0 ? -signedCents : signedCents);
-    // Written from the right and appended at once: two decimals, the
-    // separator, the whole part (at most 11 digits), the sign.
+    // Written from the right, two digits at a time, and appended at once:
+    // the decimals, the separator, the whole part (at most 11 digits), the sign.
     std::array<char, kLongestSeparator + 16> digits;
     char* const end = digits.data() + digits.size();
-    char* first = end;
-    *--first = static_cast<char>('0' + cents % 10);
-    *--first = static_cast<char>('0' + cents / 10 % 10);
+    char* first = end - 2;
+    std::copy_n(&kDigitPairs[2 * (cents % 100)], 2, first);
     cents /= 100;
     first -= decimalSeparator.size();
     decimalSeparator.copy(first, decimalSeparator.size());
-    do {
-        *--first = static_cast<char>('0' + cents % 10);
-        cents /= 10;
-    } while (cents > 0);
+    const char* const point = first;
+    while (cents >= 10) {
+        first -= 2;
+        std::copy_n(&kDigitPairs[2 * (cents % 100)], 2, first);
+        cents /= 100;
+    }
+    if (cents > 0 || first == point) {
+        *--first = static_cast<char>('0' + cents);
+    }
     if (signedCents < 0) {
         *--first = '-';
     }
