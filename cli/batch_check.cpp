@@ -33,10 +33,11 @@ class RunChecker {
     }
 
     CheckedRun check(const CableRun& run) {
-        CheckedRun checked;
-        checked.run = &run;
-        checked.feet = MetersToFeet(run.meters);
-        checked.edges = levelsAtLength(edgesFor(run.cable, run.product), run.meters);
+        CheckedRun checked{&run,
+                           MetersToFeet(run.meters),
+                           levelsAtLength(edgesFor(run.cable, run.product), run.meters),
+                           {},
+                           {}};
         checked.verdict = verdictOf(checked.edges);
         if (!checked.verdict.pass) {
             checked.failingEdge = edgeTexts_[checked.verdict.edge];
@@ -107,12 +108,13 @@ BatchTotals checkRuns(InputSource& input, const std::string& name, const Scenari
                 continue;
             }
             const std::uint64_t idHash = repeats.hashAhead(row.run.id);
-            CheckedRun checked;
+            bool passed = false;
             try {
-                checked = checker.check(row.run);
+                const CheckedRun checked = checker.check(row.run);
                 for (RunSink* sink : sinks) {
                     sink->take(checked);
                 }
+                passed = checked.verdict.pass;
             } catch (const ArithmeticError& error) {
                 ++totals.faulted;
                 tell(err, where(name, row) + ": Run-time error: " + error.what() + " (skipped)");
@@ -134,7 +136,7 @@ BatchTotals checkRuns(InputSource& input, const std::string& name, const Scenari
                               "for repeats against the first " +
                               std::to_string(RepeatFinder::kCapacity) + " only");
             }
-            ++(checked.verdict.pass ? totals.passed : totals.failed);
+            ++(passed ? totals.passed : totals.failed);
         }
     } catch (const RunsFileError& error) {
         throw InputFileError(name + ", " + error.what());

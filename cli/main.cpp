@@ -107,6 +107,9 @@ struct Extras final : RunSink {
         if (feed) {
             feed->add({run.meters, {run.product, run.cable}});
         }
+        if (!report && !marks) {
+            return;
+        }
         ReportRun shown{run, checked.edges, checked.verdict};
         if (onChosen) {
             shown.cable = scenario.inputs.cableIndex;

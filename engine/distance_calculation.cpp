@@ -97,14 +97,6 @@ EdgeLevels levelsAtLength(const CalculationInputs& inputs, const FrequencyPlan& 
     return levelsAtLength(levels, lengthMeters);
 }
 
-EdgeLevels levelsAtLength(EdgeLevels edges, double lengthMeters) {
-    for (EdgeLevel& edge : edges) {
-        edge.received =
-            (edge.levelIntoCable - Checked(cableLoss(edge.lossPer100m, lengthMeters))).value();
-    }
-    return edges;
-}
-
 double cableTilt(const EdgeLevel& lowEdge, const EdgeLevel& highEdge, double lengthMeters) {
     return ((Checked(highEdge.lossPer100m) - lowEdge.lossPer100m) * lengthMeters /
             kReferenceLengthMeters)

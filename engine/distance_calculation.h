@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/distance_model.h"
 #include "engine/product_table.h"
 
 namespace tarvelle {
@@ -88,7 +89,13 @@ EdgeLevels levelsAtLength(const CalculationInputs& inputs, const FrequencyPlan& 
 
 // The same four edges at another length: each edge's loss per metre is the
 // cable's and does not change from run to run, so a batch works it out once.
-EdgeLevels levelsAtLength(EdgeLevels edges, double lengthMeters);
+inline EdgeLevels levelsAtLength(EdgeLevels edges, double lengthMeters) {
+    for (EdgeLevel& edge : edges) {
+        edge.received =
+            (edge.levelIntoCable - Checked(cableLoss(edge.lossPer100m, lengthMeters))).value();
+    }
+    return edges;
+}
 
 // How much more the run loses at a band's high edge than at its low edge, dB.
 double cableTilt(const EdgeLevel& lowEdge, const EdgeLevel& highEdge, double lengthMeters);

@@ -9,10 +9,6 @@ double FeetToMeters(double feet) {
     return (Checked(feet) * kMetersPerFoot).value();
 }
 
-double MetersToFeet(double meters) {
-    return (Checked(meters) / kMetersPerFoot).value();
-}
-
 double Min(double val1, double val2) {
     return val1 <= val2 ? val1 : val2;
 }
@@ -34,10 +30,6 @@ double attenuationPer100m(const CableCategory& cable, double frequencyMHz) {
 
 double cableLoss(const CableCategory& cable, double frequencyMHz, double lengthMeters) {
     return cableLoss(attenuationPer100m(cable, frequencyMHz), lengthMeters);
-}
-
-double cableLoss(double lossPer100m, double lengthMeters) {
-    return (Checked(lossPer100m) * lengthMeters / kReferenceLengthMeters).value();
 }
 
 void BandEdgeDistances(double levelIn, double gain, double frequencyMHz, double levelMin,

@@ -7,11 +7,15 @@
 #include <cstdint>
 
 #include "engine/cable_table.h"
+#include "engine/checked_math.h"
 
 namespace tarvelle {
 
 double FeetToMeters(double feet);
-double MetersToFeet(double meters);
+// Inline, as cableLoss below: a batch check calls both for every run.
+inline double MetersToFeet(double meters) {
+    return (Checked(meters) / kMetersPerFoot).value();
+}
 
 // Both return the first argument on a tie.
 double Min(double val1, double val2);
@@ -28,7 +32,9 @@ double cableLoss(const CableCategory& cable, double frequencyMHz, double lengthM
 
 // What a run of lengthMeters loses at a frequency where the cable loses
 // lossPer100m dB per 100 m, dB.
-double cableLoss(double lossPer100m, double lengthMeters);
+inline double cableLoss(double lossPer100m, double lengthMeters) {
+    return (Checked(lossPer100m) * lengthMeters / kReferenceLengthMeters).value();
+}
 
 // Writes the shortest run that keeps the receiver at or below levelMax into
 // minDistance and the longest that keeps it at or above levelMin into

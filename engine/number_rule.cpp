@@ -22,6 +22,29 @@ std::string_view takeDigits(std::string_view text, std::size_t& pos) {
     return text.substr(start, pos - start);
 }
 
+// The same, with the digits' value added to `digits` as they are read, which
+// is exact while there are at most kExactDigits of them in all.
+std::string_view takeDigits(std::string_view text, std::size_t& pos, std::uint64_t& digits) {
+    const std::size_t start = pos;
+    while (pos < text.size() && isDigit(text[pos])) {
+        digits = digits * 10 + static_cast<std::uint64_t>(text[pos] - '0');
+        ++pos;
+    }
+    return text.substr(start, pos - start);
+}
+
+bool startsAt(std::string_view text, std::size_t pos, std::string_view part) {
+    if (part.size() > text.size() - pos) {
+        return false;
+    }
+    for (std::size_t i = 0; i < part.size(); ++i) {
+        if (text[pos + i] != part[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
 // The power of ten of the leading significant digit, enough to tell whether a
 // value that does not fit a double is too large or too small.
 long long decimalMagnitude(std::string_view intDigits, std::string_view fracDigits,
@@ -55,11 +78,12 @@ LeadingNumber leadingNumber(std::string_view text, std::string_view decimalSepar
         negative = text[pos] == '-';
         ++pos;
     }
-    const std::string_view intDigits = takeDigits(text, pos);
+    std::uint64_t digits = 0;
+    const std::string_view intDigits = takeDigits(text, pos, digits);
     std::string_view fracDigits;
-    if (!decimalSeparator.empty() && text.substr(pos).starts_with(decimalSeparator)) {
+    if (!decimalSeparator.empty() && startsAt(text, pos, decimalSeparator)) {
         pos += decimalSeparator.size();
-        fracDigits = takeDigits(text, pos);
+        fracDigits = takeDigits(text, pos, digits);
     }
     if (intDigits.empty() && fracDigits.empty()) {
         return {0, std::nullopt};
@@ -86,12 +110,6 @@ LeadingNumber leadingNumber(std::string_view text, std::string_view decimalSepar
     // below 2^53 over an exact power of ten: one division rounds it as
     // from_chars would.
     if (expDigits.empty() && intDigits.size() + fracDigits.size() <= kExactDigits) {
-        std::uint64_t digits = 0;
-        for (const std::string_view part : {intDigits, fracDigits}) {
-            for (const char c : part) {
-                digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
-            }
-        }
         const double value = static_cast<double>(digits) / kPowersOfTen[fracDigits.size()];
         return {pos, negative ? -value : value};
     }

@@ -1,30 +1,12 @@
 #include "planning/printed_number.h"
 
-#include <algorithm>
-#include <array>
 #include <charconv>
 #include <cmath>
-
-#include "engine/fixed_format.h"
 
 namespace tarvelle::planning {
 
 std::string fixed(double value) {
     return formatFixed(value, ".");
-}
-
-void appendFixed(std::string& line, double value) {
-    // The largest double has 309 integer digits.
-    std::array<char, 400> buffer;
-    const char* end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                    std::chars_format::fixed, 2)
-                          .ptr;
-    const char* begin = buffer.data();
-    // -0.001 shows as 0.00, as formatFixed has it.
-    if (*begin == '-' && std::all_of(begin + 1, end, [](char c) { return c == '0' || c == '.'; })) {
-        ++begin;
-    }
-    line.append(begin, end);
 }
 
 double printedValue(double value) {

@@ -5,14 +5,14 @@
 #include <string>
 #include <string_view>
 
+#include "engine/fixed_format.h"
 #include "planning/units.h"
 
 namespace tarvelle::planning {
 
-// "38.64"; a value that rounds to zero shows no sign.
+// "38.64"; a value that rounds to zero shows no sign. appendFixed, from the
+// engine, appends the same text to a line.
 std::string fixed(double value);
-// The same text appended to `line`, with no string of its own.
-void appendFixed(std::string& line, double value);
 
 // The number that fixed(value) shows, for JSON, so that every format carries
 // the same figure.

@@ -56,8 +56,8 @@ std::string_view describe(CsvProblem problem) {
 }
 
 std::string_view CsvRecord::field(std::size_t index) const {
-    const std::size_t start = index == 0 ? 0 : ends[index - 1];
-    return std::string_view(text).substr(start, ends[index] - start);
+    const char* const bytes = line.data() != nullptr ? line.data() : text.data();
+    return {bytes + starts[index], ends[index] - starts[index]};
 }
 
 CsvReader::CsvReader(InputSource& source) : source_(source), buffer_(kMaxRecordBytes) {}
@@ -135,6 +135,7 @@ void CsvReader::decideSeparator() {
         if (whole || exhausted_ || end_ == buffer_.size()) {
             const SeparatorGuess guess = guessSeparator(rest.substr(0, length));
             separator_ = guess.separator;
+            setRoles();
             ambiguity_ = guess.ambiguity;
             ambiguousLine_ = line;
             return;
@@ -143,48 +144,77 @@ void CsvReader::decideSeparator() {
     }
 }
 
+void CsvReader::setRoles() {
+    roles_.fill(ByteRole::Plain);
+    roles_['\n'] = ByteRole::Break;
+    roles_['\r'] = ByteRole::Break;
+    roles_['"'] = ByteRole::Other;
+    roles_[0] = ByteRole::Other;
+    if (separator_ == ',') {
+        roles_[';'] = ByteRole::Foreign;
+        roles_['\t'] = ByteRole::Foreign;
+    }
+    roles_[static_cast<unsigned char>(separator_)] = ByteRole::Separator;
+}
+
+void CsvReader::addTrimmedField(CsvRecord& record, std::size_t start, std::size_t end) const {
+    const char* const line = record.line.data();
+    while (start < end && isBlank(static_cast<unsigned char>(line[start]))) {
+        ++start;
+    }
+    while (end > start && isBlank(static_cast<unsigned char>(line[end - 1]))) {
+        --end;
+    }
+    record.starts.push_back(start);
+    record.ends.push_back(end);
+}
+
 // Most lines hold no quote: such a line, whole in the buffer, is split at its
-// separators at once, with what the byte-by-byte reading below would make of
-// it. Anything else (a quote, a NUL, a line too long or not yet read whole, a
-// foreign separator) is left to that reading.
+// separators in one pass, with what the byte-by-byte reading below would make
+// of it. Anything else (a quote, a NUL, a line too long or not yet read whole,
+// a foreign separator) is left to that reading.
 bool CsvReader::nextPlainLine(CsvRecord& record) {
     const char* const begin = buffer_.data() + position_;
     const std::size_t available = end_ - position_;
-    std::size_t length = 0;
-    while (length < available && begin[length] != '\n' && begin[length] != '\r') {
-        const char c = begin[length];
-        if (c == '"' || c == '\0') {
-            return false;
-        }
-        ++length;
-    }
-    if (length >= available || length > kMaxRecordBytes ||
-        (begin[length] == '\r' && length + 1 >= available && !exhausted_)) {
+    const std::size_t scanned = std::min(available, kMaxRecordBytes + 1);
+    record.line = std::string_view(begin, std::min(available, kMaxRecordBytes + 1));
+    const auto leave = [&record] {
+        record.line = {};
+        record.starts.clear();
+        record.ends.clear();
         return false;
-    }
-    const std::string_view line(begin, length);
-    std::size_t start = 0;
-    for (;;) {
-        const std::size_t stop = std::min(line.find(separator_, start), line.size());
-        std::size_t first = start;
-        std::size_t last = stop;
-        while (first < last && isBlank(static_cast<unsigned char>(line[first]))) {
-            ++first;
+    };
+    std::size_t fieldStart = 0;
+    bool foreign = false;
+    std::size_t length = 0;
+    for (;; ++length) {
+        if (length == scanned) {
+            return leave();
         }
-        while (last > first && isBlank(static_cast<unsigned char>(line[last - 1]))) {
-            --last;
+        const ByteRole role = roles_[static_cast<unsigned char>(begin[length])];
+        if (role == ByteRole::Plain) {
+            continue;
         }
-        record.text.append(line.substr(first, last - first));
-        record.ends.push_back(record.text.size());
-        if (stop == line.size()) {
+        if (role == ByteRole::Foreign) {
+            foreign = true;
+            continue;
+        }
+        if (role == ByteRole::Other) {
+            return leave();
+        }
+        addTrimmedField(record, fieldStart, length);
+        if (role == ByteRole::Break) {
             break;
         }
-        if (separator_ == ',' && endsInForeignNumber(record)) {
-            record.text.clear();
-            record.ends.clear();
-            return false;
+        if (foreign && endsInForeignNumber(record)) {
+            return leave();
         }
-        start = stop + 1;
+        foreign = false;
+        fieldStart = length + 1;
+    }
+    if (length > kMaxRecordBytes ||
+        (begin[length] == '\r' && length + 1 >= available && !exhausted_)) {
+        return leave();
     }
     position_ += length + 1;
     if (begin[length] == '\r' && position_ < end_ && buffer_[position_] == '\n') {
@@ -201,7 +231,9 @@ bool CsvReader::next(CsvRecord& record) {
         skipByteOrderMark();
         decideSeparator();
     }
+    record.line = {};
     record.text.clear();
+    record.starts.clear();
     record.ends.clear();
     record.problem = CsvProblem::None;
     if (peek() == kEnd) {
@@ -222,6 +254,7 @@ bool CsvReader::next(CsvRecord& record) {
                 record.text.pop_back();
             }
         }
+        record.starts.push_back(record.ends.empty() ? 0 : record.ends.back());
         record.ends.push_back(record.text.size());
     };
     const auto fail = [&](CsvProblem problem) {

@@ -6,7 +6,9 @@
 // field are not part of it unless quoted. A record may not exceed kMaxRecordBytes, so memory stays
 // bounded whatever the input.
 
+#include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,11 +42,13 @@ struct CsvRecord {
 
     std::size_t fieldCount() const { return ends.size(); }
     std::string_view field(std::size_t index) const;
-    // One empty field, not quoted: a blank line.
-    bool blank() const { return problem == CsvProblem::None && text.empty() && ends.size() == 1; }
 
-    // The fields one after another, and where each ends.
+    // Field i is bytes starts[i] to ends[i] of `line`, a plain line as it
+    // lies in the reader's buffer (valid until the next record is read), or
+    // of `text`, where a record with quotes is unquoted, when `line` is null.
+    std::string_view line;
     std::string text;
+    std::vector<std::size_t> starts;
     std::vector<std::size_t> ends;
 };
 
@@ -80,6 +84,17 @@ class CsvReader {
     void endLine(int breakCharacter);
     void decideSeparator();
     bool nextPlainLine(CsvRecord& record);
+    void addTrimmedField(CsvRecord& record, std::size_t start, std::size_t end) const;
+
+    // What each byte is to nextPlainLine, set with the separator.
+    enum class ByteRole : std::uint8_t {
+        Plain,
+        Separator,
+        Break,    // \n or \r
+        Foreign,  // ';' or a tab in a comma file: perhaps a decimal comma's separator
+        Other,    // a quote or a NUL: for the byte-by-byte reading
+    };
+    void setRoles();
     bool isBlank(int c) const { return c == ' ' || (c == '\t' && separator_ != '\t'); }
 
     InputSource& source_;
@@ -90,6 +105,7 @@ class CsvReader {
     bool started_ = false;
     std::size_t line_ = 1;
     char separator_ = ',';
+    std::array<ByteRole, 256> roles_{};
     std::string ambiguity_;
     std::size_t ambiguousLine_ = 0;
 };

@@ -9,11 +9,15 @@ namespace tarvelle::cli {
 using planning::endsWithIgnoringCase;
 
 std::string_view trim(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) {
-        return {};
+    // Byte by byte: find_first_not_of searches its set once for every byte.
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty() && blank(text.front())) {
+        text.remove_prefix(1);
     }
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+    while (!text.empty() && blank(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
 }
 
 namespace {
@@ -37,9 +41,10 @@ std::optional<double> anyLength(std::string_view text, std::optional<LengthUnit>
     if (!unit) {
         return std::nullopt;
     }
-    auto value = parseLevel(trim(text), ".");
+    text = trim(text);
+    auto value = parseLevel(text, ".");
     if (!value && decimalComma) {
-        value = parseLevel(trim(text), ",");
+        value = parseLevel(text, ",");
     }
     if (!value || *value < 0) {
         return std::nullopt;
