@@ -64,7 +64,8 @@ FixWords fixWords(const RunFix& fix, const Wording& wording) {
         case FixKind::None:
             return {};
         case FixKind::TooShort: {
-            FixWords words{"too short: needs ", " of attenuation"};
+            // The figure is followed by its unit, as decibels() has it.
+            FixWords words{"too short: needs ", " dB of attenuation"};
             if (fix.padDb) {
                 words.after += "; a " + std::to_string(std::lround(*fix.padDb)) +
                                " dB pad brings it into the window";
@@ -274,8 +275,8 @@ RunFix RunFixer::fixFor(const PlanRun& run, const EdgeLevels& edges) {
         const std::uint16_t carriers = carriersAt(run.meters) & ~bitOf(run.combination);
         // Another cable for the same product first: the smaller change.
         for (const bool sameProduct : {true, false}) {
-            for (std::int16_t product = 0; product < std::ssize(kProductConfigurations);
-                 ++product) {
+            for (std::int16_t product = 0;
+                 carriers != 0 && product < std::ssize(kProductConfigurations); ++product) {
                 for (std::int16_t cable = 0; cable < std::ssize(kCableCategories); ++cable) {
                     const Combination other{product, cable};
                     if ((product == run.combination.product) == sameProduct &&
@@ -291,7 +292,7 @@ RunFix RunFixer::fixFor(const PlanRun& run, const EdgeLevels& edges) {
 
 std::string fixText(const RunFix& fix, const Wording& wording) {
     const FixWords words = fixWords(fix, wording);
-    return words.before + (fix.kind == FixKind::TooShort ? decibels(fix.attenuationDb) : "") +
+    return words.before + (fix.kind == FixKind::TooShort ? fixed(fix.attenuationDb) : "") +
            words.after;
 }
 
@@ -310,13 +311,11 @@ void FixTexts::append(std::string& out, const RunFix& fix, std::optional<ShownFi
     }
     out += words->second.before;
     if (fix.kind == FixKind::TooShort) {
-        // As decibels() has it.
         if (shown && shown->value == fix.attenuationDb) {
-            out += shown->text;
+            out.append(out, shown->at, shown->size);
         } else {
             appendFixed(out, fix.attenuationDb);
         }
-        out += " dB";
     }
     out += words->second.after;
 }

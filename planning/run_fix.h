@@ -143,12 +143,13 @@ class FixTexts {
     explicit FixTexts(const Wording& wording, Escape escape = nullptr)
         : wording_(wording), escape_(escape) {}
 
-    // A figure the row already shows, as fixed() prints it: a run too short
-    // shows its shortfall, which is mostly the attenuation it needs, so that
-    // the number need not be printed twice.
+    // A figure `out` already shows, as fixed() prints it, and where: a run
+    // too short shows its shortfall, which is mostly the attenuation it needs,
+    // so that the number need not be printed twice.
     struct ShownFigure {
         double value;
-        std::string_view text;
+        std::size_t at;
+        std::size_t size;
     };
 
     // fixText(fix), escaped, at the end of `out`.

@@ -71,45 +71,23 @@ void textRow(std::string& line, const CheckedRun& checked, const RunFix& fix, Fi
         line += "  FAIL  ";
         line += checked.failingEdge;
         line += ": ";
-        const std::string shortfall = shortfallText(checked.verdict);
-        line += shortfall;
+        const std::size_t shortfall = line.size();
+        line += shortfallText(checked.verdict);
+        const std::size_t figure = line.find(' ', shortfall) - shortfall;
         line += "; ";
-        fixes.append(
-            line, fix,
-            FixTexts::ShownFigure{-checked.verdict.margin,
-                                  std::string_view(shortfall).substr(0, shortfall.find(' '))});
+        fixes.append(line, fix, FixTexts::ShownFigure{-checked.verdict.margin, shortfall, figure});
         line += '\n';
     }
 }
 
-// A failing run's margin as its row shows it ("-3.44"), kept as the
-// shortfall figure ("3.44") for the fix, which may need the same one.
-class ShownShortfall {
-  public:
-    ShownShortfall(std::string_view margin, double value) : value_(-value) {
-        if (margin.starts_with('-') && margin.size() <= digits_.size()) {
-            size_ = margin.size() - 1;
-            std::copy(margin.begin() + 1, margin.end(), digits_.begin());
-        }
+// The margin a failing row shows from `at` on ("-3.44"), as the shortfall
+// figure a fix may need again ("3.44").
+std::optional<FixTexts::ShownFigure> shownShortfall(const std::string& line, std::size_t at,
+                                                    double margin) {
+    if (line.at(at) != '-') {
+        return std::nullopt;
     }
-    std::optional<FixTexts::ShownFigure> figure() const {
-        if (size_ == 0) {
-            return std::nullopt;
-        }
-        return FixTexts::ShownFigure{value_, {digits_.data(), size_}};
-    }
-
-  private:
-    std::array<char, 32> digits_{};
-    std::size_t size_ = 0;
-    double value_;
-};
-
-// The margin at the end of `line`, and where it begins.
-std::size_t appendMargin(std::string& line, const RunVerdict& verdict) {
-    const std::size_t at = line.size();
-    appendFixed(line, verdict.margin);
-    return at;
+    return FixTexts::ShownFigure{-margin, at + 1, line.size() - at - 1};
 }
 
 void csvRow(std::string& line, const OutputStyle& style, const CheckedRun& checked,
@@ -134,8 +112,10 @@ void csvRow(std::string& line, const OutputStyle& style, const CheckedRun& check
         line += limitName(checked.verdict);
         line += ',';
     }
-    const std::size_t margin = appendMargin(line, checked.verdict);
-    const ShownShortfall shortfall(std::string_view(line).substr(margin), checked.verdict.margin);
+    const std::size_t margin = line.size();
+    appendFixed(line, checked.verdict.margin);
+    const auto shortfall =
+        checked.verdict.pass ? std::nullopt : shownShortfall(line, margin, checked.verdict.margin);
     line += ',';
     line += cableName(run.cable);
     line += ',';
@@ -144,7 +124,7 @@ void csvRow(std::string& line, const OutputStyle& style, const CheckedRun& check
     if (!checked.verdict.pass) {
         // Always quoted: the words hold commas and semicolons.
         line += '"';
-        fixes.append(line, fix, shortfall.figure());
+        fixes.append(line, fix, shortfall);
         line += '"';
     }
     line += '\n';
@@ -229,11 +209,11 @@ void jsonRow(std::string& line, const OutputStyle& style, const CheckedRun& chec
         line += "\", \"limit\": \"";
         line += limitName(checked.verdict);
         line += "\", \"margin_db\": ";
-        const std::size_t margin = appendMargin(line, checked.verdict);
-        const ShownShortfall shortfall(std::string_view(line).substr(margin),
-                                       checked.verdict.margin);
+        const std::size_t margin = line.size();
+        appendFixed(line, checked.verdict.margin);
+        const auto shortfall = shownShortfall(line, margin, checked.verdict.margin);
         line += ", \"fix\": \"";
-        fixes.append(line, fix, shortfall.figure());
+        fixes.append(line, fix, shortfall);
         line += '"';
         figures.append(line, fix);
     }
@@ -352,17 +332,18 @@ void RunsOutput::flush() {
 void RunsOutput::take(const CheckedRun& run) {
     // Worked before anything of the run is written: it may throw, and the run
     // is then skipped whole.
-    const RunFix fix =
-        run.verdict.pass
-            ? RunFix{}
-            : fixer_.fixFor({run.run->meters, {run.run->product, run.run->cable}}, run.edges);
+    static const RunFix kPasses;
+    std::optional<RunFix> fix;
+    if (!run.verdict.pass) {
+        fix = fixer_.fixFor({run.run->meters, {run.run->product, run.run->cable}}, run.edges);
+    }
     if (begun_) {
         between(buffer_);
     } else {
         begun_ = true;
         begin(buffer_);
     }
-    row(buffer_, run, fix);
+    row(buffer_, run, fix ? *fix : kPasses);
     if (buffer_.size() >= kBufferBytes) {
         flush();
     }
