@@ -330,20 +330,24 @@ void RunsOutput::flush() {
 }
 
 void RunsOutput::take(const CheckedRun& run) {
+    static const RunFix kPasses;
+    if (run.verdict.pass) {
+        write(run, kPasses);
+        return;
+    }
     // Worked before anything of the run is written: it may throw, and the run
     // is then skipped whole.
-    static const RunFix kPasses;
-    std::optional<RunFix> fix;
-    if (!run.verdict.pass) {
-        fix = fixer_.fixFor({run.run->meters, {run.run->product, run.run->cable}}, run.edges);
-    }
+    write(run, fixer_.fixFor({run.run->meters, {run.run->product, run.run->cable}}, run.edges));
+}
+
+void RunsOutput::write(const CheckedRun& run, const RunFix& fix) {
     if (begun_) {
         between(buffer_);
     } else {
         begun_ = true;
         begin(buffer_);
     }
-    row(buffer_, run, fix ? *fix : kPasses);
+    row(buffer_, run, fix);
     if (buffer_.size() >= kBufferBytes) {
         flush();
     }

@@ -42,6 +42,7 @@ class RunsOutput : public RunSink {
     virtual void end(std::ostream& out, const BatchTotals& totals) const = 0;
 
   private:
+    void write(const CheckedRun& run, const RunFix& fix);
     void flush();
 
     static constexpr std::size_t kBufferBytes = 64 * 1024;
