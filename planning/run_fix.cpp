@@ -18,6 +18,10 @@ namespace {
 // once: the longest run a runs file holds. A longer run is checked on its own.
 constexpr double kSearchedMeters = 10'000;
 
+// The lengths are searched for a batch only: the first few fixes (a report's
+// list, a window's rows) cost less checked each on its own.
+constexpr std::size_t kFixesCheckedAlone = 64;
+
 double padOf(std::size_t pad) {
     return pad == 0 ? 0 : kStandardPadsDb.at(pad - 1);
 }
@@ -183,7 +187,7 @@ const RunFixer::Passing& RunFixer::passing(const Combination& combination, std::
 
 RunFixer::Outside RunFixer::outside(const Combination& combination, double meters,
                                     std::size_t pad) {
-    if (!(meters >= 0 && meters <= kSearchedMeters)) {
+    if (!searched(meters)) {
         return exactly(combination, meters, pad);
     }
     const Passing& lengths = passing(combination, pad);
@@ -198,7 +202,7 @@ std::uint16_t RunFixer::carriersAt(double meters) {
             }
         }
     };
-    if (!(meters >= 0 && meters <= kSearchedMeters)) {
+    if (!searched(meters)) {
         std::uint16_t carriers = 0;
         forEach([&](const Combination& combination) {
             if (exactly(combination, meters, 0).passes()) {
@@ -236,7 +240,12 @@ RunFix RunFixer::fixFor(const PlanRun& run) {
     return fixFor(run, levelsAtLength(intoCable(run.combination), run.meters));
 }
 
+bool RunFixer::searched(double meters) const {
+    return fixes_ > kFixesCheckedAlone && meters >= 0 && meters <= kSearchedMeters;
+}
+
 RunFix RunFixer::fixFor(const PlanRun& run, const EdgeLevels& edges) {
+    ++fixes_;
     RunFix fix;
     fix.combination = run.combination;
     const Outside unpadded = outside(run.combination, run.meters, 0);

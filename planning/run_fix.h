@@ -60,9 +60,10 @@ RunFix fixFor(const PlanScenario& scenario, const PlanRun& run);
 // not change with a run's length is worked out once for each product and
 // cable, when a run first needs it: the levels into the cable, the lengths
 // the cable allows, whether any length works, and from which length to which
-// a run passes on it, with no pad and with each standard pad. A run's fix is
-// then mostly a matter of looking up its length, and a million failing runs
-// cost little more than their checks.
+// a run passes on it, with no pad and with each standard pad (searched once
+// a batch is under way: its first fixes are checked each on its own). A
+// run's fix is then mostly a matter of looking up its length, and a million
+// failing runs cost little more than their checks.
 class RunFixer {
   public:
     explicit RunFixer(const PlanScenario& scenario) : scenario_(scenario) {}
@@ -114,10 +115,13 @@ class RunFixer {
     const Passing& passing(const Combination& combination, std::size_t pad);
     Outside outside(const Combination& combination, double meters, std::size_t pad);
     std::uint16_t carriersAt(double meters);
+    // Whether a run of `meters` is judged by the lengths searched.
+    bool searched(double meters) const;
 
     PlanScenario scenario_;
     std::array<Known, kProductConfigurations.size() * kCableCategories.size()> known_;
     std::optional<Carriers> carriers_;
+    std::size_t fixes_ = 0;
 };
 
 // "too short: needs 4.37 dB of attenuation; a 6 dB pad brings it into the
