@@ -3,6 +3,8 @@
 // saved, a large read cancelled; and its figures beside the command line's.
 
 #include <QApplication>
+#include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
@@ -91,18 +93,27 @@ class PlannerWindowTest : public QObject {
         QVERIFY(cell(0, RunsModel::Verdict).startsWith(QStringLiteral("FAIL")));
     }
 
-    void applying_the_recommendation_moves_every_run_onto_it() {
+    void applying_the_recommendation_is_one_step_to_undo_and_redo() {
         open(path_);
+        const QStringList before = shown();
         auto* tabs = window_->findChild<QTabWidget*>();
         QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(1).center());
         const QString reason =
             window_->findChild<QLabel*>(QStringLiteral("recommendation"))->text();
         QTest::mouseClick(window_->findChild<QPushButton*>(QStringLiteral("applyRecommendation")),
                           Qt::LeftButton);
+        const QStringList applied = shown();
         QCOMPARE(cell(0, RunsModel::Product), cell(1, RunsModel::Product));
         QCOMPARE(cell(0, RunsModel::Cable), cell(1, RunsModel::Cable));
         QVERIFY2(reason.contains(" on " + cell(0, RunsModel::Cable) + ":"), qPrintable(reason));
         QVERIFY2(summary().startsWith(QStringLiteral("2 runs: 2 pass")), qPrintable(summary()));
+        for (int input = 0; input < 3; ++input) {  // product, cable and level all set
+            QVERIFY2(applied[input] != before[input], qPrintable(applied.join(", ")));
+        }
+        QTest::keyClick(window_.get(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(shown(), before);
+        QTest::keyClick(window_.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(shown(), applied);
     }
 
     void saved_runs_read_back_as_edited() {
@@ -208,6 +219,16 @@ class PlannerWindowTest : public QObject {
     }
     QString summary() const {
         return window_->findChild<QLabel*>(QStringLiteral("summary"))->text();
+    }
+    // The inputs Apply sets, then what the runs make of them.
+    QStringList shown() const {
+        return {window_->findChild<QComboBox*>(QStringLiteral("Product"))->currentText(),
+                window_->findChild<QComboBox*>(QStringLiteral("Cable"))->currentText(),
+                window_->findChild<QDoubleSpinBox*>(QStringLiteral("Source level"))->text(),
+                cell(0, RunsModel::Product),
+                cell(1, RunsModel::Cable),
+                summary(),
+                window_->findChild<QLabel*>(QStringLiteral("feed"))->text()};
     }
 
     // Clicks the cell, opens its editor with F2 and types over what it holds.
