@@ -11,8 +11,7 @@ namespace tarvelle::planning {
 
 namespace {
 
-RunResult resultOf(const PlanScenario& scenario, const PlannedRun& run) {
-    const RunCheck check = checkRun(scenario, {run.meters, run.combination});
+RunResult resultOf(const RunCheck& check) {
     RunResult result;
     result.computed = true;
     for (std::size_t edge = 0; edge < result.received.size(); ++edge) {
@@ -60,10 +59,14 @@ PlanResults checkAll(const PlanScenario& scenario, const std::vector<PlannedRun>
     results.scenario = scenario;
     results.runs.reserve(runs.size());
     PlanTally tally(scenario);
+    // One check a run serves its row and the tally; the row is kept only once
+    // the tally has taken the run, so that a fault leaves one row, not two.
     for (const PlannedRun& run : runs) {
         try {
-            results.runs.push_back(resultOf(scenario, run));
-            tally.add({run.meters, run.combination});
+            const PlanRun planRun{run.meters, run.combination};
+            const RunCheck check = checkRun(scenario, planRun);
+            tally.add(planRun, check);
+            results.runs.push_back(resultOf(check));
         } catch (const ArithmeticError&) {
             results.runs.emplace_back();
             ++results.faulted;

@@ -15,13 +15,12 @@
 
 namespace tarvelle::planning {
 
+// A run's verdict and fix in words are not kept: see verdictText below.
 struct RunResult {
     bool computed = false;             // false: the levels overflow, nothing else is set
     std::array<double, 4> received{};  // dBmV at the plan's four band edges
     bool pass = false;
     double margin = 0;
-    std::string verdict;  // "PASS", or "FAIL: 3.44 dB above the maximum at ..."
-    std::string fix;
 };
 
 struct PlanResults {

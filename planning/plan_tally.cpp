@@ -5,7 +5,10 @@
 namespace tarvelle::planning {
 
 void PlanTally::add(const PlanRun& run) {
-    const RunCheck check = checkRun(scenario_, run);
+    add(run, checkRun(scenario_, run));
+}
+
+void PlanTally::add(const PlanRun& run, const RunCheck& check) {
     feed_.add(run);
     smallestMargin_ = runsChecked_ == 0 ? check.margin : std::min(smallestMargin_, check.margin);
     ++runsChecked_;

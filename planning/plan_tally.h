@@ -28,6 +28,8 @@ class PlanTally {
 
     // On an arithmetic fault it throws and nothing is counted for this run.
     void add(const PlanRun& run);
+    // The same, with the run's check at the scenario's feed already made.
+    void add(const PlanRun& run, const RunCheck& check);
     PlanSummary summary() const;
 
   private:

@@ -4,7 +4,9 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <numbers>
 #include <sstream>
+#include <tuple>
 #include <vector>
 
 #include "engine/arithmetic_error.h"
@@ -206,32 +208,71 @@ double lengthSpan(const Distances& distances) {
 }
 
 // Hatching at its own angle and weight per receiver window, so that the two
-// tell apart in grey and where both windows apply the hatching crosses.
-void patterns(Svg& svg) {
-    svg.out << "  <defs>\n";
-    struct Hatch {
-        std::string_view id;
-        std::string_view colour;
-        int angle;
-        std::string_view width;
-    };
-    // Diagonal and thin for the analog window, horizontal and heavier for the
-    // digital one.
-    constexpr std::array<Hatch, 2> hatches{{
-        {"tarvelle-hatch-analog", kAnalogColour, 45, "1.5"},
-        {"tarvelle-hatch-digital", kDigitalColour, 90, "3"},
-    }};
-    for (const Hatch& hatch : hatches) {
-        svg.out << "    <pattern" << attribute("id", hatch.id)
-                << " patternUnits=\"userSpaceOnUse\" width=\"9\" height=\"9\""
-                << attribute("patternTransform", "rotate(" + std::to_string(hatch.angle) + ")")
-                << ">\n"
-                << "      <line x1=\"0\" y1=\"0\" x2=\"0\" y2=\"9\""
-                << attribute("stroke", hatch.colour) << attribute("stroke-width", hatch.width)
-                << " stroke-opacity=\"0.35\"/>\n"
-                << "    </pattern>\n";
+// tell apart in grey and where both windows apply the hatching crosses:
+// diagonal and thin for the analog window, horizontal and heavier for the
+// digital one. Each stripe is drawn cut to its rectangle, since Qt SVG (the
+// planner's chart and its print) draws no <pattern>.
+struct Hatch {
+    std::string_view colour;
+    double degrees;  // the direction across the stripes, from the x axis
+    double width;    // of a stripe
+};
+constexpr double kHatchSpacing = 9;
+constexpr Hatch kAnalogHatch{kAnalogColour, 45, 0.75};
+constexpr Hatch kDigitalHatch{kDigitalColour, 90, 1.5};
+
+struct Point {
+    double x;
+    double y;
+};
+
+// The part of a convex polygon on one side of a line across the stripes.
+std::vector<Point> cut(const std::vector<Point>& polygon, Point across, double line,
+                       bool keepBelow) {
+    const auto place = [&](Point p) { return p.x * across.x + p.y * across.y; };
+    const auto kept = [&](Point p) { return keepBelow ? place(p) <= line : place(p) >= line; };
+    std::vector<Point> piece;
+    for (std::size_t i = 0; i < polygon.size(); ++i) {
+        const Point from = polygon[i];
+        const Point to = polygon[(i + 1) % polygon.size()];
+        if (kept(from) != kept(to)) {
+            const double t = (line - place(from)) / (place(to) - place(from));
+            piece.push_back({from.x + t * (to.x - from.x), from.y + t * (to.y - from.y)});
+        }
+        if (kept(to)) {
+            piece.push_back(to);
+        }
     }
-    svg.out << "  </defs>\n";
+    return piece;
+}
+
+void hatch(Svg& svg, double x, double y, double w, double h, const Hatch& style) {
+    const double radians = style.degrees * std::numbers::pi / 180;
+    const Point across{std::cos(radians), std::sin(radians)};
+    const std::vector<Point> corners{{x, y}, {x + w, y}, {x + w, y + h}, {x, y + h}};
+    double lowest = INFINITY;
+    double highest = -INFINITY;
+    for (const Point& corner : corners) {
+        lowest = std::min(lowest, corner.x * across.x + corner.y * across.y);
+        highest = std::max(highest, corner.x * across.x + corner.y * across.y);
+    }
+    std::string path;
+    for (double k = std::floor(lowest / kHatchSpacing); k * kHatchSpacing < highest; ++k) {
+        const double stripe = k * kHatchSpacing;
+        const std::vector<Point> piece =
+            cut(cut(corners, across, stripe, false), across, stripe + style.width, true);
+        if (piece.size() < 3) {
+            continue;  // only touches the rectangle
+        }
+        for (std::size_t i = 0; i < piece.size(); ++i) {
+            path += (i == 0 ? "M" : "L") + at(piece[i].x) + ' ' + at(piece[i].y);
+        }
+        path += 'Z';
+    }
+    if (!path.empty()) {
+        svg.out << "  <path" << attribute("d", path) << attribute("fill", style.colour)
+                << " fill-opacity=\"0.35\"/>\n";
+    }
 }
 
 void legend(Svg& svg, const ChartInputs& chart, std::size_t passed, std::size_t failed) {
@@ -251,17 +292,17 @@ void legend(Svg& svg, const ChartInputs& chart, std::size_t passed, std::size_t 
         y += 14;
     }
     y += 10;
-    const std::array<std::pair<std::string, std::string>, 3> windows{{
-        {"url(#tarvelle-hatch-analog)", "analog receiver window"},
-        {"url(#tarvelle-hatch-digital)", "digital receiver window"},
-        {"", "both windows (hatching crosses)"},
+    const std::array<std::tuple<bool, bool, std::string_view>, 3> windows{{
+        {true, false, "analog receiver window"},
+        {false, true, "digital receiver window"},
+        {true, true, "both windows (hatching crosses)"},
     }};
-    for (const auto& [fill, name] : windows) {
-        if (fill.empty()) {
-            svg.rect(kLegendX, y - 8, 30, 14, attribute("fill", "url(#tarvelle-hatch-analog)"));
-            svg.rect(kLegendX, y - 8, 30, 14, attribute("fill", "url(#tarvelle-hatch-digital)"));
-        } else {
-            svg.rect(kLegendX, y - 8, 30, 14, attribute("fill", fill));
+    for (const auto& [analog, digital, name] : windows) {
+        if (analog) {
+            hatch(svg, kLegendX, y - 8, 30, 14, kAnalogHatch);
+        }
+        if (digital) {
+            hatch(svg, kLegendX, y - 8, 30, 14, kDigitalHatch);
         }
         svg.rect(kLegendX, y - 8, 30, 14, " fill=\"none\" stroke=\"#999\"");
         svg.text(kLegendX + 38, y + 4, name);
@@ -364,7 +405,6 @@ std::string chartOf(const ChartInputs& chart, const RunMarks& runs) {
             << at(kHeight) << "\" viewBox=\"0 0 " << at(kWidth) << ' ' << at(kHeight)
             << "\" font-family=\"sans-serif\" font-size=\"12\" role=\"img\">\n"
             << "  <title>Received level against cable length</title>\n";
-    patterns(svg);
     svg.rect(0, 0, kWidth, kHeight, " fill=\"white\"");
     svg.text(kWidth / 2, 28, "Received level against cable length",
              " text-anchor=\"middle\" font-size=\"16\" font-weight=\"bold\"");
@@ -385,15 +425,15 @@ std::string chartOf(const ChartInputs& chart, const RunMarks& runs) {
              " text-anchor=\"middle\" class=\"caption\"");
 
     // The receiver windows and the worst-case lengths, behind everything else.
-    const std::array<std::pair<const ReceiverWindow*, std::string_view>, 2> windows{{
-        {&inputs.analog, "url(#tarvelle-hatch-analog)"},
-        {&inputs.digital, "url(#tarvelle-hatch-digital)"},
+    const std::array<std::pair<const ReceiverWindow*, const Hatch*>, 2> windows{{
+        {&inputs.analog, &kAnalogHatch},
+        {&inputs.digital, &kDigitalHatch},
     }};
-    for (const auto& [window, fill] : windows) {
+    for (const auto& [window, style] : windows) {
         const double top = levelAxis.at(fromDbmv(std::max(window->minimum, window->maximum), unit));
         const double bottom =
             levelAxis.at(fromDbmv(std::min(window->minimum, window->maximum), unit));
-        svg.rect(kLeft, top, kRight - kLeft, std::max(bottom - top, 1.0), attribute("fill", fill));
+        hatch(svg, kLeft, top, kRight - kLeft, std::max(bottom - top, 1.0), *style);
     }
     const EdgeLevels& edges = atStart;
     if (!noLengthWorks(edges, EdgeSet::Both, distances.worstCase)) {

@@ -49,10 +49,12 @@ offered=$(bash -c 'source "$1"; COMP_WORDS=(tarvelle-cli --product ""); COMP_CWO
     _tarvelle_cli; echo "${COMPREPLY[*]}"' completion "$completion")
 [[ $offered == "balun 8-port 16-port" ]] || { echo "completion offers: $offered"; exit 1; }
 
-# The planner: its launcher entry opens CSV files, its icon and manual page.
+# The planner: its launcher entry opens CSV files, its AppStream data, its
+# icon and manual page.
 test -x "$root/usr/bin/tarvelle-planner"
 desktop-file-validate "$share/applications/com.example.Tarvelle.Planner.desktop"
 grep -q '^MimeType=text/csv;$' "$share/applications/com.example.Tarvelle.Planner.desktop"
+appstreamcli validate --no-net "$share/metainfo/com.example.Tarvelle.Planner.metainfo.xml"
 test -s "$share/icons/hicolor/scalable/apps/com.example.Tarvelle.Planner.svg"
 planner_manual=$share/man/man1/tarvelle-planner.1.gz
 warnings=$(MANWIDTH=80 man --warnings -l "$planner_manual" 2>&1 >/dev/null)

@@ -25,6 +25,7 @@
 #include <QTimer>
 #include <QUndoCommand>
 #include <QVBoxLayout>
+#include <cmath>
 #include <set>
 #include <sstream>
 
@@ -517,25 +518,67 @@ void PlannerWindow::pasteRuns() {
     edit(RunsEdit{runs_.size(), {}, std::move(document.runs)}, tr("Paste runs"));
 }
 
+// The runs moved onto the recommendation and the inputs set to it: one step
+// to undo, so that an undone Apply leaves nothing of it behind.
+class PlannerWindow::ChoiceCommand : public QUndoCommand {
+  public:
+    ChoiceCommand(PlannerWindow& window, RunsEdit edit, Choice before, Choice after)
+        : QUndoCommand(tr("Apply recommendation")),
+          window_(window),
+          edit_(std::move(edit)),
+          before_(before),
+          after_(after) {}
+    void redo() override { window_.applyChoice(edit_, after_); }
+    void undo() override { window_.applyChoice(inverse(edit_), before_); }
+
+  private:
+    PlannerWindow& window_;
+    RunsEdit edit_;
+    Choice before_;
+    Choice after_;
+};
+
+PlannerWindow::Choice PlannerWindow::choice() const {
+    return {chosenCombination(), toDbmv(level_->value(), unit())};
+}
+
+// The inputs are set quietly and the runs checked once, not once per input.
+void PlannerWindow::applyChoice(const RunsEdit& change, const Choice& choice) {
+    planning::apply(runs_, change);
+    {
+        const QSignalBlocker quietProduct(product_);
+        const QSignalBlocker quietCable(cable_);
+        const QSignalBlocker quietLevel(level_);
+        product_->setCurrentIndex(choice.combination.product);
+        cable_->setCurrentIndex(choice.combination.cable);
+        level_->setValue(fromDbmv(choice.levelDbmv, unit()));
+    }
+    recheck();
+}
+
 void PlannerWindow::applyRecommendation() {
     if (ranking_.empty()) {
         return;
     }
     const CombinationSummary best = ranking_.front();
+    const Choice before = choice();
+    const Choice after{best.combination,
+                       best.plan.feed.suggestedLevel().value_or(before.levelDbmv)};
     std::vector<PlannedRun> moved = runs_;
     for (PlannedRun& run : moved) {
         run.combination = best.combination;
     }
-    undo_.beginMacro(tr("Apply recommendation"));
+    RunsEdit change;
     if (moved != runs_) {
-        edit(RunsEdit{0, runs_, std::move(moved)}, tr("Apply recommendation"));
+        change = RunsEdit{0, runs_, std::move(moved)};
     }
-    undo_.endMacro();
-    product_->setCurrentIndex(best.combination.product);
-    cable_->setCurrentIndex(best.combination.cable);
-    if (const auto level = best.plan.feed.suggestedLevel()) {
-        level_->setValue(fromDbmv(*level, unit()));
+    // The level box holds hundredths.
+    if (change.inserted.empty() && after.combination.product == before.combination.product &&
+        after.combination.cable == before.combination.cable &&
+        std::abs(after.levelDbmv - before.levelDbmv) < 0.005) {
+        return;  // in place already: nothing to undo
     }
+    undo_.push(new ChoiceCommand(*this, std::move(change), before, after));
 }
 
 void PlannerWindow::updateTitle() {

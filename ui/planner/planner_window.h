@@ -68,6 +68,14 @@ class PlannerWindow : public QMainWindow {
     void deleteRuns();
     void pasteRuns();
     void applyRecommendation();
+    // What Apply sets beside the runs it moves, undone and redone with them.
+    struct Choice {
+        planning::Combination combination;
+        double levelDbmv = 0;
+    };
+    class ChoiceCommand;
+    Choice choice() const;
+    void applyChoice(const planning::RunsEdit& edit, const Choice& choice);
     void usePresets();
     void unitChanged();
     void recheck();
