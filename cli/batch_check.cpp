@@ -82,13 +82,15 @@ std::string noRuns(const std::string& name, const BatchTotals& totals, bool anyR
 }  // namespace
 
 BatchTotals checkRuns(InputSource& input, const std::string& name, const Scenario& scenario,
-                      std::ostream& err, std::span<RunSink* const> sinks) {
+                      CableSpelling cableSpelling, std::ostream& err,
+                      std::span<RunSink* const> sinks) {
     const auto noted = [&](bool repeat, const RunsRow& row, const std::string& reason) {
         for (RunSink* sink : sinks) {
             sink->note({repeat, lineRange(row.firstLine, row.lastLine), reason});
         }
     };
-    const RunDefaults defaults{scenario.inputs.cableIndex, scenario.inputs.productPosition};
+    const RunDefaults defaults{scenario.inputs.cableIndex, scenario.inputs.productPosition,
+                               cableSpelling};
     RunsReader reader(input, defaults);
     RepeatFinder repeats;
     BatchTotals totals;

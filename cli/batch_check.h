@@ -16,7 +16,8 @@ namespace tarvelle::cli {
 using namespace tarvelle::planning;
 
 // Checks every run of `input` (named `name` in messages) against the
-// scenario, with each row's own cable and product where it names them, and
+// scenario, with each row's own cable and product where it names them (a row
+// that names none prints its cable as `cableSpelling`), and
 // hands each to every sink in turn; each skipped row and repeated
 // identifier goes to every sink too, for the report. Malformed rows, rows that cannot be
 // computed and repeated identifiers are told on `err`, by line, and the batch
@@ -24,6 +25,7 @@ using namespace tarvelle::planning;
 // unusable header or holds no runs; the sinks then have taken nothing for a
 // file without runs.
 BatchTotals checkRuns(InputSource& input, const std::string& name, const Scenario& scenario,
-                      std::ostream& err, std::span<RunSink* const> sinks);
+                      CableSpelling cableSpelling, std::ostream& err,
+                      std::span<RunSink* const> sinks);
 
 }  // namespace tarvelle::cli

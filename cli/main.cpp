@@ -158,7 +158,8 @@ void readAgain(const std::string& path, const Scenario& scenario, RunSink& sink)
     FileInput again(path);
     std::ostream quiet(nullptr);
     RunSink* const sinks[] = {&sink};
-    checkRuns(again, again.name(), scenario, quiet, sinks);
+    checkRuns(again, again.name(), scenario, firstSpelling(scenario.inputs.cableIndex), quiet,
+              sinks);
 }
 
 // How a check ends, decided here alone: success when what was asked passes
@@ -236,7 +237,8 @@ int run(const Options& options) {
         if (!ownOutput) {
             sinks.push_back(output.get());
         }
-        const BatchTotals totals = checkRuns(*runs, runs->name(), scenario, std::cerr, sinks);
+        const BatchTotals totals =
+            checkRuns(*runs, runs->name(), scenario, options.cableSpelling, std::cerr, sinks);
         skippedRows = totals.skipped() > 0;
         status = statusOf(totals.failed == 0, skippedRows);
     } else if (options.lengthMeters) {
@@ -244,7 +246,7 @@ int run(const Options& options) {
         const CheckedLength length{budget, tarvelle::MetersToFeet(budget.lengthMeters),
                                    verdictOf(budget.edges)};
         lengthRun = CableRun{"run 1", budget.lengthMeters, scenario.inputs.cableIndex,
-                             scenario.inputs.productPosition};
+                             scenario.inputs.productPosition, options.cableSpelling};
         extras.take({&*lengthRun, length.feet, budget.edges, length.verdict, {}});
         status = statusOf(length.verdict.pass, false);
         if (!ownOutput) {

@@ -60,7 +60,7 @@ void textRow(std::string& line, const CheckedRun& checked, const RunFix& fix, Fi
     line += " ft  ";
     number(run.meters, 10);
     line += " m  ";
-    padLeft(line, cableName(run.cable), 5);
+    padLeft(line, spelledCableName(run.cableSpelling), 5);
     line += "  ";
     padLeft(line, productName(run.product), 7);
     if (checked.verdict.pass) {
@@ -117,7 +117,7 @@ void csvRow(std::string& line, const OutputStyle& style, const CheckedRun& check
     const auto shortfall =
         checked.verdict.pass ? std::nullopt : shownShortfall(line, margin, checked.verdict.margin);
     line += ',';
-    line += cableName(run.cable);
+    line += spelledCableName(run.cableSpelling);
     line += ',';
     line += productName(run.product);
     line += ',';
@@ -197,7 +197,7 @@ void jsonRow(std::string& line, const OutputStyle& style, const CheckedRun& chec
     line += ", \"length_m\": ";
     appendFixed(line, run.meters);
     line += ", \"cable\": \"";
-    line += cableName(run.cable);
+    line += spelledCableName(run.cableSpelling);
     line += "\", \"product\": \"";
     line += productName(run.product);
     if (checked.verdict.pass) {

@@ -222,6 +222,7 @@ void checkTyped(const CLI::App& app, const Typed& typed, Options& options) {
     }
     if (const auto cable = cableByName(typed.cable)) {
         options.cable = *cable;
+        options.cableSpelling = *cableSpellingByName(typed.cable);
     } else {
         reject("--cable", typed.cable,
                "is not a cable category (" + std::string(kCableNamesHelp) + ")");

@@ -33,6 +33,7 @@ struct Options {
     std::string pmaxDigital{kMaximumPresets.digital};
     std::int16_t product = 0;
     std::int16_t cable = 0;
+    std::uint8_t cableSpelling = 0;  // which of its names --cable gave it
     int plan = 2;
     Format format = Format::Text;
     std::optional<double> lengthMeters;

@@ -84,4 +84,18 @@ std::string_view cableName(std::int16_t cable) {
     return nameOf(kCables, cable);
 }
 
+std::optional<CableSpelling> cableSpellingByName(std::string_view name) {
+    for (std::size_t i = 0; i < kCables.size(); ++i) {
+        if (sameIgnoringCase(kCables[i].text, name)) {
+            const bool digit = kCables[i].text.front() <= '9';
+            return digit ? firstSpelling(kCables[i].row) : static_cast<CableSpelling>(i);
+        }
+    }
+    return std::nullopt;
+}
+
+std::string_view spelledCableName(CableSpelling spelling) {
+    return spelling < kCables.size() ? kCables[spelling].text : "none";
+}
+
 }  // namespace tarvelle::cli

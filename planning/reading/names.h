@@ -21,4 +21,14 @@ inline constexpr std::string_view kCableNamesHelp = "cat5e, cat6, cat6a, cat7, o
 std::string_view productName(std::int16_t product);
 std::string_view cableName(std::int16_t cable);
 
+// Which of a cable row's names a user wrote: cat5 and cat5e, cat6a and cat7
+// are one row of the table but not one cable, and a run prints as written.
+// A digit is written as its row's first name.
+using CableSpelling = std::uint8_t;
+std::optional<CableSpelling> cableSpellingByName(std::string_view name);
+constexpr CableSpelling firstSpelling(std::int16_t cable) {
+    return static_cast<CableSpelling>(cable);
+}
+std::string_view spelledCableName(CableSpelling spelling);
+
 }  // namespace tarvelle::cli

@@ -175,6 +175,7 @@ void RunsReader::readRun(RunsRow& row) const {
         return column && *column < count ? record_.field(*column) : std::string_view();
     };
     std::int16_t cable = defaults_.cable;
+    CableSpelling spelling = defaults_.cableSpelling;
     if (const std::string_view name = cell(columns_.cable); !name.empty()) {
         const auto found = cableByName(name);
         if (!found) {
@@ -183,6 +184,7 @@ void RunsReader::readRun(RunsRow& row) const {
             return;
         }
         cable = *found;
+        spelling = *cableSpellingByName(name);
     }
     std::int16_t product = defaults_.product;
     if (const std::string_view name = cell(columns_.product); !name.empty()) {
@@ -198,6 +200,7 @@ void RunsReader::readRun(RunsRow& row) const {
     row.run.id.assign(id);
     row.run.meters = *meters;
     row.run.cable = cable;
+    row.run.cableSpelling = spelling;
     row.run.product = product;
 }
 

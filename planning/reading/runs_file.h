@@ -13,6 +13,7 @@
 #include "planning/reading/csv_reader.h"
 #include "planning/reading/input_source.h"
 #include "planning/reading/length_text.h"
+#include "planning/reading/names.h"
 
 namespace tarvelle::cli {
 
@@ -38,6 +39,7 @@ struct RunsFileError : std::runtime_error {
 struct RunDefaults {
     std::int16_t cable = 0;
     std::int16_t product = 0;
+    CableSpelling cableSpelling = firstSpelling(cable);
 };
 
 class RunsReader {

@@ -64,6 +64,19 @@ class TextRowsTest : public QObject {
         QCOMPARE(runs[2]["pad_db"].toDouble(), 6.0);
     }
 
+    // cat7 and cat6a name one row of the cable table, cat5 and cat5e another:
+    // a run keeps the name its row, or --cable, gave it; a digit is its row's.
+    void a_run_keeps_the_cable_name_it_was_given() {
+        const QStringList rows = runCli({"--cable", "cat7", "--format", "csv", "--runs", "-"},
+                                        "a,10m\nb,10m,CAT5\nc,10m,cat6a\nd,10m,0\n")
+                                     .out.split('\n');
+        QStringList cables;
+        for (const QString& row : rows.mid(1, 4)) {
+            cables << row.section(',', 7, 7);
+        }
+        QCOMPARE(cables, (QStringList{"cat7", "cat5", "cat6a", "cat5e"}));
+    }
+
     // The columns each identifier takes on a terminal, counted by hand.
     void columns_line_up_after_letters_beyond_ascii_data() {
         QTest::addColumn<QString>("id");
