@@ -38,8 +38,14 @@ std::string edgeText(const Scenario& scenario, std::size_t edge) {
 }
 
 std::string shortfallText(const RunVerdict& verdict) {
-    return fixed(-verdict.margin) + " dB " +
-           (verdict.atMinimum ? "below the minimum" : "above the maximum");
+    std::string text;
+    appendShortfall(text, verdict);
+    return text;
+}
+
+void appendShortfall(std::string& line, const RunVerdict& verdict) {
+    appendFixed(line, -verdict.margin);
+    line += verdict.atMinimum ? " dB below the minimum" : " dB above the maximum";
 }
 
 }  // namespace tarvelle::planning

@@ -29,5 +29,7 @@ std::string edgeText(const Scenario& scenario, std::size_t edge);
 
 // "3.44 dB above the maximum"
 std::string shortfallText(const RunVerdict& verdict);
+// The same text appended to `line`.
+void appendShortfall(std::string& line, const RunVerdict& verdict);
 
 }  // namespace tarvelle::planning

@@ -22,10 +22,37 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-void padLeft(std::string& line, std::string_view text, std::size_t width) {
+// `text` padded to `width` columns; `shown` is the columns it takes.
+void pad(std::string& line, std::string_view text, std::size_t shown, std::size_t width) {
     line += text;
-    const std::size_t shown = displayWidth(text);
     line.append(shown < width ? width - shown : 0, ' ');
+}
+
+void padLeft(std::string& line, std::string_view text, std::size_t width) {
+    pad(line, text, displayWidth(text), width);
+}
+
+// The program's own names, in ASCII: a column each.
+void padAscii(std::string& line, std::string_view text, std::size_t width) {
+    pad(line, text, text.size(), width);
+}
+
+// Which bytes each format writes as they stand: printable ASCII, without
+// quotes and backslashes, and for an identifier shown plain everywhere
+// without the separators of CSV files either.
+constexpr std::array<bool, 256> asciiWithout(std::string_view excluded) {
+    std::array<bool, 256> plain{};
+    for (std::size_t c = 0x20; c < 0x7F; ++c) {
+        plain[c] = excluded.find(static_cast<char>(c)) == std::string_view::npos;
+    }
+    return plain;
+}
+constexpr std::array<bool, 256> kJsonPlain = asciiWithout("\"\\");
+constexpr std::array<bool, 256> kIdentifierPlain = asciiWithout("\"\\,;");
+
+bool allOf(std::string_view text, const std::array<bool, 256>& plain) {
+    return std::all_of(text.begin(), text.end(),
+                       [&](char c) { return plain[static_cast<unsigned char>(c)]; });
 }
 
 std::string_view limitName(const RunVerdict& verdict) {
@@ -37,32 +64,30 @@ std::string_view limitName(const RunVerdict& verdict) {
 bool plainIdentifier(std::string_view id) {
     return !id.empty() && id.front() != ' ' && id.back() != ' ' &&
            std::string_view("=+-@").find(id.front()) == std::string_view::npos &&
-           std::all_of(id.begin(), id.end(), [](char c) {
-               return c >= 0x20 && c < 0x7F && c != '"' && c != '\\' && c != ',' && c != ';';
-           });
+           allOf(id, kIdentifierPlain);
 }
 
 void textRow(std::string& line, const CheckedRun& checked, const RunFix& fix, FixTexts& fixes) {
     const CableRun& run = *checked.run;
     if (plainIdentifier(run.id)) {
-        padLeft(line, run.id, 16);
+        padAscii(line, run.id, 16);
     } else {
         padLeft(line, escapeForTerminal(run.id), 16);
     }
     line += "  ";
     const auto number = [&](double value, std::size_t width) {
-        const std::size_t at = line.size();
-        appendFixed(line, value);
-        const std::size_t shown = line.size() - at;
-        line.insert(at, shown < width ? width - shown : 0, ' ');
+        std::string figure;  // short enough to need no memory of its own
+        appendFixed(figure, value);
+        line.append(figure.size() < width ? width - figure.size() : 0, ' ');
+        line += figure;
     };
     number(checked.feet, 10);
     line += " ft  ";
     number(run.meters, 10);
     line += " m  ";
-    padLeft(line, spelledCableName(run.cableSpelling), 5);
+    padAscii(line, spelledCableName(run.cableSpelling), 5);
     line += "  ";
-    padLeft(line, productName(run.product), 7);
+    padAscii(line, productName(run.product), 7);
     if (checked.verdict.pass) {
         line += "  PASS  ";
         appendFixed(line, checked.verdict.margin);
@@ -72,7 +97,7 @@ void textRow(std::string& line, const CheckedRun& checked, const RunFix& fix, Fi
         line += checked.failingEdge;
         line += ": ";
         const std::size_t shortfall = line.size();
-        line += shortfallText(checked.verdict);
+        appendShortfall(line, checked.verdict);
         const std::size_t figure = line.find(' ', shortfall) - shortfall;
         line += "; ";
         fixes.append(line, fix, FixTexts::ShownFigure{-checked.verdict.margin, shortfall, figure});
@@ -132,8 +157,7 @@ void csvRow(std::string& line, const OutputStyle& style, const CheckedRun& check
 
 // Printable ASCII without quotes or backslashes: a JSON string as it stands.
 bool plainAscii(std::string_view text) {
-    return std::all_of(text.begin(), text.end(),
-                       [](char c) { return c >= 0x20 && c < 0x7F && c != '"' && c != '\\'; });
+    return allOf(text, kJsonPlain);
 }
 
 // What a JSON string holds between its quotes.
