@@ -45,7 +45,7 @@ std::string shortfallText(const RunVerdict& verdict) {
 
 void appendShortfall(std::string& line, const RunVerdict& verdict) {
     appendFixed(line, -verdict.margin);
-    line += verdict.atMinimum ? " dB below the minimum" : " dB above the maximum";
+    line += std::string_view(verdict.atMinimum ? " dB below the minimum" : " dB above the maximum");
 }
 
 }  // namespace tarvelle::planning

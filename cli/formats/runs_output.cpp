@@ -21,6 +21,9 @@ using namespace tarvelle::planning;
 namespace {
 
 using Json = nlohmann::ordered_json;
+// Literals appended as string views: their length is known when compiled,
+// where a C string's is counted on every append.
+using namespace std::string_view_literals;
 
 // `text` padded to `width` columns; `shown` is the columns it takes.
 void pad(std::string& line, std::string_view text, std::size_t shown, std::size_t width) {
@@ -74,7 +77,7 @@ void textRow(std::string& line, const CheckedRun& checked, const RunFix& fix, Fi
     } else {
         padLeft(line, escapeForTerminal(run.id), 16);
     }
-    line += "  ";
+    line += "  "sv;
     const auto number = [&](double value, std::size_t width) {
         std::string figure;  // short enough to need no memory of its own
         appendFixed(figure, value);
@@ -82,24 +85,24 @@ void textRow(std::string& line, const CheckedRun& checked, const RunFix& fix, Fi
         line += figure;
     };
     number(checked.feet, 10);
-    line += " ft  ";
+    line += " ft  "sv;
     number(run.meters, 10);
-    line += " m  ";
+    line += " m  "sv;
     padAscii(line, spelledCableName(run.cableSpelling), 5);
-    line += "  ";
+    line += "  "sv;
     padAscii(line, productName(run.product), 7);
     if (checked.verdict.pass) {
-        line += "  PASS  ";
+        line += "  PASS  "sv;
         appendFixed(line, checked.verdict.margin);
-        line += " dB to spare\n";
+        line += " dB to spare\n"sv;
     } else {
-        line += "  FAIL  ";
+        line += "  FAIL  "sv;
         line += checked.failingEdge;
-        line += ": ";
+        line += ": "sv;
         const std::size_t shortfall = line.size();
         appendShortfall(line, checked.verdict);
         const std::size_t figure = line.find(' ', shortfall) - shortfall;
-        line += "; ";
+        line += "; "sv;
         fixes.append(line, fix, FixTexts::ShownFigure{-checked.verdict.margin, shortfall, figure});
         line += '\n';
     }
@@ -129,9 +132,9 @@ void csvRow(std::string& line, const OutputStyle& style, const CheckedRun& check
     line += ',';
     appendFixed(line, run.meters);
     if (checked.verdict.pass) {
-        line += ",pass,,,";
+        line += ",pass,,,"sv;
     } else {
-        line += ",fail,";
+        line += ",fail,"sv;
         line += checked.failingEdge;
         line += ',';
         line += limitName(checked.verdict);
@@ -173,7 +176,7 @@ class FixFigures {
   public:
     void append(std::string& line, const RunFix& fix) {
         if (fix.kind == FixKind::TooShort) {
-            line += ", \"pad_db\": ";
+            line += ", \"pad_db\": "sv;
             // Whole decibels.
             line += fix.padDb ? std::to_string(std::lround(*fix.padDb)) : "null";
             return;
@@ -205,7 +208,7 @@ class FixFigures {
 void jsonRow(std::string& line, const OutputStyle& style, const CheckedRun& checked,
              const RunFix& fix, FixTexts& fixes, FixFigures& figures) {
     const CableRun& run = *checked.run;
-    line += "    {\"id\": ";
+    line += "    {\"id\": "sv;
     if (plainAscii(run.id)) {
         line += '"';
         line += run.id;
@@ -216,27 +219,27 @@ void jsonRow(std::string& line, const OutputStyle& style, const CheckedRun& chec
             Json(run.id).dump(-1, ' ', style.terminal, Json::error_handler_t::replace),
             planning::shownForJson);
     }
-    line += ", \"length_ft\": ";
+    line += ", \"length_ft\": "sv;
     appendFixed(line, checked.feet);
-    line += ", \"length_m\": ";
+    line += ", \"length_m\": "sv;
     appendFixed(line, run.meters);
-    line += ", \"cable\": \"";
+    line += ", \"cable\": \""sv;
     line += spelledCableName(run.cableSpelling);
-    line += "\", \"product\": \"";
+    line += "\", \"product\": \""sv;
     line += productName(run.product);
     if (checked.verdict.pass) {
-        line += "\", \"result\": \"pass\", \"margin_db\": ";
+        line += "\", \"result\": \"pass\", \"margin_db\": "sv;
         appendFixed(line, checked.verdict.margin);
     } else {
-        line += "\", \"result\": \"fail\", \"failing_edge\": \"";
+        line += "\", \"result\": \"fail\", \"failing_edge\": \""sv;
         line += checked.failingEdge;
-        line += "\", \"limit\": \"";
+        line += "\", \"limit\": \""sv;
         line += limitName(checked.verdict);
-        line += "\", \"margin_db\": ";
+        line += "\", \"margin_db\": "sv;
         const std::size_t margin = line.size();
         appendFixed(line, checked.verdict.margin);
         const auto shortfall = shownShortfall(line, margin, checked.verdict.margin);
-        line += ", \"fix\": \"";
+        line += ", \"fix\": \""sv;
         fixes.append(line, fix, shortfall);
         line += '"';
         figures.append(line, fix);
@@ -305,7 +308,7 @@ class JsonRuns final : public RunsOutput {
 
   private:
     void begin(std::string& buffer) const override { buffer += "{\n  \"runs\": [\n"; }
-    void between(std::string& buffer) const override { buffer += ",\n"; }
+    void between(std::string& buffer) const override { buffer += ",\n"sv; }
     void row(std::string& buffer, const CheckedRun& run, const RunFix& fix) override {
         jsonRow(buffer, style_, run, fix, fixes_, figures_);
     }
