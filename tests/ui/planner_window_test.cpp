@@ -22,6 +22,8 @@
 #include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QSvgRenderer>
+#include <QSvgWidget>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
@@ -87,6 +89,7 @@ class PlannerWindowTest : public QObject {
         QVERIFY2(problems->item(0)->text().startsWith(QStringLiteral("Line 3: ")),
                  qPrintable(problems->item(0)->text()));
         QVERIFY(summary().startsWith(QStringLiteral("2 runs: ")));
+        QVERIFY(window_->findChild<QSvgWidget*>()->renderer()->isValid());
     }
 
     void a_typed_length_changes_the_verdict_and_undo_and_redo_follow() {
