@@ -60,6 +60,20 @@ class OwnedFilesTest : public QObject {
         QCOMPARE(uint(written.st_mode & 07777), mode);
     }
 
+    // A file made new is as private as the user's umask asks.
+    void a_new_file_follows_the_umask() {
+        const QTemporaryDir dir;
+        writeRuns(dir);
+        const mode_t before = ::umask(077);
+        const Outcome outcome =
+            runCli(kRuns + QStringList{"--report", "report.html"}, {}, dir.path());
+        ::umask(before);
+        QCOMPARE(outcome.status, 0);
+        struct stat written {};
+        QCOMPARE(::stat(QFile::encodeName(dir.filePath("report.html")).constData(), &written), 0);
+        QCOMPARE(uint(written.st_mode & 07777), 0600u);
+    }
+
     void a_file_in_a_missing_folder_is_refused_before_any_run_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::newRow("chart") << QStringList{"--plot", "missing/chart.svg"};

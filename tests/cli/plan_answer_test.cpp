@@ -131,6 +131,17 @@ class PlanAnswerTest : public QObject {
                             "Cat6")
                     .size() == 1);
     }
+    // A site with no project heads each printed page alone, with no dash
+    // before it.
+    void a_site_without_a_project_heads_the_page_alone() {
+        QTemporaryDir dir;
+        const Outcome outcome =
+            runCli({"--pin", "20", "--product", "8-port", "--cable", "cat6", "--length", "45m",
+                    "--report", dir.filePath("r.html"), "--site", "Block C"});
+        QCOMPARE(outcome.status, 0);
+        const std::string html = readFile(dir.filePath("r.html")).toStdString();
+        QVERIFY(html.find("content: \"Block C\";") != std::string::npos);
+    }
 
     void report_spells_the_warning_out() {
         QTemporaryDir dir;

@@ -64,6 +64,18 @@ class TextRowsTest : public QObject {
         QCOMPARE(runs[2]["pad_db"].toDouble(), 6.0);
     }
 
+    // 24 dBmV through the hub over 10 m of Cat6: 550 MHz arrives at
+    // 39 - 5.18 = 33.82 dBmV, 18.82 over the maximum. A 15 dB pad is not
+    // enough; the largest, 20 dB, is, and leaves 55 MHz at 24 - 1.44 - 20 =
+    // 2.56, inside its window.
+    void the_largest_pad_is_offered_when_it_fits() {
+        const Outcome outcome = runCli(
+            {"--pin", "24", "--product", "8-port", "--cable", "cat6", "--runs", "-"}, "A,10m\n");
+        QVERIFY2(outcome.out.contains("too short: needs 18.82 dB of attenuation; a 20 dB pad "
+                                      "brings it into the window"),
+                 qPrintable(outcome.out));
+    }
+
     // cat7 and cat6a name one row of the cable table, cat5 and cat5e another:
     // a run keeps the name its row, or --cable, gave it; a digit is its row's.
     void a_run_keeps_the_cable_name_it_was_given() {
