@@ -92,6 +92,14 @@ class PlannerWindowTest : public QObject {
         QVERIFY(window_->findChild<QSvgWidget*>()->renderer()->isValid());
     }
 
+    // A run added to an empty plan is named after its row, the first "new 1".
+    void an_added_run_is_named_after_its_row() {
+        QTest::keyClick(window_.get(), Qt::Key_Insert, Qt::ControlModifier);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QCOMPARE(ids(), QStringList{"new 1"});
+        QCOMPARE(cell(0, RunsModel::Length), QStringLiteral("30.00 m (98.43 ft)"));
+    }
+
     void a_typed_length_changes_the_verdict_and_undo_and_redo_follow() {
         open(path_);
         typeInto(0, RunsModel::Length, QStringLiteral("10m"));
