@@ -8,11 +8,14 @@
 // printed), 14.88 in the middle; a 20 m run from 2.87 to 10.35, a 70 m run
 // from 21.23 to 25.06: none in common.
 
+#include <algorithm>
+
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 
 #include "tests/cli/run_cli.h"
 #include "tests/planning/html_tree.h"
@@ -64,6 +67,19 @@ class PlanAnswerTest : public QObject {
             << QByteArray() << 0
             << "Every run passes at a feed from 68.29 dBµV to 81.47 dBµV; 74.88 dBµV gives the "
                "most margin (1 run, each on its own cable and product).\n";
+    }
+
+    // The choice's feed span in the unit shown: the 45 m run's 8.29 to
+    // 21.47 dBmV on the 8-port hub and Cat6, 60 dB up in dBuV.
+    void choice_gives_the_feed_span_in_the_unit_shown() {
+        const QStringList rows = runCli({"--units", "dBuV", "--pin", "80", "--length", "45m",
+                                         "--choose", "--format", "csv"})
+                                     .out.split('\n');
+        const auto row = std::find_if(rows.begin(), rows.end(), [](const QString& line) {
+            return line.startsWith("8-port hub to balun,Cat6,");
+        });
+        QVERIFY(row != rows.end());
+        QVERIFY2(row->endsWith(",68.29,81.47"), qPrintable(*row));
     }
 
     void feed_range() {
