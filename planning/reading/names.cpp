@@ -34,6 +34,9 @@ constexpr std::array<Name, 8> kCables{{
     {"2", 2},
 }};
 
+// A row's first name is its spelling by number (firstSpelling).
+static_assert(kCables[0].row == 0 && kCables[1].row == 1 && kCables[2].row == 2);
+
 bool sameIgnoringCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) {
         return false;
