@@ -147,6 +147,25 @@ class PlanAnswerTest : public QObject {
                             "Cat6")
                     .size() == 1);
     }
+    // A no-break space, as spreadsheets write one between words, stays one in
+    // the report: only control characters are written as escapes.
+    void a_no_break_space_stays_itself_in_the_report() {
+        QTemporaryDir dir;
+        QFile file(dir.filePath("n.csv"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(
+            "Room\xc2\xa0"
+            "101,45m\n");
+        file.close();
+        const Outcome outcome =
+            runCli({"--pin", "20", "--product", "8-port", "--cable", "cat6", "--runs",
+                    dir.filePath("n.csv"), "--report", dir.filePath("r.html")});
+        QCOMPARE(outcome.status, 0);
+        const std::string html = readFile(dir.filePath("r.html")).toStdString();
+        QVERIFY(html.find("Room\xc2\xa0"
+                          "101") != std::string::npos);
+    }
+
     // A site with no project heads each printed page alone, with no dash
     // before it.
     void a_site_without_a_project_heads_the_page_alone() {
