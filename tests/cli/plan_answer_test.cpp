@@ -27,6 +27,12 @@ QByteArray readFile(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
 // The texts of the elements with this class, in page order.
 QStringList textsOf(const tarvelle::planning::testing::HtmlTree& tree, const std::string& tag,
                     const std::string& cls = {}) {
@@ -88,10 +94,7 @@ class PlanAnswerTest : public QObject {
         QFETCH(int, status);
         QFETCH(QString, expected);
         QTemporaryDir dir;
-        QFile file(dir.filePath("runs.csv"));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(runs);
-        file.close();
+        writeFile(dir.filePath("runs.csv"), runs);
         arguments.replaceInStrings("@", dir.path() + "/");
         const Outcome outcome = runCli(arguments);
         QCOMPARE(outcome.out, expected);
@@ -104,10 +107,8 @@ class PlanAnswerTest : public QObject {
     // 550 MHz, 13.926 at 55, 61.393 at 860) carries it: 10.25, 1.59, -7.98 dBmV.
     void report_answers_on_its_first_page() {
         QTemporaryDir dir;
-        QFile file(dir.filePath("b.csv"));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("room,length\n101,32m\n102,45m\nbad,xx\n104,70m\n101,50m\n");
-        file.close();
+        writeFile(dir.filePath("b.csv"),
+                  "room,length\n101,32m\n102,45m\nbad,xx\n104,70m\n101,50m\n");
         const Outcome outcome =
             runCli({"--pin", "20", "--product", "8-port", "--cable", "cat6", "--runs",
                     dir.filePath("b.csv"), "--report", dir.filePath("r.html"), "--project",
@@ -147,16 +148,14 @@ class PlanAnswerTest : public QObject {
                             "Cat6")
                     .size() == 1);
     }
+
     // A no-break space, as spreadsheets write one between words, stays one in
     // the report: only control characters are written as escapes.
     void a_no_break_space_stays_itself_in_the_report() {
         QTemporaryDir dir;
-        QFile file(dir.filePath("n.csv"));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(
-            "Room\xc2\xa0"
-            "101,45m\n");
-        file.close();
+        writeFile(dir.filePath("n.csv"),
+                  "Room\xc2\xa0"
+                  "101,45m\n");
         const Outcome outcome =
             runCli({"--pin", "20", "--product", "8-port", "--cable", "cat6", "--runs",
                     dir.filePath("n.csv"), "--report", dir.filePath("r.html")});
@@ -192,10 +191,7 @@ class PlanAnswerTest : public QObject {
     // 0.91) and wins. Its report and chart are drawn, not the default balun's.
     void choice_reports_and_draws_the_recommended_combination() {
         QTemporaryDir dir;
-        QFile file(dir.filePath("f.csv"));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("1,40m\n2,50m\n3,60m\n4,70m\n");
-        file.close();
+        writeFile(dir.filePath("f.csv"), "1,40m\n2,50m\n3,60m\n4,70m\n");
         const Outcome outcome =
             runCli({"--pin", "20", "--runs", dir.filePath("f.csv"), "--choose", "--report",
                     dir.filePath("r.html"), "--plot", dir.filePath("c.svg")});
