@@ -548,9 +548,11 @@ void HtmlReport::finish(const RunMarks& runs) {
     out_ << "</section>\n<section id=\"chart\">\n<h2>Chart</h2>\n<figure>\n";
     try {
         out_ << renderChart(inputs_, runs);
-        out_ << "<figcaption>Received level at each band edge against cable length for the inputs "
-             << "above, with the receiver windows hatched. Runs are marked at their lengths below "
-             << "the plot: a circle passes, a cross fails.</figcaption>\n";
+        out_
+            << "<figcaption>Received level at each band edge against cable length, the receiver "
+            << "windows hatched. Below, on the same length scale: the runs counted per band of "
+            << "length (passing light, failing dark), and the allowed lengths, with the worst case "
+            << "on each cable the runs use.</figcaption>\n";
     } catch (const ChartError& error) {
         out_ << "<p class=\"no-chart\">The chart cannot be drawn: " << text(error.what())
              << ".</p>\n";
