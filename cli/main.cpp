@@ -121,9 +121,7 @@ struct Extras final : RunSink {
             report->addRun(shown);
         }
         if (marks) {
-            marks->add(run.meters, shown.verdict.pass,
-                       shown.cable == scenario.inputs.cableIndex &&
-                           shown.product == scenario.inputs.productPosition);
+            marks->add(run.meters, shown.verdict.pass, {shown.product, shown.cable});
         }
     }
 
