@@ -125,6 +125,9 @@ struct Extras final : RunSink {
         }
     }
 
+    // Whether it takes anything: a run costs a call otherwise.
+    bool wanted() const { return choice || feed || marks || report; }
+
     void note(const RowNote& note) override {
         if (report) {
             note.repeat ? report->addRepeat(note.where, note.reason)
@@ -231,7 +234,10 @@ int run(const Options& options) {
     if (runs) {
         const std::unique_ptr<RunsOutput> output =
             runsOutput(std::cout, style, planScenario(scenario.inputs, scenario.plan), wording);
-        std::vector<RunSink*> sinks{&extras};
+        std::vector<RunSink*> sinks;
+        if (extras.wanted()) {
+            sinks.push_back(&extras);
+        }
         if (!ownOutput) {
             sinks.push_back(output.get());
         }

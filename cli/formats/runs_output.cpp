@@ -267,8 +267,7 @@ class FixFigures {
     void append(RowBuffer& line, const RunFix& fix) {
         if (fix.kind == FixKind::TooShort) {
             line.put(", \"pad_db\": "sv);
-            // Whole decibels.
-            line.put(fix.padDb ? std::to_string(std::lround(*fix.padDb)) : "null");
+            line.put(fix.padDb ? padText(*fix.padDb) : "null"sv);
             return;
         }
         if (fix.kind == FixKind::None) {
@@ -287,9 +286,26 @@ class FixFigures {
     }
 
   private:
+    // Whole decibels: "6".
+    std::string_view padText(double padDb) {
+        const auto pad = static_cast<std::size_t>(std::ranges::find(kStandardPadsDb, padDb) -
+                                                  kStandardPadsDb.begin());
+        if (pad == kStandardPadsDb.size()) {
+            scratch_ = std::to_string(std::lround(padDb));
+            return scratch_;
+        }
+        std::string& text = pads_[pad];
+        if (text.empty()) {
+            text = std::to_string(std::lround(padDb));
+        }
+        return text;
+    }
+
     static constexpr std::size_t kCombinations =
         kProductConfigurations.size() * kCableCategories.size();
     std::array<std::string, 2 * kCombinations> known_;
+    std::array<std::string, kStandardPadsDb.size()> pads_;
+    std::string scratch_;
 };
 
 // One run as a JSON object on one line. The frame and the program's own
