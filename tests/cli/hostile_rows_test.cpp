@@ -29,6 +29,10 @@ struct Row {
 const QByteArray kLong = "\"" + QByteArray(70'000, 'x') + "\n202,5m\n\",3m\n303,40m\n";
 const QByteArray kThousand = "room,length\n" + QByteArray("1,5m\n").repeated(1000);
 const QString kLongName = QString(246, 'n') + ".svg";
+// A JSON row six times the length of its identifier: longer than the block
+// rows are written into.
+const QByteArray kControls(60'000, '\x01');
+const QString kControlsInJson = '"' + QString("\\u0001").repeated(60'000) + '"';
 const QStringList kRuns{"--pin",   "20",   "--product", "8-port",
                         "--cable", "cat6", "--runs",    "runs.csv"};
 const QStringList kReport = kRuns + QStringList{"--report", "r.html"};
@@ -53,6 +57,8 @@ const Row kRows[] = {
      {"r.html:\u27E8U+202E\u27E9102", "out:\\u202e102"}},
     {"bidi override in JSON", "\u202E102,45m\n", {}, kRuns + QStringList{"--format", "json"}, 0,
      {"out:\"\\u202e102\""}},
+    {"row of 360 kB", kControls + ",45m\n", {}, kRuns + QStringList{"--format", "json"}, 0,
+     {"out:{\"id\": " + kControlsInJson + ", \"length_ft\": 147.64"}},
     {"repeats summarised", kThousand, {}, kRuns, 1,
      {"err:999 runs repeat an earlier identifier", "!err:line 8:"}},
     {"report capped", kThousand + "2,100m\n" + QByteArray("3,45m\n").repeated(5), {}, kReport, 1,
