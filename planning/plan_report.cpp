@@ -19,7 +19,7 @@ std::string planChart(const PlanScenario& scenario, Combination shown, LevelUnit
     const ChartInputs inputs{inputsFor(scenario, shown), frequencyPlan(scenario), unit};
     RunMarks marks = runMarksFor(inputs);
     for (std::size_t i = 0; i < runs.size() && i < results.runs.size(); ++i) {
-        if (results.runs[i].computed) {
+        if (results.runs[i].status == RunStatus::Computed) {
             marks.add(runs[i].meters, results.runs[i].pass, isShown(runs[i], shown));
         }
     }

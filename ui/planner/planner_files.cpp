@@ -30,7 +30,9 @@
 #include "engine/arithmetic_error.h"
 #include "engine/version.h"
 #include "planning/plan_report.h"
+#include "ui/planner/background_check.h"
 #include "ui/planner/background_read.h"
+#include "ui/planner/runs_model.h"
 
 namespace tarvelle::planner {
 
@@ -98,7 +100,10 @@ void PlannerWindow::openFile(const QString& path) {
 
 void PlannerWindow::adopt(const QString& path, RunsDocument document, bool modified) {
     undo_.clear();
+    check_.reset();
     runs_ = std::move(document.runs);
+    results_ = PlanResults{};
+    model_->reset();
     problems_ = std::move(document.problems);
     path_ = path;
     problemList_->clear();
@@ -109,8 +114,8 @@ void PlannerWindow::adopt(const QString& path, RunsDocument document, bool modif
         problemList_->addItem(lines + ": " + QString::fromStdString(problem.reason));
     }
     problemList_->setVisible(!problems_.empty());
+    sizeColumns_ = true;
     recheck();
-    table_->resizeColumnsToContents();
     if (modified) {
         undo_.resetClean();  // recovered runs are unsaved until saved
     } else if (!path.isEmpty()) {

@@ -35,6 +35,7 @@
 #include "planning/printed_number.h"
 #include "planning/svg_chart.h"
 #include "planning/table_names.h"
+#include "ui/planner/background_check.h"
 #include "ui/planner/runs_model.h"
 
 namespace tarvelle::planner {
@@ -316,8 +317,15 @@ QWidget* PlannerWindow::buildResults() {
     choiceLayout->addWidget(applyChoice_);
     tabs->addTab(choicePage, tr("Ch&oice"));
     layout->addWidget(tabs, 1);
+    // The nine combinations take nine times as long as the runs themselves:
+    // ranked only while the choice is shown.
     connect(tabs, &QTabWidget::currentChanged, this, [this] {
-        if (tabs_->currentWidget() == choicePage_) {
+        if (tabs_->currentWidget() != choicePage_) {
+            return;
+        }
+        if (rankingStale_) {
+            recheck();
+        } else {
             showChoice();
         }
     });
@@ -373,23 +381,50 @@ void PlannerWindow::unitChanged() {
     recheck();
 }
 
+// A large building is checked on a thread of its own: until it is back the
+// results shown stand (the runs edited since wait), and a later change
+// supersedes an unfinished check.
 void PlannerWindow::recheck() {
     if (maxDigital_ == nullptr || choice_ == nullptr) {
         return;  // still being built
     }
-    try {
-        const PlanScenario plan = scenario();
-        results_ = checkAll(plan, runs_, wording());
-        inputsOverflow_ = false;
-    } catch (const ArithmeticError&) {
-        results_ = PlanResults{};
-        results_.runs.resize(runs_.size());
-        inputsOverflow_ = true;
-    }
+    check_.reset();
     ranking_.clear();
     rankingStale_ = true;
-    const Wording words = wording();
-    model_->refresh(words);
+    PlanCheck check{scenario(), wording(), runs_, tabs_->currentWidget() == choicePage_};
+    if (quickToCheck(check)) {
+        const std::atomic<bool> never = false;
+        takeIn(checkPlan(check, never));
+        return;
+    }
+    check_ = std::make_unique<BackgroundCheck>(std::move(check));
+    connect(check_.get(), &BackgroundCheck::checked, this, [this] {
+        BackgroundCheck* done = check_.release();
+        done->deleteLater();
+        takeIn(done->takeChecked());
+    });
+    const QString checking = tr("Checking %L1 runs...").arg(runs_.size());
+    statusBar()->showMessage(checking);
+    if (results_.runs.empty()) {  // a file just opened: what was shown is another's
+        summary_->setText(checking);
+        feed_->clear();
+        chart_->load(QByteArray());
+    }
+    if (tabs_->currentWidget() == choicePage_) {
+        showChoice();
+    }
+}
+
+void PlannerWindow::takeIn(CheckedPlan checked) {
+    results_ = std::move(checked.results);
+    inputsOverflow_ = checked.overflow;
+    ranking_ = std::move(checked.ranking);
+    rankingStale_ = !checked.ranked;
+    model_->refresh(wording());
+    if (sizeColumns_) {
+        sizeColumns_ = false;
+        table_->resizeColumnsToContents();
+    }
     summary_->setText(inputsOverflow_ ? tr("Run-time error: Overflow")
                       : runs_.empty() ? tr("No runs: open a runs file (Ctrl+O) or add a run.")
                                       : text(results_.summaryLine));
@@ -398,21 +433,10 @@ void PlannerWindow::recheck() {
         showChoice();
     }
     showChart();
+    statusBar()->clearMessage();
 }
 
-// The nine combinations take nine times as long as the runs themselves:
-// ranked only while the choice is shown.
 void PlannerWindow::showChoice() {
-    if (rankingStale_) {
-        rankingStale_ = false;
-        try {
-            if (!runs_.empty() && !inputsOverflow_) {
-                ranking_ = rankCombinations(scenario(), runs_);
-            }
-        } catch (const ArithmeticError&) {
-            ranking_.clear();
-        }
-    }
     for (int row = 0; row < choice_->rowCount(); ++row) {
         for (int column = 0; column < choice_->columnCount(); ++column) {
             choice_->setItem(row, column, new QTableWidgetItem);
@@ -459,8 +483,16 @@ void PlannerWindow::edit(const RunsEdit& change, const QString& what) {
 }
 
 void PlannerWindow::apply(const RunsEdit& change) {
-    planning::apply(runs_, change);
+    changeRuns(change);
     recheck();
+}
+
+// The results kept in step with the runs until they are checked again.
+void PlannerWindow::changeRuns(const RunsEdit& change) {
+    check_.reset();
+    planning::apply(runs_, change);
+    planning::apply(results_.runs, change);
+    model_->edited(change);
 }
 
 void PlannerWindow::addRun() {
@@ -544,7 +576,7 @@ PlannerWindow::Choice PlannerWindow::choice() const {
 
 // The inputs are set quietly and the runs checked once, not once per input.
 void PlannerWindow::applyChoice(const RunsEdit& change, const Choice& choice) {
-    planning::apply(runs_, change);
+    changeRuns(change);
     {
         const QSignalBlocker quietProduct(product_);
         const QSignalBlocker quietCable(cable_);

@@ -1,5 +1,8 @@
 #include "ui/planner/runs_model.h"
 
+#include <QTimer>
+#include <algorithm>
+
 #include "engine/arithmetic_error.h"
 #include "planning/hidden_characters.h"
 #include "planning/printed_number.h"
@@ -13,6 +16,9 @@ namespace tarvelle::planner {
 using namespace tarvelle::planning;
 
 namespace {
+
+// A piece of a large building's rows: a few milliseconds of the table's bookkeeping.
+constexpr int kRowsAtATime = 50'000;
 
 QString text(const std::string& utf8) {
     return QString::fromStdString(utf8);
@@ -39,21 +45,60 @@ RunsModel::RunsModel(const std::vector<PlannedRun>& runs, const PlanResults& res
                      QObject* parent)
     : QAbstractTableModel(parent), runs_(runs), results_(results) {}
 
-// With as many runs as before, the cells change in place, so that an open
-// editor and the selection stay; otherwise the table starts again.
+void RunsModel::reset() {
+    beginResetModel();
+    shownRows_ = static_cast<int>(std::min<std::size_t>(runs_.size(), kRowsAtATime));
+    endResetModel();
+    if (static_cast<std::size_t>(shownRows_) < runs_.size()) {
+        QTimer::singleShot(0, this, &RunsModel::showMore);
+    }
+}
+
+void RunsModel::showMore() {
+    const int more =
+        static_cast<int>(std::min<std::size_t>(runs_.size() - shownRows_, kRowsAtATime));
+    if (more <= 0) {
+        return;
+    }
+    beginInsertRows({}, shownRows_, shownRows_ + more - 1);
+    shownRows_ += more;
+    endInsertRows();
+    QTimer::singleShot(0, this, &RunsModel::showMore);
+}
+
+// While a large building's rows are still being shown, runs beyond them wait
+// for their piece.
+void RunsModel::edited(const RunsEdit& edit) {
+    const auto shown = static_cast<std::size_t>(shownRows_);
+    const std::size_t before = runs_.size() + edit.removed.size() - edit.inserted.size();
+    if (shown < before && edit.at >= shown) {
+        return;
+    }
+    const int at = static_cast<int>(edit.at);
+    const int removed = static_cast<int>(std::min(edit.removed.size(), shown - edit.at));
+    const int inserted = static_cast<int>(edit.inserted.size());
+    const int changed = std::min(removed, inserted);
+    if (removed > changed) {
+        beginRemoveRows({}, at + changed, at + removed - 1);
+        shownRows_ -= removed - changed;
+        endRemoveRows();
+    }
+    if (inserted > changed) {
+        beginInsertRows({}, at + changed, at + inserted - 1);
+        shownRows_ += inserted - changed;
+        endInsertRows();
+    }
+    if (changed > 0) {
+        emit dataChanged(index(at, 0), index(at + changed - 1, kColumns - 1));
+    }
+}
+
 void RunsModel::refresh(const Wording& wording) {
-    const int rows = static_cast<int>(runs_.size());
-    if (rows != shownRows_) {
-        beginResetModel();
-    }
     wording_ = wording;
-    if (rows != shownRows_) {
-        shownRows_ = rows;
-        endResetModel();
-    } else if (rows > 0) {
-        emit dataChanged(index(0, 0), index(rows - 1, kColumns - 1));
-        emit headerDataChanged(Qt::Horizontal, Level0, Level3);
+    if (shownRows_ > 0) {
+        emit dataChanged(index(0, 0), index(shownRows_ - 1, kColumns - 1));
     }
+    emit headerDataChanged(Qt::Horizontal, Level0, Level3);
 }
 
 int RunsModel::rowCount(const QModelIndex& parent) const {
@@ -66,11 +111,13 @@ int RunsModel::columnCount(const QModelIndex& parent) const {
 
 QVariant RunsModel::data(const QModelIndex& index, int role) const {
     const auto row = static_cast<std::size_t>(index.row());
-    if (!index.isValid() || row >= runs_.size() || row >= results_.runs.size()) {
+    if (!index.isValid() || row >= runs_.size()) {
         return {};
     }
     const PlannedRun& run = runs_[row];
-    const RunResult& result = results_.runs[row];
+    static const RunResult waiting;
+    const RunResult& result = row < results_.runs.size() ? results_.runs[row] : waiting;
+    const bool computed = result.status == RunStatus::Computed;
     if (role == kFailingRole) {
         return !result.pass;
     }
@@ -86,7 +133,7 @@ QVariant RunsModel::data(const QModelIndex& index, int role) const {
             case Product:
                 return run.combination.product;
             case Margin:
-                return result.computed ? result.margin : -1e300;
+                return computed ? result.margin : -1e300;
             case Verdict:
             case Fix:
                 return data(index, Qt::DisplayRole);
@@ -129,16 +176,18 @@ QVariant RunsModel::data(const QModelIndex& index, int role) const {
         case Product:
             return text(std::string(productLabel(run.combination.product)));
         case Margin:
-            return result.computed ? text(fixed(result.margin)) : QString();
+            return computed ? text(fixed(result.margin)) : QString();
         case Verdict:
-            return result.computed ? worded([&] { return verdictText(results_.scenario, run); })
-                                   : QStringLiteral("Run-time error: Overflow");
+            return computed ? worded([&] { return verdictText(results_.scenario, run); })
+                   : result.status == RunStatus::Overflow
+                       ? QStringLiteral("Run-time error: Overflow")
+                       : tr("Checking...");
         case Fix:
-            return result.computed && !result.pass
+            return computed && !result.pass
                        ? worded([&] { return fixTextFor(results_.scenario, run, wording_); })
                        : QString();
         default:
-            return result.computed
+            return computed
                        ? text(fixed(result.received[static_cast<std::size_t>(column - Level0)] +
                                     wording_.levelOffsetDb))
                        : QString();

@@ -36,7 +36,13 @@ class RunsModel : public QAbstractTableModel {
     RunsModel(const std::vector<planning::PlannedRun>& runs, const planning::PlanResults& results,
               QObject* parent);
 
-    // Shown again after the runs or the results changed.
+    // Shows runs that replaced all those shown: a large building a piece at a
+    // time, each piece in its own turn of the event loop.
+    void reset();
+    // Shows an edit already made to the runs: rows changed, removed or
+    // inserted, so that the rest, the selection and an open editor stay.
+    void edited(const planning::RunsEdit& edit);
+    // Shown again after the results changed.
     void refresh(const planning::Wording& wording);
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -51,6 +57,8 @@ class RunsModel : public QAbstractTableModel {
     void editRefused(const QString& reason);
 
   private:
+    void showMore();
+
     const std::vector<planning::PlannedRun>& runs_;
     const planning::PlanResults& results_;
     planning::Wording wording_;
