@@ -115,6 +115,25 @@ class PlannerWindowTest : public QObject {
         QVERIFY(cell(0, RunsModel::Verdict).startsWith(QStringLiteral("FAIL")));
     }
 
+    // Typing a number box has not taken yet is undone by the box; then Ctrl+Z
+    // and Ctrl+Shift+Z undo and redo the plan, as anywhere in the window.
+    void undo_in_a_number_box_undoes_the_plan() {
+        open(path_);
+        typeInto(0, RunsModel::Length, QStringLiteral("10m"));
+        auto* level = window_->findChild<QDoubleSpinBox*>(QStringLiteral("Source level"));
+        QTest::mouseClick(level, Qt::LeftButton);
+        QTest::keyClick(level, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(level, QStringLiteral("25"));
+        QTest::keyClick(level, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(level->text(), QStringLiteral("20.00"));
+        QVERIFY(cell(0, RunsModel::Verdict).startsWith(QStringLiteral("FAIL")));
+        QTest::keyClick(level, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(cell(0, RunsModel::Verdict), QStringLiteral("PASS"));
+        QTest::keyClick(level, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(cell(0, RunsModel::Verdict).startsWith(QStringLiteral("FAIL")));
+        QCOMPARE(level->text(), QStringLiteral("20.00"));
+    }
+
     void applying_the_recommendation_is_one_step_to_undo_and_redo() {
         open(path_);
         const QStringList before = shown();

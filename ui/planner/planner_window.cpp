@@ -11,6 +11,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
@@ -61,6 +62,36 @@ class RunsCommand : public QUndoCommand {
   private:
     RunsEdit edit_;
     std::function<void(const RunsEdit&)> apply_;
+};
+
+// Undo and Redo pressed in a number box act on the plan, as everywhere else
+// in the window: a number box's own undo history is the text typed into it,
+// and only typing the box has not yet taken is undone there first.
+class PlanUndoKeys : public QObject {
+  public:
+    PlanUndoKeys(QList<QAction*> actions, QObject* parent)
+        : QObject(parent), actions_(std::move(actions)) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::ShortcutOverride) {
+            return false;
+        }
+        const auto* box = static_cast<QDoubleSpinBox*>(watched);
+        if (box->cleanText() != box->textFromValue(box->value())) {
+            return false;
+        }
+        const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
+        for (const QAction* action : actions_) {
+            if (action->shortcuts().contains(pressed)) {
+                event->ignore();  // not the box's: the window's shortcut takes it
+                return true;
+            }
+        }
+        return false;
+    }
+
+  private:
+    QList<QAction*> actions_;
 };
 
 QDoubleSpinBox* levelBox(const QString& name, double value) {
@@ -194,6 +225,10 @@ void PlannerWindow::buildMenus() {
     redoAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence::Redo});
     editMenu->addAction(undoAction);
     editMenu->addAction(redoAction);
+    auto* undoKeys = new PlanUndoKeys({undoAction, redoAction}, this);
+    for (QDoubleSpinBox* spin : {level_, minAnalog_, minDigital_, maxAnalog_, maxDigital_}) {
+        spin->installEventFilter(undoKeys);
+    }
     editMenu->addSeparator();
     QAction* add = editMenu->addAction(tr("&Add Run"), this, &PlannerWindow::addRun);
     add->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Insert));
