@@ -181,6 +181,19 @@ class PlannerWindowTest : public QObject {
         QCOMPARE(shown(), applied);
     }
 
+    // Ctrl+F shows the failing runs; a change of an input shows those failing then.
+    void the_failing_runs_shown_follow_the_inputs() {
+        open(path_);
+        QTest::keyClick(window_.get(), Qt::Key_F, Qt::ControlModifier);
+        QCOMPARE(ids(), QStringList{"C"});
+        auto* level = window_->findChild<QDoubleSpinBox*>(QStringLiteral("Source level"));
+        QTest::mouseClick(level, Qt::LeftButton);
+        QTest::keyClick(level, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(level, QStringLiteral("25"));  // A fails by 3.53 dB, 5 dB above 1.47
+        QTest::keyClick(level, Qt::Key_Return);
+        QCOMPARE(ids(), (QStringList{"A", "C"}));
+    }
+
     void pasted_rows_are_added_and_delete_removes_the_selected_runs() {
         open(path_);
         QApplication::clipboard()->setText(

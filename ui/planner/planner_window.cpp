@@ -118,9 +118,7 @@ QComboBox* listBox(const QString& name, const QStringList& entries) {
 PlannerWindow::PlannerWindow(QWidget* parent)
     : QMainWindow(parent),
       model_(new RunsModel(runs_, results_, this)),
-      filter_(new RunsFilter(this)) {
-    filter_->setSourceModel(model_);
-    filter_->setSortRole(RunsModel::kSortRole);
+      filter_(new RunsFilter(*model_, this)) {
     setAcceptDrops(true);
 
     auto* splitter = new QSplitter(Qt::Vertical);

@@ -8,6 +8,7 @@
 #include "planning/printed_number.h"
 #include "planning/reading/length_text.h"
 #include "planning/reading/names.h"
+#include "planning/run_order.h"
 #include "planning/table_names.h"
 #include "planning/wording.h"
 
@@ -63,7 +64,11 @@ void RunsModel::showMore() {
     beginInsertRows({}, shownRows_, shownRows_ + more - 1);
     shownRows_ += more;
     endInsertRows();
-    QTimer::singleShot(0, this, &RunsModel::showMore);
+    if (static_cast<std::size_t>(shownRows_) < runs_.size()) {
+        QTimer::singleShot(0, this, &RunsModel::showMore);
+    } else {
+        emit shownAgain();
+    }
 }
 
 // While a large building's rows are still being shown, runs beyond them wait
@@ -99,6 +104,24 @@ void RunsModel::refresh(const Wording& wording) {
         emit dataChanged(index(0, 0), index(shownRows_ - 1, kColumns - 1));
     }
     emit headerDataChanged(Qt::Horizontal, Level0, Level3);
+    emit shownAgain();
+}
+
+const RunResult& RunsModel::resultOf(std::size_t row) const {
+    static const RunResult waiting;
+    return row < results_.runs.size() ? results_.runs[row] : waiting;
+}
+
+bool RunsModel::failing(int row) const {
+    return !resultOf(static_cast<std::size_t>(row)).pass;
+}
+
+bool RunsModel::sortsBefore(int left, int right, int column) const {
+    static_assert(static_cast<int>(RunKey::Verdict) == Verdict);
+    const auto a = static_cast<std::size_t>(left);
+    const auto b = static_cast<std::size_t>(right);
+    return planning::sortsBefore(static_cast<RunKey>(std::min<int>(column, Verdict)), runs_[a],
+                                 resultOf(a), runs_[b], resultOf(b));
 }
 
 int RunsModel::rowCount(const QModelIndex& parent) const {
@@ -115,32 +138,9 @@ QVariant RunsModel::data(const QModelIndex& index, int role) const {
         return {};
     }
     const PlannedRun& run = runs_[row];
-    static const RunResult waiting;
-    const RunResult& result = row < results_.runs.size() ? results_.runs[row] : waiting;
+    const RunResult& result = resultOf(row);
     const bool computed = result.status == RunStatus::Computed;
-    if (role == kFailingRole) {
-        return !result.pass;
-    }
     const int column = index.column();
-    if (role == kSortRole) {
-        switch (column) {
-            case Id:
-                return text(run.id);
-            case Length:
-                return run.meters;
-            case Cable:
-                return run.combination.cable;
-            case Product:
-                return run.combination.product;
-            case Margin:
-                return computed ? result.margin : -1e300;
-            case Verdict:
-            case Fix:
-                return data(index, Qt::DisplayRole);
-            default:
-                return result.received[static_cast<std::size_t>(column - Level0)];
-        }
-    }
     if (role == Qt::EditRole) {
         switch (column) {
             case Id:
@@ -270,14 +270,30 @@ bool RunsModel::setData(const QModelIndex& index, const QVariant& value, int rol
     return true;
 }
 
-void RunsFilter::setFailingOnly(bool failingOnly) {
-    failingOnly_ = failingOnly;
-    invalidateFilter();
+RunsFilter::RunsFilter(RunsModel& runs, QObject* parent)
+    : QSortFilterProxyModel(parent), model_(runs) {
+    setDynamicSortFilter(false);
+    setSourceModel(&runs);
+    connect(&runs, &RunsModel::shownAgain, this, &RunsFilter::sortAndFilter);
 }
 
-bool RunsFilter::filterAcceptsRow(int row, const QModelIndex& parent) const {
-    return !failingOnly_ ||
-           sourceModel()->index(row, 0, parent).data(RunsModel::kFailingRole).toBool();
+void RunsFilter::setFailingOnly(bool failingOnly) {
+    failingOnly_ = failingOnly;
+    invalidate();
+}
+
+void RunsFilter::sortAndFilter() {
+    if (failingOnly_ || sortColumn() >= 0) {
+        invalidate();
+    }
+}
+
+bool RunsFilter::filterAcceptsRow(int row, const QModelIndex&) const {
+    return !failingOnly_ || model_.failing(row);
+}
+
+bool RunsFilter::lessThan(const QModelIndex& left, const QModelIndex& right) const {
+    return model_.sortsBefore(left.row(), right.row(), left.column());
 }
 
 }  // namespace tarvelle::planner

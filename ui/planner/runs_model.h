@@ -29,9 +29,6 @@ class RunsModel : public QAbstractTableModel {
         Fix
     };
     static constexpr int kColumns = Fix + 1;
-    // The value a column sorts by; whether a run fails.
-    static constexpr int kSortRole = Qt::UserRole;
-    static constexpr int kFailingRole = Qt::UserRole + 1;
 
     RunsModel(const std::vector<planning::PlannedRun>& runs, const planning::PlanResults& results,
               QObject* parent);
@@ -45,6 +42,11 @@ class RunsModel : public QAbstractTableModel {
     // Shown again after the results changed.
     void refresh(const planning::Wording& wording);
 
+    // Whether a run fails, or waits for its check.
+    bool failing(int row) const;
+    // Whether one run sorts before another by a column; the fix sorts as the verdict.
+    bool sortsBefore(int left, int right, int column) const;
+
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
@@ -55,9 +57,12 @@ class RunsModel : public QAbstractTableModel {
   signals:
     void editRequested(const planning::RunsEdit& edit);
     void editRefused(const QString& reason);
+    // Every run shown with the latest results, or a large building's last piece shown.
+    void shownAgain();
 
   private:
     void showMore();
+    const planning::RunResult& resultOf(std::size_t row) const;
 
     const std::vector<planning::PlannedRun>& runs_;
     const planning::PlanResults& results_;
@@ -65,18 +70,24 @@ class RunsModel : public QAbstractTableModel {
     int shownRows_ = 0;
 };
 
-// Sorting by value, and the failing runs alone when asked.
+// Sorting by value, and the failing runs alone when asked: sorted and
+// filtered again all at once as the runs are shown again, not run by run as
+// each changes, which takes minutes for a million interleaved runs.
 class RunsFilter : public QSortFilterProxyModel {
     Q_OBJECT
 
   public:
-    using QSortFilterProxyModel::QSortFilterProxyModel;
+    RunsFilter(RunsModel& runs, QObject* parent);
     void setFailingOnly(bool failingOnly);
 
   protected:
     bool filterAcceptsRow(int row, const QModelIndex& parent) const override;
+    bool lessThan(const QModelIndex& left, const QModelIndex& right) const override;
 
   private:
+    void sortAndFilter();
+
+    const RunsModel& model_;
     bool failingOnly_ = false;
 };
 
