@@ -93,6 +93,16 @@ class PlannerWindowTest : public QObject {
         QVERIFY(window_->findChild<QSvgWidget*>()->renderer()->isValid());
     }
 
+    void a_thousand_unread_rows_are_listed_and_the_rest_counted() {
+        write(path_, "id,length_m\n" + QByteArray("X,eighty\n").repeated(2'500));
+        open(path_);
+        const auto* problems = window_->findChild<QListWidget*>(QStringLiteral("problems"));
+        QCOMPARE(problems->count(), 1'001);
+        QVERIFY(problems->item(999)->text().startsWith(QStringLiteral("Line 1001: ")));
+        QCOMPARE(problems->item(1'000)->text(),
+                 QStringLiteral("... and 1500 more rows that could not be read"));
+    }
+
     // A run added to an empty plan is named after its row, the first "new 1".
     void an_added_run_is_named_after_its_row() {
         QTest::keyClick(window_.get(), Qt::Key_Insert, Qt::ControlModifier);

@@ -436,7 +436,7 @@ void PlannerWindow::recheck() {
         done->deleteLater();
         takeIn(done->takeChecked());
     });
-    const QString checking = tr("Checking %L1 runs...").arg(runs_.size());
+    const QString checking = tr("Checking %1 runs...").arg(runs_.size());
     statusBar()->showMessage(checking);
     if (results_.runs.empty()) {  // a file just opened: what was shown is another's
         summary_->setText(checking);
