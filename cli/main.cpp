@@ -121,11 +121,12 @@ struct Extras final : RunSink {
             report->addRun(shown);
         }
         if (marks) {
-            marks->add(run.meters, shown.verdict.pass,
-                       shown.cable == scenario.inputs.cableIndex &&
-                           shown.product == scenario.inputs.productPosition);
+            marks->add(run.meters, shown.verdict.pass, {shown.product, shown.cable});
         }
     }
+
+    // Whether it takes anything: a run costs a call otherwise.
+    bool wanted() const { return choice || feed || marks || report; }
 
     void note(const RowNote& note) override {
         if (report) {
@@ -233,7 +234,10 @@ int run(const Options& options) {
     if (runs) {
         const std::unique_ptr<RunsOutput> output =
             runsOutput(std::cout, style, planScenario(scenario.inputs, scenario.plan), wording);
-        std::vector<RunSink*> sinks{&extras};
+        std::vector<RunSink*> sinks;
+        if (extras.wanted()) {
+            sinks.push_back(&extras);
+        }
         if (!ownOutput) {
             sinks.push_back(output.get());
         }

@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 
 namespace tarvelle {
 
@@ -23,6 +24,10 @@ constexpr std::array<char, 200> kDigitPairs = [] {
     return pairs;
 }();
 
+// How many bytes writeFixed copies at once: more than its longest fast text.
+constexpr std::size_t kCopied = 24;
+static_assert(kCopied < kFixedRoom);
+
 // A locale's decimal separator is a character or two of UTF-8.
 constexpr std::size_t kLongestSeparator = 8;
 
@@ -33,20 +38,22 @@ constexpr std::size_t kLongestSeparator = 8;
 // whose products with 100 are exact, with no call to a library's fma.
 std::int64_t hundredths(double value) {
     const double scaled = value * 100;
-    constexpr double kSplitter = 134217729.0;  // 2^27 + 1
-    const double spread = value * kSplitter;
-    const double high = spread - (spread - value);
-    const double low = value - high;
-    const double error = (high * 100 - scaled) + low * 100;
     // Adding and taking away 1.5 × 2^52 rounds to a whole number, halves to
     // even, as long as |scaled| < 2^51.
     constexpr double kRounder = 6755399441055744.0;
     double whole = (scaled + kRounder) - kRounder;
     const double part = scaled - whole;
-    if (part == 0.5 && error > 0) {
-        whole += 1;
-    } else if (part == -0.5 && error < 0) {
-        whole -= 1;
+    if (part == 0.5 || part == -0.5) {
+        constexpr double kSplitter = 134217729.0;  // 2^27 + 1
+        const double spread = value * kSplitter;
+        const double high = spread - (spread - value);
+        const double low = value - high;
+        const double error = (high * 100 - scaled) + low * 100;
+        if (part == 0.5 && error > 0) {
+            whole += 1;
+        } else if (part == -0.5 && error < 0) {
+            whole -= 1;
+        }
     }
     return static_cast<std::int64_t>(whole);
 }
@@ -68,19 +75,22 @@ void appendSlow(std::string& text, double value, std::string_view decimalSeparat
     text.append(digits.substr(point + 1));
 }
 
-}  // namespace
+// appendSlow's text at `out`. Kept out of writeFixed, whose usual path then
+// needs no string and no frame of its own.
+[[gnu::cold, gnu::noinline]] char* writeSlow(char* out, double value) {
+    std::string text;
+    appendSlow(text, value, ".");
+    return std::copy(text.begin(), text.end(), out);
+}
 
-void appendFixed(std::string& text, double value, std::string_view decimalSeparator) {
-    if (!(std::fabs(value) < kFastLimit) || decimalSeparator.size() > kLongestSeparator) {
-        appendSlow(text, value, decimalSeparator);
-        return;
-    }
+// The text of a value below kFastLimit, written leftwards so that it ends
+// at `end`; returns where it begins. Inlined into each caller, where a
+// constant separator's copy is one store.
+[[gnu::always_inline]] inline char* writeFast(char* end, double value, std::string_view decimalSeparator) {
     const std::int64_t signedCents = hundredths(value);
     auto cents = static_cast<std::uint64_t>(signedCents < 0 ? -signedCents : signedCents);
-    // Written from the right, two digits at a time, and appended at once:
-    // the decimals, the separator, the whole part (at most 11 digits), the sign.
-    std::array<char, kLongestSeparator + 16> digits;
-    char* const end = digits.data() + digits.size();
+    // Two digits at a time: the decimals, the separator, the whole part (at
+    // most 13 digits), the sign.
     char* first = end - 2;
     std::copy_n(&kDigitPairs[2 * (cents % 100)], 2, first);
     cents /= 100;
@@ -98,7 +108,39 @@ void appendFixed(std::string& text, double value, std::string_view decimalSepara
     if (signedCents < 0) {
         *--first = '-';
     }
+    return first;
+}
+
+// The longest text writeFast makes with a one-byte separator: a sign, 13
+// whole digits, the point and two decimals.
+constexpr std::size_t kLongestFast = 17;
+static_assert(kLongestFast <= kCopied);
+
+}  // namespace
+
+void appendFixed(std::string& text, double value, std::string_view decimalSeparator) {
+    if (!(std::fabs(value) < kFastLimit) || decimalSeparator.size() > kLongestSeparator) {
+        appendSlow(text, value, decimalSeparator);
+        return;
+    }
+    std::array<char, kLongestSeparator + 16> digits;
+    char* const end = digits.data() + digits.size();
+    const char* const first = writeFast(end, value, decimalSeparator);
     text.append(first, static_cast<std::size_t>(end - first));
+}
+
+char* writeFixed(char* out, double value) {
+    if (!(std::fabs(value) < kFastLimit)) {
+        return writeSlow(out, value);
+    }
+    // Written into the middle of a scratch buffer and copied as a whole
+    // block of fixed size, which compiles to a few moves; the bytes past the
+    // text's end are the caller's room, written over by what comes next.
+    std::array<char, 2 * kCopied> scratch;
+    char* const end = scratch.data() + kCopied;
+    const char* const first = writeFast(end, value, ".");
+    std::memcpy(out, first, kCopied);
+    return out + (end - first);
 }
 
 std::string formatFixed(double value, std::string_view decimalSeparator) {

@@ -142,7 +142,39 @@ LeadingNumber leadingNumber(std::string_view text, std::string_view decimalSepar
     return {pos, value};
 }
 
+namespace {
+
+// The usual text, read in one pass: digits with at most one one-byte
+// separator among them, at most kExactDigits in all, and at least one; the
+// same value as leadingNumber gives it. Anything else is for leadingNumber.
+std::optional<double> plainDecimal(std::string_view text, std::string_view decimalSeparator) {
+    if (text.empty() || text.size() > kExactDigits + 1 || decimalSeparator.size() != 1) {
+        return std::nullopt;
+    }
+    std::uint64_t digits = 0;
+    std::size_t point = text.size();
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (isDigit(text[i])) {
+            digits = digits * 10 + static_cast<std::uint64_t>(text[i] - '0');
+        } else if (text[i] == decimalSeparator.front() && point == text.size()) {
+            point = i;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (point != text.size() && text.size() == 1) {
+        return std::nullopt;  // the separator alone
+    }
+    const std::size_t decimals = point == text.size() ? 0 : text.size() - point - 1;
+    return static_cast<double>(digits) / kPowersOfTen[decimals];
+}
+
+}  // namespace
+
 std::optional<double> parseLevel(std::string_view text, std::string_view decimalSeparator) {
+    if (const auto plain = plainDecimal(text, decimalSeparator)) {
+        return plain;
+    }
     const LeadingNumber number = leadingNumber(text, decimalSeparator);
     if (number.length == 0 || number.length != text.size()) {
         return std::nullopt;

@@ -59,6 +59,8 @@ footer { margin-top: 2em; padding-top: 0.3em; border-top: 1px solid #888; font-s
   body { max-width: none; margin: 0; padding: 0; font-size: 9.5pt; }
   h2 { break-after: avoid; }
   tr, li, figure, .keep { break-inside: avoid; }
+  footer { break-before: avoid; }
+  figure svg { max-height: 128mm; }
   thead { display: table-header-group; }
   .warning, .no-length, figure svg { -webkit-print-color-adjust: exact; print-color-adjust: exact; }
 }
@@ -266,8 +268,11 @@ void modelSection(std::ostream& out, const ReportInputs& report) {
         out << "<li>" << text(kEdgeNames[i]) << ", " << megahertzText(plan[i].frequencyMHz)
             << ": product gain " << fixed(gains[plan[i].gainColumn]) << "&#160;dB</li>\n";
     }
-    out << "</ul>\n<p>Cable loss per 100&#160;m at those frequencies, by category:</p>\n"
-        << "<table class=\"cable-loss keep\">\n<thead><tr><th>Cable</th>";
+    // The rest kept together, so that a page never ends the report with a
+    // line or two of it.
+    out << "</ul>\n<div class=\"keep\">\n<p>Cable loss per 100&#160;m at those frequencies, by "
+           "category:</p>\n"
+        << "<table class=\"cable-loss\">\n<thead><tr><th>Cable</th>";
     const std::array<double, 3> frequencies{plan[0].frequencyMHz, plan[1].frequencyMHz,
                                             plan[3].frequencyMHz};
     for (const double frequency : frequencies) {
@@ -299,7 +304,7 @@ void modelSection(std::ostream& out, const ReportInputs& report) {
     if (report.unit == LevelUnit::DBuV) {
         out << " Levels in dB&#181;V are 60&#160;dB above the same level in dBmV.";
     }
-    out << "</p>\n</section>\n";
+    out << "</p>\n</div>\n</section>\n";
 }
 
 }  // namespace
@@ -548,9 +553,11 @@ void HtmlReport::finish(const RunMarks& runs) {
     out_ << "</section>\n<section id=\"chart\">\n<h2>Chart</h2>\n<figure>\n";
     try {
         out_ << renderChart(inputs_, runs);
-        out_ << "<figcaption>Received level at each band edge against cable length for the inputs "
-             << "above, with the receiver windows hatched. Runs are marked at their lengths below "
-             << "the plot: a circle passes, a cross fails.</figcaption>\n";
+        out_
+            << "<figcaption>Received level at each band edge against cable length, the receiver "
+            << "windows hatched. Below, on the same length scale: the runs counted per band of "
+            << "length (passing light, failing dark), and the allowed lengths, with the worst case "
+            << "on each cable the runs use.</figcaption>\n";
     } catch (const ChartError& error) {
         out_ << "<p class=\"no-chart\">The chart cannot be drawn: " << text(error.what())
              << ".</p>\n";

@@ -6,21 +6,13 @@
 
 namespace tarvelle::planning {
 
-namespace {
-
-bool isShown(const PlannedRun& run, Combination shown) {
-    return run.combination.product == shown.product && run.combination.cable == shown.cable;
-}
-
-}  // namespace
-
 std::string planChart(const PlanScenario& scenario, Combination shown, LevelUnit unit,
                       const std::vector<PlannedRun>& runs, const PlanResults& results) {
     const ChartInputs inputs{inputsFor(scenario, shown), frequencyPlan(scenario), unit};
     RunMarks marks = runMarksFor(inputs);
     for (std::size_t i = 0; i < runs.size() && i < results.runs.size(); ++i) {
         if (results.runs[i].status == RunStatus::Computed) {
-            marks.add(runs[i].meters, results.runs[i].pass, isShown(runs[i], shown));
+            marks.add(runs[i].meters, results.runs[i].pass, runs[i].combination);
         }
     }
     return renderChart(inputs, marks);
@@ -47,7 +39,7 @@ void writePlanReport(std::ostream& out, ReportInputs report, const PlanScenario&
             continue;
         }
         page.addRun(row);
-        marks.add(run.meters, row.verdict.pass, isShown(run, shown));
+        marks.add(run.meters, row.verdict.pass, run.combination);
     }
     for (const RowProblem& problem : problems) {
         page.addSkipped(cli::lineRange(problem.firstLine, problem.lastLine), problem.reason);

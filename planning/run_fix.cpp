@@ -305,10 +305,7 @@ std::string fixText(const RunFix& fix, const Wording& wording) {
            words.after;
 }
 
-void FixTexts::append(std::string& out, const RunFix& fix, std::optional<ShownFigure> shown) {
-    if (fix.kind == FixKind::None) {
-        return;
-    }
+const FixWords& FixTexts::words(const RunFix& fix) {
     const std::uint32_t key = wordsKey(fix);
     auto words = known_.find(key);
     if (words == known_.end()) {
@@ -318,15 +315,7 @@ void FixTexts::append(std::string& out, const RunFix& fix, std::optional<ShownFi
         }
         words = known_.emplace(key, std::move(made)).first;
     }
-    out += words->second.before;
-    if (fix.kind == FixKind::TooShort) {
-        if (shown && shown->value == fix.attenuationDb) {
-            out.append(out, shown->at, shown->size);
-        } else {
-            appendFixed(out, fix.attenuationDb);
-        }
-    }
-    out += words->second.after;
+    return words->second;
 }
 
 }  // namespace tarvelle::planning

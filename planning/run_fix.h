@@ -137,7 +137,8 @@ struct FixWords {
 
 // The fix texts of many runs, each as fixText words it: the words are put
 // together once for each product, cable and kind of fix, and only a run's
-// own figure (the attenuation it needs) is written for each run.
+// own figure (the attenuation it needs) is written for each run, between
+// them.
 class FixTexts {
   public:
     // What an output format holds between its quotes for a text: the text
@@ -147,18 +148,8 @@ class FixTexts {
     explicit FixTexts(const Wording& wording, Escape escape = nullptr)
         : wording_(wording), escape_(escape) {}
 
-    // A figure `out` already shows, as fixed() prints it, and where: a run
-    // too short shows its shortfall, which is mostly the attenuation it needs,
-    // so that the number need not be printed twice.
-    struct ShownFigure {
-        double value;
-        std::size_t at;
-        std::size_t size;
-    };
-
-    // fixText(fix), escaped, at the end of `out`.
-    void append(std::string& out, const RunFix& fix,
-                std::optional<ShownFigure> shown = std::nullopt);
+    // The words of fixText(fix), escaped; a failing run's only.
+    const FixWords& words(const RunFix& fix);
 
   private:
     Wording wording_;

@@ -2,19 +2,20 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cmath>
-#include <numbers>
 #include <sstream>
 #include <tuple>
 #include <vector>
 
 #include "engine/arithmetic_error.h"
 #include "engine/distance_model.h"
+#include "planning/chart_lengths.h"
+#include "planning/chart_palette.h"
+#include "planning/chart_runs.h"
 #include "planning/margins.h"
-#include "planning/markup.h"
 #include "planning/printed_number.h"
 #include "planning/scenario.h"
+#include "planning/svg_writer.h"
 #include "planning/table_names.h"
 #include "planning/verdict.h"
 
@@ -24,19 +25,11 @@ namespace {
 
 // The drawing, in SVG user units.
 constexpr double kWidth = 960;
-constexpr double kHeight = 610;
-constexpr double kLeft = 80;
+constexpr double kLeft = 90;
 constexpr double kRight = 690;
-constexpr double kTop = 130;
-constexpr double kBottom = 420;
-constexpr double kRunsY = 482;
+constexpr double kTop = 118;
+constexpr double kBottom = 380;
 constexpr double kLegendX = kRight + 22;
-
-constexpr std::string_view kAnalogColour = "#1f5fbf";
-constexpr std::string_view kDigitalColour = "#c0392b";
-constexpr std::string_view kWorstColour = "#2e8b57";
-constexpr std::string_view kPassColour = "#2e8b57";
-constexpr std::string_view kFailColour = "#c0392b";
 
 // Lengths drawn without runs: a little beyond the longest band distance, or
 // this much when every distance is 0.
@@ -48,13 +41,7 @@ constexpr double kEmptyLevelSpan = 2;
 constexpr double kSmallestRelativeSpan = 1e-9;
 constexpr std::size_t kMaxTicks = 12;
 
-struct Axis {
-    double low;
-    double high;
-    double from;  // drawing coordinate of low
-    double to;    // drawing coordinate of high
-    double at(double value) const { return from + (value - low) / (high - low) * (to - from); }
-};
+using Axis = Scale;
 
 Axis axisOver(double low, double high, double from, double to, double emptySpan) {
     if (!std::isfinite(low) || !std::isfinite(high)) {
@@ -87,6 +74,7 @@ double niceStep(double range, int count) {
 struct Ticks {
     std::vector<double> values;
     int decimals;
+    double step;
 };
 
 // Counted, never stepped by adding: a step too small to change the value
@@ -95,78 +83,12 @@ Ticks ticksOver(double low, double high) {
     const double step = niceStep(high - low, 6);
     const double first = std::ceil(low / step);
     const double count = std::floor(high / step) - first + 1;
-    Ticks ticks{{}, std::clamp(static_cast<int>(std::ceil(-std::log10(step) - 1e-9)), 0, 6)};
+    Ticks ticks{{}, std::clamp(static_cast<int>(std::ceil(-std::log10(step) - 1e-9)), 0, 6), step};
     for (std::size_t i = 0; static_cast<double>(i) < count && i < kMaxTicks; ++i) {
         ticks.values.push_back((first + static_cast<double>(i)) * step);
     }
     return ticks;
 }
-
-std::string formatNumber(double value, int decimals) {
-    std::array<char, 400> buffer{};
-    const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                   std::chars_format::fixed, decimals)
-                         .ptr;
-    std::string text(buffer.data(), end);
-    if (text.starts_with('-') && text.find_first_not_of("-0.") == std::string::npos) {
-        text.erase(0, 1);
-    }
-    return text;
-}
-
-// A drawing coordinate: finite, or the chart is not drawn at all.
-std::string at(double value) {
-    if (!std::isfinite(value)) {
-        throw ChartError("a coordinate is not a finite number");
-    }
-    std::string text = formatNumber(value, 2);
-    text.erase(text.find_last_not_of('0') + 1);
-    if (text.back() == '.') {
-        text.pop_back();
-    }
-    return text;
-}
-
-std::string attribute(std::string_view name, std::string_view value) {
-    return " " + std::string(name) + "=\"" + escapeMarkup(value) + "\"";
-}
-
-class Svg {
-  public:
-    Svg() { out.imbue(std::locale::classic()); }
-
-    std::ostringstream out;
-
-    void line(double x1, double y1, double x2, double y2, const std::string& style,
-              const std::string& title = {}) {
-        out << "  <line x1=\"" << at(x1) << "\" y1=\"" << at(y1) << "\" x2=\"" << at(x2)
-            << "\" y2=\"" << at(y2) << '"' << style;
-        closeWith(title, "line");
-    }
-    void rect(double x, double y, double w, double h, const std::string& style) {
-        out << "  <rect x=\"" << at(x) << "\" y=\"" << at(y) << "\" width=\"" << at(w)
-            << "\" height=\"" << at(h) << '"' << style << "/>\n";
-    }
-    void circle(double x, double y, double r, const std::string& style,
-                const std::string& title = {}) {
-        out << "  <circle cx=\"" << at(x) << "\" cy=\"" << at(y) << "\" r=\"" << at(r) << '"'
-            << style;
-        closeWith(title, "circle");
-    }
-    void text(double x, double y, std::string_view content, const std::string& style = {}) {
-        out << "  <text x=\"" << at(x) << "\" y=\"" << at(y) << '"' << style << '>'
-            << escapeMarkup(content) << "</text>\n";
-    }
-
-  private:
-    void closeWith(const std::string& title, std::string_view element) {
-        if (title.empty()) {
-            out << "/>\n";
-        } else {
-            out << "><title>" << escapeMarkup(title) << "</title></" << element << ">\n";
-        }
-    }
-};
 
 // How each band edge's line is drawn. The analog high and the digital low
 // edge share a frequency and a gain, so their lines coincide: the digital low
@@ -200,6 +122,21 @@ std::string strokeOf(const EdgeStyle& style) {
     return stroke;
 }
 
+// From 0 to `longest`, or to the end of the last band of runs beyond it: the
+// bands follow the axis's ticks, and the ticks its length.
+Axis lengthAxis(double longest, const RunMarks& runs) {
+    Axis axis = axisOver(0, longest, kLeft, kRight, kEmptyLengthSpan);
+    for (int tries = 0; tries < 3 && runs.total() > runs.beyondLimit(); ++tries) {
+        const double range = axis.high - axis.low;
+        const double end = runs.bands(runBandWidth(runs, niceStep(range, 6), range)).back().to;
+        if (end <= axis.high) {
+            break;
+        }
+        axis = axisOver(0, end, kLeft, kRight, kEmptyLengthSpan);
+    }
+    return axis;
+}
+
 // The lengths the chart shows without runs.
 double lengthSpan(const Distances& distances) {
     const double longest = std::max({distances.analog.maximum, distances.digital.maximum,
@@ -210,72 +147,11 @@ double lengthSpan(const Distances& distances) {
 // Hatching at its own angle and weight per receiver window, so that the two
 // tell apart in grey and where both windows apply the hatching crosses:
 // diagonal and thin for the analog window, horizontal and heavier for the
-// digital one. Each stripe is drawn cut to its rectangle, since Qt SVG (the
-// planner's chart and its print) draws no <pattern>.
-struct Hatch {
-    std::string_view colour;
-    double degrees;  // the direction across the stripes, from the x axis
-    double width;    // of a stripe
-};
-constexpr double kHatchSpacing = 9;
+// digital one.
 constexpr Hatch kAnalogHatch{kAnalogColour, 45, 0.75};
 constexpr Hatch kDigitalHatch{kDigitalColour, 90, 1.5};
 
-struct Point {
-    double x;
-    double y;
-};
-
-// The part of a convex polygon on one side of a line across the stripes.
-std::vector<Point> cut(const std::vector<Point>& polygon, Point across, double line,
-                       bool keepBelow) {
-    const auto place = [&](Point p) { return p.x * across.x + p.y * across.y; };
-    const auto kept = [&](Point p) { return keepBelow ? place(p) <= line : place(p) >= line; };
-    std::vector<Point> piece;
-    for (std::size_t i = 0; i < polygon.size(); ++i) {
-        const Point from = polygon[i];
-        const Point to = polygon[(i + 1) % polygon.size()];
-        if (kept(from) != kept(to)) {
-            const double t = (line - place(from)) / (place(to) - place(from));
-            piece.push_back({from.x + t * (to.x - from.x), from.y + t * (to.y - from.y)});
-        }
-        if (kept(to)) {
-            piece.push_back(to);
-        }
-    }
-    return piece;
-}
-
-void hatch(Svg& svg, double x, double y, double w, double h, const Hatch& style) {
-    const double radians = style.degrees * std::numbers::pi / 180;
-    const Point across{std::cos(radians), std::sin(radians)};
-    const std::vector<Point> corners{{x, y}, {x + w, y}, {x + w, y + h}, {x, y + h}};
-    double lowest = INFINITY;
-    double highest = -INFINITY;
-    for (const Point& corner : corners) {
-        lowest = std::min(lowest, corner.x * across.x + corner.y * across.y);
-        highest = std::max(highest, corner.x * across.x + corner.y * across.y);
-    }
-    std::string path;
-    for (double k = std::floor(lowest / kHatchSpacing); k * kHatchSpacing < highest; ++k) {
-        const double stripe = k * kHatchSpacing;
-        const std::vector<Point> piece =
-            cut(cut(corners, across, stripe, false), across, stripe + style.width, true);
-        if (piece.size() < 3) {
-            continue;  // only touches the rectangle
-        }
-        for (std::size_t i = 0; i < piece.size(); ++i) {
-            path += (i == 0 ? "M" : "L") + at(piece[i].x) + ' ' + at(piece[i].y);
-        }
-        path += 'Z';
-    }
-    if (!path.empty()) {
-        svg.out << "  <path" << attribute("d", path) << attribute("fill", style.colour)
-                << " fill-opacity=\"0.35\"/>\n";
-    }
-}
-
-void legend(Svg& svg, const ChartInputs& chart, std::size_t passed, std::size_t failed) {
+void legend(Svg& svg, const ChartInputs& chart, const RunMarks& runs) {
     double y = kTop + 4;
     for (std::size_t i = 0; i < kEdgeStyles.size(); ++i) {
         svg.line(kLegendX, y, kLegendX + 30, y, strokeOf(kEdgeStyles[i]));
@@ -285,9 +161,8 @@ void legend(Svg& svg, const ChartInputs& chart, std::size_t passed, std::size_t 
         y += 19;
     }
     const std::string shared = megahertzText(chart.plan[1].frequencyMHz);
-    for (const std::string& note :
-         {"Both at " + shared + ": where they coincide,",
-          std::string("the dashed analog line runs on the wide pale one.")}) {
+    for (const std::string& note : {"Both at " + shared + ": where they coincide,",
+                                    std::string("the analog dashes lie on the wide line.")}) {
         svg.text(kLegendX, y + 2, note, " font-size=\"11\" fill=\"#333\"");
         y += 14;
     }
@@ -299,10 +174,10 @@ void legend(Svg& svg, const ChartInputs& chart, std::size_t passed, std::size_t 
     }};
     for (const auto& [analog, digital, name] : windows) {
         if (analog) {
-            hatch(svg, kLegendX, y - 8, 30, 14, kAnalogHatch);
+            svg.hatch(kLegendX, y - 8, 30, 14, kAnalogHatch);
         }
         if (digital) {
-            hatch(svg, kLegendX, y - 8, 30, 14, kDigitalHatch);
+            svg.hatch(kLegendX, y - 8, 30, 14, kDigitalHatch);
         }
         svg.rect(kLegendX, y - 8, 30, 14, " fill=\"none\" stroke=\"#999\"");
         svg.text(kLegendX + 38, y + 4, name);
@@ -311,70 +186,8 @@ void legend(Svg& svg, const ChartInputs& chart, std::size_t passed, std::size_t 
     svg.rect(kLegendX, y - 8, 30, 14,
              attribute("fill", kWorstColour) + " fill-opacity=\"0.15\" stroke=\"#999\"");
     svg.text(kLegendX + 38, y + 4, "worst-case lengths");
-    y += 26;
-    if (passed + failed == 0) {
-        return;
-    }
-    svg.circle(kLegendX + 15, y, 4.5,
-               attribute("stroke", kPassColour) + " fill=\"none\" stroke-width=\"2\"");
-    svg.text(kLegendX + 38, y + 4, "run that passes (" + std::to_string(passed) + ")");
-    y += 20;
-    svg.line(kLegendX + 10, y - 5, kLegendX + 20, y + 5,
-             attribute("stroke", kFailColour) + " stroke-width=\"2.5\"");
-    svg.line(kLegendX + 10, y + 5, kLegendX + 20, y - 5,
-             attribute("stroke", kFailColour) + " stroke-width=\"2.5\"");
-    svg.text(kLegendX + 38, y + 4, "run that fails (" + std::to_string(failed) + ")");
-}
-
-std::string runsTitle(const RunMarks::Mark& mark, double resolution) {
-    const std::size_t count = mark.passed + mark.failed;
-    std::string title = std::to_string(count) + (count == 1 ? " run" : " runs");
-    if (resolution > 0.01) {
-        title += " from " + fixed(std::max(0.0, mark.meters - resolution / 2)) + " to " +
-                 fixed(mark.meters + resolution / 2) + " m";
-    } else {
-        title += " at " + fixed(mark.meters) + " m";
-    }
-    return title + ": " + std::to_string(mark.passed) + " pass, " + std::to_string(mark.failed) +
-           " fail";
-}
-
-void runStrip(Svg& svg, const Axis& meters, const RunMarks& runs) {
-    svg.text(kLeft - 8, kRunsY + 4, "runs", " text-anchor=\"end\"");
-    svg.line(kLeft, kRunsY, kRight, kRunsY, " stroke=\"#ccc\"");
-    for (const RunMarks::Mark& mark : runs.marks()) {
-        const double x = meters.at(mark.meters);
-        const std::string title = runsTitle(mark, runs.resolutionMeters());
-        const std::string where = attribute("data-length-m", fixed(mark.meters));
-        if (mark.passed > 0) {
-            svg.circle(x, kRunsY, 4.5,
-                       " class=\"run pass\"" + where + attribute("stroke", kPassColour) +
-                           " fill=\"none\" stroke-width=\"2\"",
-                       title);
-        }
-        if (mark.failed > 0) {
-            const std::string style = " class=\"run fail\"" + where +
-                                      attribute("stroke", kFailColour) + " stroke-width=\"2.5\"";
-            svg.line(x - 5, kRunsY - 5, x + 5, kRunsY + 5, style, title);
-            svg.line(x - 5, kRunsY + 5, x + 5, kRunsY - 5,
-                     " stroke-width=\"2.5\"" + attribute("stroke", kFailColour));
-        }
-    }
-    std::string note;
-    if (runs.resolutionMeters() > 0.01) {
-        note = "each mark stands for the runs within " + fixed(runs.resolutionMeters() / 2) +
-               " m of it";
-    }
-    if (runs.onOtherInputs() > 0) {
-        note += std::string(note.empty() ? "" : "; ") + std::to_string(runs.onOtherInputs()) +
-                " on another cable or product, marked by their own verdict";
-    }
-    if (runs.beyondLimit() > 0) {
-        note += std::string(note.empty() ? "" : "; ") + std::to_string(runs.beyondLimit()) +
-                " longer than " + fixed(runs.limitMeters()) + " m not drawn";
-    }
-    if (!note.empty()) {
-        svg.text(kLeft, kRunsY + 20, note, " font-size=\"11\" fill=\"#333\"");
+    if (runs.total() > 0) {
+        runBandsLegend(svg, kLegendX, y + 26, runs);
     }
 }
 
@@ -382,8 +195,14 @@ std::string chartOf(const ChartInputs& chart, const RunMarks& runs) {
     const CalculationInputs& inputs = chart.inputs;
     const LevelUnit unit = chart.unit;
     const Distances distances = calculateDistances(inputs);
-    const Axis meters = axisOver(0, std::max(lengthSpan(distances), runs.longestMeters() * 1.05),
-                                 kLeft, kRight, kEmptyLengthSpan);
+    // Long enough for the lines' allowed lengths, every run drawn and the
+    // allowed lengths of every cable the runs use.
+    const std::vector<UsedCable> used = usedCables(chart, runs);
+    double longest = std::max(lengthSpan(distances), runs.longestMeters() * 1.05);
+    for (const UsedCable& cable : used) {
+        longest = std::max(longest, lengthSpan(cable.distances));
+    }
+    const Axis meters = lengthAxis(longest, runs);
     const EdgeLevels atStart = levelsAtLength(inputs, chart.plan, 0);
     const EdgeLevels atEnd = levelsAtLength(inputs, chart.plan, meters.high);
 
@@ -400,15 +219,12 @@ std::string chartOf(const ChartInputs& chart, const RunMarks& runs) {
     const double pad = (*highest - *lowest) * 0.05;
     const Axis levelAxis = axisOver(*lowest - pad, *highest + pad, kBottom, kTop, kEmptyLevelSpan);
 
+    // The drawing's height depends on what goes under the plot: its elements
+    // first, then the <svg> element around them.
     Svg svg;
-    svg.out << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << at(kWidth) << "\" height=\""
-            << at(kHeight) << "\" viewBox=\"0 0 " << at(kWidth) << ' ' << at(kHeight)
-            << "\" font-family=\"sans-serif\" font-size=\"12\" role=\"img\">\n"
-            << "  <title>Received level against cable length</title>\n";
-    svg.rect(0, 0, kWidth, kHeight, " fill=\"white\"");
-    svg.text(kWidth / 2, 28, "Received level against cable length",
+    svg.text(kWidth / 2, 24, "Received level against cable length",
              " text-anchor=\"middle\" font-size=\"16\" font-weight=\"bold\"");
-    svg.text(kWidth / 2, 50,
+    svg.text(kWidth / 2, 44,
              "Input " + levelText(inputs.levelIn, unit) + " \u00b7 " +
                  std::string(productLabel(inputs.productPosition)) + " \u00b7 " +
                  std::string(cableLabel(inputs.cableIndex)) + " \u00b7 analog " +
@@ -417,7 +233,7 @@ std::string chartOf(const ChartInputs& chart, const RunMarks& runs) {
                  megahertzText(chart.plan[2].frequencyMHz) + " to " +
                  megahertzText(chart.plan[3].frequencyMHz),
              " text-anchor=\"middle\" class=\"caption\"");
-    svg.text(kWidth / 2, 68,
+    svg.text(kWidth / 2, 61,
              "Receiver windows: analog " + levelText(inputs.analog.minimum, unit) + " to " +
                  levelText(inputs.analog.maximum, unit) + ", digital " +
                  levelText(inputs.digital.minimum, unit) + " to " +
@@ -433,10 +249,9 @@ std::string chartOf(const ChartInputs& chart, const RunMarks& runs) {
         const double top = levelAxis.at(fromDbmv(std::max(window->minimum, window->maximum), unit));
         const double bottom =
             levelAxis.at(fromDbmv(std::min(window->minimum, window->maximum), unit));
-        hatch(svg, kLeft, top, kRight - kLeft, std::max(bottom - top, 1.0), *style);
+        svg.hatch(kLeft, top, kRight - kLeft, std::max(bottom - top, 1.0), *style);
     }
-    const EdgeLevels& edges = atStart;
-    if (!noLengthWorks(edges, EdgeSet::Both, distances.worstCase)) {
+    if (!noLengthWorks(atStart, EdgeSet::Both, distances.worstCase)) {
         const double from = meters.at(distances.worstCase.minimum);
         svg.rect(from, kTop, std::max(meters.at(distances.worstCase.maximum) - from, 1.0),
                  kBottom - kTop, attribute("fill", kWorstColour) + " fill-opacity=\"0.15\"");
@@ -480,60 +295,32 @@ std::string chartOf(const ChartInputs& chart, const RunMarks& runs) {
             strokeOf(kEdgeStyles[i]) + " class=\"series\"" + attribute("data-edge", kEdgeNames[i]));
     }
 
-    std::size_t passed = 0;
-    std::size_t failed = 0;
-    for (const RunMarks::Mark& mark : runs.marks()) {
-        passed += mark.passed;
-        failed += mark.failed;
-    }
+    double below = kBottom + 46;
     if (runs.total() > 0) {
-        runStrip(svg, meters, runs);
+        below = drawRunBands(svg, meters, meterTicks.step, runs, below) + 6;
     }
+    below = drawAllowedLengths(svg, meters, chart, used, below, kWidth);
+    legend(svg, chart, runs);
 
-    // Allowed lengths under the plot, or why there are none.
-    const double rowsTop = kRunsY + 42;
-    svg.text(kLeft, rowsTop, "Allowed cable lengths", " font-weight=\"bold\"");
-    const std::array<std::tuple<std::string_view, std::string_view, EdgeSet, DistanceRange>, 3>
-        rows{{
-            {"analog", kAnalogColour, EdgeSet::Analog, distances.analog},
-            {"digital", kDigitalColour, EdgeSet::Digital, distances.digital},
-            {"worst case", kWorstColour, EdgeSet::Both, distances.worstCase},
-        }};
-    double y = rowsTop + 22;
-    for (const auto& [name, colour, set, range] : rows) {
-        svg.text(kLeft - 8, y + 4, name, " text-anchor=\"end\"");
-        if (const auto shortfall = noLengthWorks(edges, set, range)) {
-            svg.text(kLeft, y + 4,
-                     "no length works: " +
-                         std::string(set == EdgeSet::Both ? "the windows are" : "the window is") +
-                         " " +
-                         (!belowZeroAsPrinted(-*shortfall) ? "less than 0.01" : fixed(*shortfall)) +
-                         " dB too narrow",
-                     attribute("fill", colour) + " class=\"no-length\"");
-        } else {
-            const double from = meters.at(range.minimum);
-            const double to = meters.at(range.maximum);
-            svg.rect(from, y - 6, std::max(to - from, 2.0), 12, attribute("fill", colour));
-            const std::string label = fixed(range.minimum) + " to " + fixed(range.maximum) + " m";
-            if (to + 130 < kWidth) {
-                svg.text(to + 6, y + 4, label);
-            } else {
-                svg.text(from - 6, y + 4, label, " text-anchor=\"end\"");
-            }
-        }
-        y += 22;
-    }
-
-    legend(svg, chart, passed, failed);
-    svg.out << "</svg>\n";
-    return svg.out.str();
+    const double height = below + 6;
+    std::ostringstream out;
+    out.imbue(std::locale::classic());
+    out << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << at(kWidth) << "\" height=\""
+        << at(height) << "\" viewBox=\"0 0 " << at(kWidth) << ' ' << at(height)
+        << "\" font-family=\"sans-serif\" font-size=\"12\" role=\"img\">\n"
+        << "  <title>Received level against cable length</title>\n"
+        << "  <rect x=\"0\" y=\"0\" width=\"" << at(kWidth) << "\" height=\"" << at(height)
+        << "\" fill=\"white\"/>\n"
+        << svg.out.str() << "</svg>\n";
+    return out.str();
 }
 
 }  // namespace
 
 RunMarks runMarksFor(const ChartInputs& chart) {
     try {
-        return RunMarks(std::max(10 * lengthSpan(calculateDistances(chart.inputs)), 1000.0));
+        return RunMarks(std::max(10 * lengthSpan(calculateDistances(chart.inputs)), 1000.0),
+                        {chart.inputs.productPosition, chart.inputs.cableIndex});
     } catch (const ArithmeticError& error) {
         throw ChartError(std::string("its arithmetic fails: ") + error.what());
     }

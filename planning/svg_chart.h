@@ -1,9 +1,10 @@
 #pragma once
 
 // Received level against cable length at the four band edges, with both
-// receiver windows, the allowed lengths of each band and of the worst case,
-// and the runs checked at their lengths. The same chart goes into an SVG file
-// and into the HTML report.
+// receiver windows; under it, on the same length scale, the runs counted per
+// band of length, the allowed lengths of each band and of the worst case, and
+// the worst-case lengths on each cable the runs use. The same chart goes into
+// an SVG file, into the HTML report and into the planner window.
 
 #include <stdexcept>
 #include <string>
@@ -24,8 +25,8 @@ struct ChartError : std::runtime_error {
 // What a chart is drawn for: a scenario.
 using ChartInputs = Scenario;
 
-// The marks for the runs of a chart on these inputs: runs up to ten times the
-// lengths the chart shows without them (and at least 1 km) are drawn.
+// The counts for the runs of a chart on these inputs: runs up to ten times
+// the lengths the chart shows without them (and at least 1 km) are drawn.
 RunMarks runMarksFor(const ChartInputs& chart);
 
 // An <svg> element that stands alone as a file and inline in HTML. Every

@@ -39,13 +39,13 @@ std::string edgeText(const Scenario& scenario, std::size_t edge) {
 
 std::string shortfallText(const RunVerdict& verdict) {
     std::string text;
-    appendShortfall(text, verdict);
+    appendFixed(text, -verdict.margin);
+    text += shortfallWords(verdict);
     return text;
 }
 
-void appendShortfall(std::string& line, const RunVerdict& verdict) {
-    appendFixed(line, -verdict.margin);
-    line += std::string_view(verdict.atMinimum ? " dB below the minimum" : " dB above the maximum");
+std::string_view shortfallWords(const RunVerdict& verdict) {
+    return verdict.atMinimum ? " dB below the minimum" : " dB above the maximum";
 }
 
 }  // namespace tarvelle::planning

@@ -5,6 +5,7 @@
 // passes and a failing run never shows a shortfall of 0.00 dB.
 
 #include <string>
+#include <string_view>
 
 #include "planning/scenario.h"
 
@@ -29,7 +30,7 @@ std::string edgeText(const Scenario& scenario, std::size_t edge);
 
 // "3.44 dB above the maximum"
 std::string shortfallText(const RunVerdict& verdict);
-// The same text appended to `line`.
-void appendShortfall(std::string& line, const RunVerdict& verdict);
+// The words after the figure: " dB above the maximum".
+std::string_view shortfallWords(const RunVerdict& verdict);
 
 }  // namespace tarvelle::planning

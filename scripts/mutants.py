@@ -4,6 +4,7 @@
     mutants.py list SEED          every mutant in the order SEED shuffles them,
                                   one a line: "file:line: change"
     mutants.py apply SEED INDEX   applies the INDEX-th mutant of that order
+    mutants.py objects BUILD FILE the object files BUILD compiles FILE into
 
 Every .cpp and .h file under engine/, planning/, ui/, app/ and cli/ is read.
 Operators: relational (< <=, > >=, == !=), arithmetic (+ -, * /), logical
@@ -15,6 +16,7 @@ brackets, pointers and unary signs; what still does not compile is replaced by
 the next mutant in the run.
 """
 
+import json
 import random
 import re
 import sys
@@ -176,8 +178,23 @@ def apply(mutant):
     Path(path).write_text("\n".join(lines), encoding="utf-8")
 
 
+def objects(build, path):
+    """The object files of a build made from one source file, from its compile commands."""
+    source = Path(path).resolve()
+    commands = json.loads((Path(build) / "compile_commands.json").read_text(encoding="utf-8"))
+    found = []
+    for c in commands:
+        if Path(c["directory"], c["file"]).resolve() == source:
+            output = c.get("output") or re.search(r"\s-o\s+(\S+)", c["command"]).group(1)
+            found.append(str(Path(c["directory"]) / output))
+    return found
+
+
 def main(argv):
-    if len(argv) == 3 and argv[1] == "list":
+    if len(argv) == 4 and argv[1] == "objects":
+        for path in objects(argv[2], argv[3]):
+            print(path)
+    elif len(argv) == 3 and argv[1] == "list":
         for mutant in mutants(argv[2]):
             print(describe(mutant))
     elif len(argv) == 4 and argv[1] == "apply":

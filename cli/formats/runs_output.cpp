@@ -26,18 +26,50 @@ using Json = nlohmann::ordered_json;
 using namespace std::string_view_literals;
 
 // `text` padded to `width` columns; `shown` is the columns it takes.
-void pad(std::string& line, std::string_view text, std::size_t shown, std::size_t width) {
-    line += text;
-    line.append(shown < width ? width - shown : 0, ' ');
+void pad(RowBuffer& line, std::string_view text, std::size_t shown, std::size_t width) {
+    line.put(text);
+    line.spaces(shown < width ? width - shown : 0);
 }
 
-void padLeft(std::string& line, std::string_view text, std::size_t width) {
+void padLeft(RowBuffer& line, std::string_view text, std::size_t width) {
     pad(line, text, displayWidth(text), width);
 }
 
 // The program's own names, in ASCII: a column each.
-void padAscii(std::string& line, std::string_view text, std::size_t width) {
+void padAscii(RowBuffer& line, std::string_view text, std::size_t width) {
     pad(line, text, text.size(), width);
+}
+
+// A figure right-aligned in `width` columns.
+void padFixed(RowBuffer& line, double value, std::size_t width) {
+    std::array<char, kFixedRoom> figure;
+    const std::size_t size =
+        static_cast<std::size_t>(writeFixed(figure.data(), value) - figure.data());
+    line.spaces(size < width ? width - size : 0);
+    line.put({figure.data(), size});
+}
+
+// A figure the row already shows: a failing run's shortfall ("3.44"),
+// which is mostly the attenuation a run too short needs.
+struct ShownFigure {
+    double value;
+    std::size_t at;
+    std::size_t size;
+};
+
+// A failing run's fix: the words, and for a run too short the attenuation
+// it needs between them, copied from the row where the row shows it already.
+void putFix(RowBuffer& line, FixTexts& fixes, const RunFix& fix, std::optional<ShownFigure> shown) {
+    const FixWords& words = fixes.words(fix);
+    line.put(words.before);
+    if (fix.kind == FixKind::TooShort) {
+        if (shown && shown->value == fix.attenuationDb) {
+            line.repeat(shown->at, shown->size);
+        } else {
+            line.fixed(fix.attenuationDb);
+        }
+    }
+    line.put(words.after);
 }
 
 // Which bytes each format writes as they stand: printable ASCII, without
@@ -62,6 +94,46 @@ std::string_view limitName(const RunVerdict& verdict) {
     return verdict.atMinimum ? "minimum" : "maximum";
 }
 
+// The text of a row between two of its figures that only the run's cable as
+// written, its product and its verdict (a pass, or the failing edge and
+// limit) decide: put together once for each, then copied whole.
+class Phrases {
+  public:
+    using Make = void (*)(std::string& text, const CheckedRun& checked);
+    explicit Phrases(Make make) : make_(make) {}
+
+    std::string_view of(const CheckedRun& checked) {
+        const CableRun& run = *checked.run;
+        const std::size_t outcome = checked.verdict.pass ? 0
+                                                         : 1 + 2 * checked.verdict.edge +
+                                                               (checked.verdict.atMinimum ? 1 : 0);
+        if (run.cableSpelling >= kCableSpellings || run.product < 0 ||
+            static_cast<std::size_t>(run.product) >= kProducts || outcome >= kOutcomes) {
+            // No run read from a file; made each time rather than kept.
+            scratch_.clear();
+            make_(scratch_, checked);
+            return scratch_;
+        }
+        std::string& text =
+            texts_[(run.cableSpelling * kProducts + static_cast<std::size_t>(run.product)) *
+                       kOutcomes +
+                   outcome];
+        if (text.empty()) {
+            make_(text, checked);
+        }
+        return text;
+    }
+
+  private:
+    static constexpr std::size_t kProducts = kProductConfigurations.size();
+    // A pass, or one of the four edges below its minimum or above its maximum.
+    static constexpr std::size_t kOutcomes = 9;
+
+    Make make_;
+    std::array<std::string, kCableSpellings * kProducts * kOutcomes> texts_;
+    std::string scratch_;
+};
+
 // An identifier every format shows as it stands: printable ASCII that no
 // format quotes, escapes or guards against a spreadsheet formula, as most are.
 bool plainIdentifier(std::string_view id) {
@@ -70,92 +142,110 @@ bool plainIdentifier(std::string_view id) {
            allOf(id, kIdentifierPlain);
 }
 
-void textRow(std::string& line, const CheckedRun& checked, const RunFix& fix, FixTexts& fixes) {
+// "  cat6   8-port   FAIL  analog high edge (550 MHz): "
+void textMiddle(std::string& text, const CheckedRun& checked) {
+    const auto column = [&](std::string_view name, std::size_t width) {
+        text += name;
+        text.append(name.size() < width ? width - name.size() : 0, ' ');
+    };
+    text += "  "sv;
+    column(spelledCableName(checked.run->cableSpelling), 5);
+    text += "  "sv;
+    column(productName(checked.run->product), 7);
+    if (checked.verdict.pass) {
+        text += "  PASS  "sv;
+    } else {
+        text += "  FAIL  "sv;
+        text += checked.failingEdge;
+        text += ": "sv;
+    }
+}
+
+void textRow(RowBuffer& line, Phrases& middles, const CheckedRun& checked, const RunFix& fix,
+             FixTexts& fixes) {
     const CableRun& run = *checked.run;
     if (plainIdentifier(run.id)) {
         padAscii(line, run.id, 16);
     } else {
         padLeft(line, escapeForTerminal(run.id), 16);
     }
-    line += "  "sv;
-    const auto number = [&](double value, std::size_t width) {
-        std::string figure;  // short enough to need no memory of its own
-        appendFixed(figure, value);
-        line.append(figure.size() < width ? width - figure.size() : 0, ' ');
-        line += figure;
-    };
-    number(checked.feet, 10);
-    line += " ft  "sv;
-    number(run.meters, 10);
-    line += " m  "sv;
-    padAscii(line, spelledCableName(run.cableSpelling), 5);
-    line += "  "sv;
-    padAscii(line, productName(run.product), 7);
+    line.put("  "sv);
+    padFixed(line, checked.feet, 10);
+    line.put(" ft  "sv);
+    padFixed(line, run.meters, 10);
+    line.put(" m"sv);
+    line.put(middles.of(checked));
     if (checked.verdict.pass) {
-        line += "  PASS  "sv;
-        appendFixed(line, checked.verdict.margin);
-        line += " dB to spare\n"sv;
+        line.fixed(checked.verdict.margin);
+        line.put(" dB to spare\n"sv);
     } else {
-        line += "  FAIL  "sv;
-        line += checked.failingEdge;
-        line += ": "sv;
         const std::size_t shortfall = line.size();
-        appendShortfall(line, checked.verdict);
-        const std::size_t figure = line.find(' ', shortfall) - shortfall;
-        line += "; "sv;
-        fixes.append(line, fix, FixTexts::ShownFigure{-checked.verdict.margin, shortfall, figure});
-        line += '\n';
+        line.fixed(-checked.verdict.margin);
+        const std::size_t figure = line.size() - shortfall;
+        line.put(shortfallWords(checked.verdict));
+        line.put("; "sv);
+        putFix(line, fixes, fix, ShownFigure{-checked.verdict.margin, shortfall, figure});
+        line.put('\n');
     }
 }
 
 // The margin a failing row shows from `at` on ("-3.44"), as the shortfall
 // figure a fix may need again ("3.44").
-std::optional<FixTexts::ShownFigure> shownShortfall(const std::string& line, std::size_t at,
-                                                    double margin) {
-    if (line.at(at) != '-') {
+std::optional<ShownFigure> shownShortfall(const RowBuffer& line, std::size_t at, double margin) {
+    if (line.from(at).front() != '-') {
         return std::nullopt;
     }
-    return FixTexts::ShownFigure{-margin, at + 1, line.size() - at - 1};
+    return ShownFigure{-margin, at + 1, line.size() - at - 1};
 }
 
-void csvRow(std::string& line, const OutputStyle& style, const CheckedRun& checked,
-            const RunFix& fix, FixTexts& fixes) {
+// ",fail,analog high edge (550 MHz),maximum," or ",pass,,,"
+void csvVerdict(std::string& text, const CheckedRun& checked) {
+    if (checked.verdict.pass) {
+        text += ",pass,,,"sv;
+        return;
+    }
+    text += ",fail,"sv;
+    text += checked.failingEdge;
+    text += ',';
+    text += limitName(checked.verdict);
+    text += ',';
+}
+
+// ",cat6,8-port,"
+void csvNames(std::string& text, const CheckedRun& checked) {
+    text += ',';
+    text += spelledCableName(checked.run->cableSpelling);
+    text += ',';
+    text += productName(checked.run->product);
+    text += ',';
+}
+
+void csvRow(RowBuffer& line, Phrases& verdicts, Phrases& names, const OutputStyle& style,
+            const CheckedRun& checked, const RunFix& fix, FixTexts& fixes) {
     const CableRun& run = *checked.run;
     if (plainIdentifier(run.id)) {
-        line += run.id;
+        line.put(run.id);
     } else {
         const std::string id = csvTextField(run.id);
-        line += style.terminal ? escapeForTerminal(id) : id;
+        line.put(style.terminal ? escapeForTerminal(id) : id);
     }
-    line += ',';
-    appendFixed(line, checked.feet);
-    line += ',';
-    appendFixed(line, run.meters);
-    if (checked.verdict.pass) {
-        line += ",pass,,,"sv;
-    } else {
-        line += ",fail,"sv;
-        line += checked.failingEdge;
-        line += ',';
-        line += limitName(checked.verdict);
-        line += ',';
-    }
+    line.put(',');
+    line.fixed(checked.feet);
+    line.put(',');
+    line.fixed(run.meters);
+    line.put(verdicts.of(checked));
     const std::size_t margin = line.size();
-    appendFixed(line, checked.verdict.margin);
+    line.fixed(checked.verdict.margin);
     const auto shortfall =
         checked.verdict.pass ? std::nullopt : shownShortfall(line, margin, checked.verdict.margin);
-    line += ',';
-    line += spelledCableName(run.cableSpelling);
-    line += ',';
-    line += productName(run.product);
-    line += ',';
+    line.put(names.of(checked));
     if (!checked.verdict.pass) {
         // Always quoted: the words hold commas and semicolons.
-        line += '"';
-        fixes.append(line, fix, shortfall);
-        line += '"';
+        line.put('"');
+        putFix(line, fixes, fix, shortfall);
+        line.put('"');
     }
-    line += '\n';
+    line.put('\n');
 }
 
 // Printable ASCII without quotes or backslashes: a JSON string as it stands.
@@ -174,11 +264,10 @@ std::string jsonInner(std::string_view text) {
 // printed once for each.
 class FixFigures {
   public:
-    void append(std::string& line, const RunFix& fix) {
+    void append(RowBuffer& line, const RunFix& fix) {
         if (fix.kind == FixKind::TooShort) {
-            line += ", \"pad_db\": "sv;
-            // Whole decibels.
-            line += fix.padDb ? std::to_string(std::lround(*fix.padDb)) : "null";
+            line.put(", \"pad_db\": "sv);
+            line.put(fix.padDb ? padText(*fix.padDb) : "null"sv);
             return;
         }
         if (fix.kind == FixKind::None) {
@@ -193,58 +282,85 @@ class FixFigures {
             known = tooLong ? ", \"longest_m\": " : ", \"window_shortfall_db\": ";
             appendFixed(known, tooLong ? fix.longestMeters : fix.shortfallDb);
         }
-        line += known;
+        line.put(known);
     }
 
   private:
+    // Whole decibels: "6".
+    std::string_view padText(double padDb) {
+        const auto pad = static_cast<std::size_t>(std::ranges::find(kStandardPadsDb, padDb) -
+                                                  kStandardPadsDb.begin());
+        if (pad == kStandardPadsDb.size()) {
+            scratch_ = std::to_string(std::lround(padDb));
+            return scratch_;
+        }
+        std::string& text = pads_[pad];
+        if (text.empty()) {
+            text = std::to_string(std::lround(padDb));
+        }
+        return text;
+    }
+
     static constexpr std::size_t kCombinations =
         kProductConfigurations.size() * kCableCategories.size();
     std::array<std::string, 2 * kCombinations> known_;
+    std::array<std::string, kStandardPadsDb.size()> pads_;
+    std::string scratch_;
 };
 
 // One run as a JSON object on one line. The frame and the program's own
 // figures are written directly; an identifier that needs escaping or UTF-8
 // repair goes through the JSON library.
-void jsonRow(std::string& line, const OutputStyle& style, const CheckedRun& checked,
+// ", \"cable\": \"cat6\", \"product\": \"8-port\", \"result\": \"pass\",
+// \"margin_db\": ", with the failing edge and limit for a run that fails.
+void jsonMiddle(std::string& text, const CheckedRun& checked) {
+    text += ", \"cable\": \""sv;
+    text += spelledCableName(checked.run->cableSpelling);
+    text += "\", \"product\": \""sv;
+    text += productName(checked.run->product);
+    if (checked.verdict.pass) {
+        text += "\", \"result\": \"pass\", \"margin_db\": "sv;
+    } else {
+        text += "\", \"result\": \"fail\", \"failing_edge\": \""sv;
+        text += checked.failingEdge;
+        text += "\", \"limit\": \""sv;
+        text += limitName(checked.verdict);
+        text += "\", \"margin_db\": "sv;
+    }
+}
+
+// One run as a JSON object on one line. The frame and the program's own
+// figures are written directly; an identifier that needs escaping or UTF-8
+// repair goes through the JSON library.
+void jsonRow(RowBuffer& line, Phrases& middles, const OutputStyle& style, const CheckedRun& checked,
              const RunFix& fix, FixTexts& fixes, FixFigures& figures) {
     const CableRun& run = *checked.run;
-    line += "    {\"id\": "sv;
+    line.put("    {\"id\": "sv);
     if (plainAscii(run.id)) {
-        line += '"';
-        line += run.id;
-        line += '"';
+        line.put('"');
+        line.put(run.id);
+        line.put('"');
     } else {
         // Exact, with what hides from a reader escaped (\u202e) rather than raw.
-        line += planning::replaceHidden(
+        line.put(planning::replaceHidden(
             Json(run.id).dump(-1, ' ', style.terminal, Json::error_handler_t::replace),
-            planning::shownForJson);
+            planning::shownForJson));
     }
-    line += ", \"length_ft\": "sv;
-    appendFixed(line, checked.feet);
-    line += ", \"length_m\": "sv;
-    appendFixed(line, run.meters);
-    line += ", \"cable\": \""sv;
-    line += spelledCableName(run.cableSpelling);
-    line += "\", \"product\": \""sv;
-    line += productName(run.product);
-    if (checked.verdict.pass) {
-        line += "\", \"result\": \"pass\", \"margin_db\": "sv;
-        appendFixed(line, checked.verdict.margin);
-    } else {
-        line += "\", \"result\": \"fail\", \"failing_edge\": \""sv;
-        line += checked.failingEdge;
-        line += "\", \"limit\": \""sv;
-        line += limitName(checked.verdict);
-        line += "\", \"margin_db\": "sv;
-        const std::size_t margin = line.size();
-        appendFixed(line, checked.verdict.margin);
+    line.put(", \"length_ft\": "sv);
+    line.fixed(checked.feet);
+    line.put(", \"length_m\": "sv);
+    line.fixed(run.meters);
+    line.put(middles.of(checked));
+    const std::size_t margin = line.size();
+    line.fixed(checked.verdict.margin);
+    if (!checked.verdict.pass) {
         const auto shortfall = shownShortfall(line, margin, checked.verdict.margin);
-        line += ", \"fix\": \""sv;
-        fixes.append(line, fix, shortfall);
-        line += '"';
+        line.put(", \"fix\": \""sv);
+        putFix(line, fixes, fix, shortfall);
+        line.put('"');
         figures.append(line, fix);
     }
-    line += '}';
+    line.put('}');
 }
 
 class TextRuns final : public RunsOutput {
@@ -254,8 +370,8 @@ class TextRuns final : public RunsOutput {
         : RunsOutput(out, scenario), fixes_(wording) {}
 
   private:
-    void row(std::string& buffer, const CheckedRun& run, const RunFix& fix) override {
-        textRow(buffer, run, fix, fixes_);
+    void row(RowBuffer& buffer, const CheckedRun& run, const RunFix& fix) override {
+        textRow(buffer, middles_, run, fix, fixes_);
     }
 
     void end(std::ostream& out, const BatchTotals& totals) const override {
@@ -279,6 +395,7 @@ class TextRuns final : public RunsOutput {
     }
 
     FixTexts fixes_;
+    Phrases middles_{textMiddle};
 };
 
 class CsvRuns final : public RunsOutput {
@@ -288,16 +405,19 @@ class CsvRuns final : public RunsOutput {
         : RunsOutput(out, scenario), style_(style), fixes_(wording, doubledQuotes) {}
 
   private:
-    void begin(std::string& buffer) const override {
-        buffer += "id,length_ft,length_m,result,failing_edge,limit,margin_db,cable,product,fix\n";
+    void begin(RowBuffer& buffer) const override {
+        buffer.put(
+            "id,length_ft,length_m,result,failing_edge,limit,margin_db,cable,product,fix\n"sv);
     }
-    void row(std::string& buffer, const CheckedRun& run, const RunFix& fix) override {
-        csvRow(buffer, style_, run, fix, fixes_);
+    void row(RowBuffer& buffer, const CheckedRun& run, const RunFix& fix) override {
+        csvRow(buffer, verdicts_, names_, style_, run, fix, fixes_);
     }
     void end(std::ostream&, const BatchTotals&) const override {}
 
     OutputStyle style_;
     FixTexts fixes_;
+    Phrases verdicts_{csvVerdict};
+    Phrases names_{csvNames};
 };
 
 class JsonRuns final : public RunsOutput {
@@ -307,10 +427,10 @@ class JsonRuns final : public RunsOutput {
         : RunsOutput(out, scenario), style_(style), fixes_(wording, jsonInner) {}
 
   private:
-    void begin(std::string& buffer) const override { buffer += "{\n  \"runs\": [\n"; }
-    void between(std::string& buffer) const override { buffer += ",\n"sv; }
-    void row(std::string& buffer, const CheckedRun& run, const RunFix& fix) override {
-        jsonRow(buffer, style_, run, fix, fixes_, figures_);
+    void begin(RowBuffer& buffer) const override { buffer.put("{\n  \"runs\": [\n"sv); }
+    void between(RowBuffer& buffer) const override { buffer.put(",\n"sv); }
+    void row(RowBuffer& buffer, const CheckedRun& run, const RunFix& fix) override {
+        jsonRow(buffer, middles_, style_, run, fix, fixes_, figures_);
     }
     void end(std::ostream& out, const BatchTotals& totals) const override {
         out << "\n  ],\n  \"passed\": " << totals.passed << ",\n  \"failed\": " << totals.failed
@@ -322,6 +442,7 @@ class JsonRuns final : public RunsOutput {
     OutputStyle style_;
     FixTexts fixes_;
     FixFigures figures_;
+    Phrases middles_{jsonMiddle};
 };
 
 using OutputMaker = std::unique_ptr<RunsOutput> (*)(std::ostream&, const OutputStyle&,
@@ -345,11 +466,16 @@ std::unique_ptr<RunsOutput> runsOutput(std::ostream& out, const OutputStyle& sty
 
 RunsOutput::~RunsOutput() {
     // What a batch stopped by a fault in its input had written so far.
-    out_ << buffer_;
+    write(buffer_);
+}
+
+void RunsOutput::write(const RowBuffer& buffer) {
+    const std::string_view bytes = buffer.from(0);
+    out_.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
 void RunsOutput::flush() {
-    out_ << buffer_;
+    write(buffer_);
     buffer_.clear();
     if (!out_) {
         throw OutputFileError("standard output: cannot be written");

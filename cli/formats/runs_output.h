@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "cli/formats/row_buffer.h"
 #include "cli/options/output_style.h"
 #include "cli/run_sink.h"
 #include "planning/run_fix.h"
@@ -36,13 +37,14 @@ class RunsOutput : public RunSink {
     // What comes before the first run (a header), before each further run (a
     // separator), each run with its fix (FixKind::None when it passes), and
     // after the last.
-    virtual void begin(std::string& buffer) const { static_cast<void>(buffer); }
-    virtual void between(std::string& buffer) const { static_cast<void>(buffer); }
-    virtual void row(std::string& buffer, const CheckedRun& run, const RunFix& fix) = 0;
+    virtual void begin(RowBuffer& buffer) const { static_cast<void>(buffer); }
+    virtual void between(RowBuffer& buffer) const { static_cast<void>(buffer); }
+    virtual void row(RowBuffer& buffer, const CheckedRun& run, const RunFix& fix) = 0;
     virtual void end(std::ostream& out, const BatchTotals& totals) const = 0;
 
   private:
     void write(const CheckedRun& run, const RunFix& fix);
+    void write(const RowBuffer& buffer);
     void flush();
 
     static constexpr std::size_t kBufferBytes = 64 * 1024;
@@ -50,7 +52,7 @@ class RunsOutput : public RunSink {
     std::ostream& out_;
     RunFixer fixer_;
     bool begun_ = false;
-    std::string buffer_;
+    RowBuffer buffer_;
 };
 
 // The output for the style's format, with fixes for the runs as checked

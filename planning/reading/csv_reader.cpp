@@ -60,7 +60,8 @@ std::string_view CsvRecord::field(std::size_t index) const {
     return {bytes + starts[index], ends[index] - starts[index]};
 }
 
-CsvReader::CsvReader(InputSource& source) : source_(source), buffer_(kMaxRecordBytes) {}
+// One byte more than a record, for the end mark.
+CsvReader::CsvReader(InputSource& source) : source_(source), buffer_(kMaxRecordBytes + 1) {}
 
 void CsvReader::fill(std::size_t wanted) {
     if (position_ > 0) {
@@ -70,10 +71,11 @@ void CsvReader::fill(std::size_t wanted) {
         position_ = 0;
     }
     while (!exhausted_ && end_ < wanted) {
-        const std::size_t count = source_.read(buffer_.data() + end_, buffer_.size() - end_);
+        const std::size_t count = source_.read(buffer_.data() + end_, kMaxRecordBytes - end_);
         exhausted_ = count == 0;
         end_ += count;
     }
+    buffer_[end_] = kEndMark;
 }
 
 int CsvReader::peek() {
@@ -132,7 +134,7 @@ void CsvReader::decideSeparator() {
             ++length;
         }
         const bool whole = length < rest.size() && !rest.substr(0, length).empty();
-        if (whole || exhausted_ || end_ == buffer_.size()) {
+        if (whole || exhausted_ || end_ == kMaxRecordBytes) {
             const SeparatorGuess guess = guessSeparator(rest.substr(0, length));
             separator_ = guess.separator;
             setRoles();
@@ -188,12 +190,14 @@ bool CsvReader::nextPlainLine(CsvRecord& record) {
     bool foreign = false;
     std::size_t length = 0;
     for (;; ++length) {
-        if (length == scanned) {
-            return leave();
-        }
+        // Plain bytes are most: the end mark after the bytes read, which is
+        // no plain byte, is what ends a line that goes on past them.
         const ByteRole role = roles_[static_cast<unsigned char>(begin[length])];
         if (role == ByteRole::Plain) {
             continue;
+        }
+        if (length == scanned) {
+            return leave();
         }
         if (role == ByteRole::Foreign) {
             foreign = true;

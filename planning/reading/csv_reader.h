@@ -77,6 +77,8 @@ class CsvReader {
 
   private:
     static constexpr int kEnd = -1;
+    // Kept just after the bytes read: a byte no line reads as plain.
+    static constexpr char kEndMark = '\0';
     int peek();
     int get();
     void fill(std::size_t wanted);

@@ -35,6 +35,7 @@ constexpr std::array<Name, 8> kCables{{
 }};
 
 // A row's first name is its spelling by number (firstSpelling).
+static_assert(kCables.size() == kCableSpellings);
 static_assert(kCables[0].row == 0 && kCables[1].row == 1 && kCables[2].row == 2);
 
 bool sameIgnoringCase(std::string_view a, std::string_view b) {

@@ -3,6 +3,7 @@
 // The names a user types for a product configuration or a cable category, on
 // the command line and in a runs file, and the one each is written back as.
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -25,6 +26,7 @@ std::string_view cableName(std::int16_t cable);
 // are one row of the table but not one cable, and a run prints as written.
 // A digit is written as its row's first name.
 using CableSpelling = std::uint8_t;
+inline constexpr std::size_t kCableSpellings = 8;  // any other prints as "none"
 std::optional<CableSpelling> cableSpellingByName(std::string_view name);
 constexpr CableSpelling firstSpelling(std::int16_t cable) {
     return static_cast<CableSpelling>(cable);

@@ -197,7 +197,10 @@ void RunsReader::readRun(RunsRow& row) const {
         product = *found;
     }
     row.kind = RunsRow::Kind::Run;
-    row.run.id.assign(id);
+    // Resized then copied: identifiers of one length, as most files have,
+    // cost no more than the copy, where assign's general path counted.
+    row.run.id.resize(id.size());
+    std::copy(id.begin(), id.end(), row.run.id.begin());
     row.run.meters = *meters;
     row.run.cable = cable;
     row.run.cableSpelling = spelling;

@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QSvgRenderer>
 #include <QSvgWidget>
 #include <QTabWidget>
 #include <QTableView>
@@ -501,6 +502,9 @@ void PlannerWindow::showChart() {
         }
         chart_->load(QByteArray::fromStdString(
             planChart(scenario(), chosenCombination(), unit(), runs_, results_)));
+        // Its height depends on what it shows: scaled whole, never squeezed. A
+        // drawing loaded anew forgets the mode.
+        chart_->renderer()->setAspectRatioMode(Qt::KeepAspectRatio);
         chartProblem_->clear();
     } catch (const ChartError& error) {
         chart_->load(QByteArray());
