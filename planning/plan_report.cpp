@@ -7,7 +7,7 @@
 namespace tarvelle::planning {
 
 std::string planChart(const PlanScenario& scenario, Combination shown, LevelUnit unit,
-                      const std::vector<PlannedRun>& runs, const PlanResults& results) {
+                      std::span<const PlannedRun> runs, const PlanResults& results) {
     const ChartInputs inputs{inputsFor(scenario, shown), frequencyPlan(scenario), unit};
     RunMarks marks = runMarksFor(inputs);
     for (std::size_t i = 0; i < runs.size() && i < results.runs.size(); ++i) {

@@ -3,13 +3,17 @@
 #include <algorithm>
 
 #include "engine/arithmetic_error.h"
+#include "planning/plan_report.h"
 #include "planning/printed_number.h"
 #include "planning/run_fix.h"
+#include "planning/svg_chart.h"
 #include "planning/verdict.h"
 
 namespace tarvelle::planning {
 
 namespace {
+
+constexpr const char* kOverflow = "Run-time error: Overflow";
 
 // How many runs are checked between two looks at whether to stop.
 constexpr std::size_t kStopStride = 4096;
@@ -140,6 +144,7 @@ CheckedPlan checkPlan(const PlanCheck& check, const std::atomic<bool>& stop) {
         checked.results.scenario = check.scenario;
         checked.results.runs.assign(check.runs.size(), {.status = RunStatus::Overflow});
         checked.overflow = true;
+        checked.chartProblem = kOverflow;
         return checked;
     }
     if (check.rank && !check.runs.empty()) {
@@ -148,6 +153,14 @@ CheckedPlan checkPlan(const PlanCheck& check, const std::atomic<bool>& stop) {
         } catch (const ArithmeticError&) {
             checked.ranking.clear();
         }
+    }
+    try {
+        checked.chart =
+            planChart(check.scenario, check.shown, check.unit, check.runs, checked.results);
+    } catch (const ChartError& error) {
+        checked.chartProblem = error.what();
+    } catch (const ArithmeticError&) {
+        checked.chartProblem = kOverflow;
     }
     return checked;
 }

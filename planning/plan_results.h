@@ -3,7 +3,7 @@
 // Every run of a building checked against one scenario, with what a planner
 // shows for each: the levels at the band edges, the smallest margin, the
 // verdict in words and the fix; and for the whole: how many pass, the feed
-// range and the ranking of the nine products and cables.
+// range, the ranking of the nine products and cables, and the chart.
 
 #include <array>
 #include <atomic>
@@ -15,6 +15,7 @@
 
 #include "planning/combination_rank.h"
 #include "planning/runs_document.h"
+#include "planning/units.h"
 #include "planning/wording.h"
 
 namespace tarvelle::planning {
@@ -46,6 +47,9 @@ struct PlanCheck {
     Wording wording;
     std::span<const PlannedRun> runs;
     bool rank = false;  // the nine combinations as well
+    // The chart's product and cable, and its unit.
+    Combination shown;
+    LevelUnit unit = LevelUnit::DBmV;
 };
 
 // Whether a check takes a few milliseconds at most, so that it can be made
@@ -57,6 +61,8 @@ struct CheckedPlan {
     bool overflow = false;  // the scenario's own levels overflow: no run is computed
     bool ranked = false;    // the nine combinations were asked for
     std::vector<CombinationSummary> ranking;  // best first; empty when none can be ranked
+    std::string chart;                        // SVG, or empty and
+    std::string chartProblem;                 // why it cannot be drawn
 };
 
 // A check given up: a later one supersedes it.

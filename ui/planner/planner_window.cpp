@@ -31,11 +31,8 @@
 #include <set>
 #include <sstream>
 
-#include "engine/arithmetic_error.h"
 #include "engine/levels.h"
-#include "planning/plan_report.h"
 #include "planning/printed_number.h"
-#include "planning/svg_chart.h"
 #include "planning/table_names.h"
 #include "ui/planner/background_check.h"
 #include "ui/planner/runs_model.h"
@@ -425,7 +422,12 @@ void PlannerWindow::recheck() {
     check_.reset();
     ranking_.clear();
     rankingStale_ = true;
-    PlanCheck check{scenario(), wording(), runs_, tabs_->currentWidget() == choicePage_};
+    PlanCheck check{.scenario = scenario(),
+                    .wording = wording(),
+                    .runs = runs_,
+                    .rank = tabs_->currentWidget() == choicePage_,
+                    .shown = chosenCombination(),
+                    .unit = unit()};
     if (quickToCheck(check)) {
         const std::atomic<bool> never = false;
         takeIn(checkPlan(check, never));
@@ -443,6 +445,7 @@ void PlannerWindow::recheck() {
         summary_->setText(checking);
         feed_->clear();
         chart_->load(QByteArray());
+        chartProblem_->clear();
     }
     if (tabs_->currentWidget() == choicePage_) {
         showChoice();
@@ -466,7 +469,7 @@ void PlannerWindow::takeIn(CheckedPlan checked) {
     if (tabs_->currentWidget() == choicePage_) {
         showChoice();
     }
-    showChart();
+    showChart(checked);
     statusBar()->clearMessage();
 }
 
@@ -495,24 +498,17 @@ void PlannerWindow::showChoice() {
     recommendation_->setText(text(recommendationReason(ranking_.front(), wording())));
 }
 
-void PlannerWindow::showChart() {
-    try {
-        if (inputsOverflow_) {
-            throw ChartError("Run-time error: Overflow");
-        }
-        chart_->load(QByteArray::fromStdString(
-            planChart(scenario(), chosenCombination(), unit(), runs_, results_)));
-        // Its height depends on what it shows: scaled whole, never squeezed. A
-        // drawing loaded anew forgets the mode.
-        chart_->renderer()->setAspectRatioMode(Qt::KeepAspectRatio);
-        chartProblem_->clear();
-    } catch (const ChartError& error) {
-        chart_->load(QByteArray());
-        chartProblem_->setText(tr("No chart: %1").arg(QString::fromStdString(error.what())));
-    } catch (const ArithmeticError&) {
-        chart_->load(QByteArray());
-        chartProblem_->setText(tr("No chart: Run-time error: Overflow"));
+void PlannerWindow::showChart(const CheckedPlan& checked) {
+    chart_->load(QByteArray::fromStdString(checked.chart));
+    if (checked.chart.empty()) {
+        chartProblem_->setText(
+            tr("No chart: %1").arg(QString::fromStdString(checked.chartProblem)));
+        return;
     }
+    // Its height depends on what it shows: scaled whole, never squeezed. A
+    // drawing loaded anew forgets the mode.
+    chart_->renderer()->setAspectRatioMode(Qt::KeepAspectRatio);
+    chartProblem_->clear();
 }
 
 void PlannerWindow::edit(const RunsEdit& change, const QString& what) {

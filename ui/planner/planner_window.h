@@ -84,7 +84,7 @@ class PlannerWindow : public QMainWindow {
     void recheck();
     void takeIn(planning::CheckedPlan checked);
     void showChoice();
-    void showChart();
+    void showChart(const planning::CheckedPlan& checked);
     std::string reportHtml() const;
     bool writeFile(const QString& path, const std::string& bytes);
     bool keepOrDiscard();

@@ -19,7 +19,7 @@ using namespace tarvelle::planning;
 namespace {
 
 // A piece of a large building's rows: a few milliseconds of the table's bookkeeping.
-constexpr int kRowsAtATime = 50'000;
+constexpr int kRowsAtATime = 25'000;
 
 QString text(const std::string& utf8) {
     return QString::fromStdString(utf8);
