@@ -457,7 +457,7 @@ void PlannerWindow::takeIn(CheckedPlan checked) {
     inputsOverflow_ = checked.overflow;
     ranking_ = std::move(checked.ranking);
     rankingStale_ = !checked.ranked;
-    model_->refresh(wording());
+    filter_->refresh(wording());
     if (sizeColumns_) {
         sizeColumns_ = false;
         table_->resizeColumnsToContents();

@@ -67,7 +67,7 @@ void RunsModel::showMore() {
     if (static_cast<std::size_t>(shownRows_) < runs_.size()) {
         QTimer::singleShot(0, this, &RunsModel::showMore);
     } else {
-        emit shownAgain();
+        emit allShown();
     }
 }
 
@@ -98,13 +98,12 @@ void RunsModel::edited(const RunsEdit& edit) {
     }
 }
 
-void RunsModel::refresh(const Wording& wording) {
+void RunsModel::refresh(const Wording& wording, bool cells) {
     wording_ = wording;
-    if (shownRows_ > 0) {
+    if (cells && shownRows_ > 0) {
         emit dataChanged(index(0, 0), index(shownRows_ - 1, kColumns - 1));
     }
     emit headerDataChanged(Qt::Horizontal, Level0, Level3);
-    emit shownAgain();
 }
 
 const RunResult& RunsModel::resultOf(std::size_t row) const {
@@ -274,7 +273,21 @@ RunsFilter::RunsFilter(RunsModel& runs, QObject* parent)
     : QSortFilterProxyModel(parent), model_(runs) {
     setDynamicSortFilter(false);
     setSourceModel(&runs);
-    connect(&runs, &RunsModel::shownAgain, this, &RunsFilter::sortAndFilter);
+    connect(&runs, &RunsModel::allShown, this, &RunsFilter::sortAndFilter);
+}
+
+// Told cell by cell, a sorted table would sort a million rows again only to
+// say which of its rows the cells are in.
+void RunsFilter::refresh(const Wording& wording) {
+    const bool whole = places();
+    model_.refresh(wording, !whole);
+    if (whole) {
+        invalidate();
+    }
+}
+
+bool RunsFilter::places() const {
+    return failingOnly_ || sortColumn() >= 0;
 }
 
 void RunsFilter::setFailingOnly(bool failingOnly) {
@@ -283,7 +296,7 @@ void RunsFilter::setFailingOnly(bool failingOnly) {
 }
 
 void RunsFilter::sortAndFilter() {
-    if (failingOnly_ || sortColumn() >= 0) {
+    if (places()) {
         invalidate();
     }
 }

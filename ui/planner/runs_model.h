@@ -39,8 +39,9 @@ class RunsModel : public QAbstractTableModel {
     // Shows an edit already made to the runs: rows changed, removed or
     // inserted, so that the rest, the selection and an open editor stay.
     void edited(const planning::RunsEdit& edit);
-    // Shown again after the results changed.
-    void refresh(const planning::Wording& wording);
+    // Shown again after the results changed; every cell told of unless the
+    // rows are placed again whole.
+    void refresh(const planning::Wording& wording, bool cells = true);
 
     // Whether a run fails, or waits for its check.
     bool failing(int row) const;
@@ -57,8 +58,8 @@ class RunsModel : public QAbstractTableModel {
   signals:
     void editRequested(const planning::RunsEdit& edit);
     void editRefused(const QString& reason);
-    // Every run shown with the latest results, or a large building's last piece shown.
-    void shownAgain();
+    // A large building's last piece shown.
+    void allShown();
 
   private:
     void showMore();
@@ -71,23 +72,26 @@ class RunsModel : public QAbstractTableModel {
 };
 
 // Sorting by value, and the failing runs alone when asked: sorted and
-// filtered again all at once as the runs are shown again, not run by run as
-// each changes, which takes minutes for a million interleaved runs.
+// filtered again all at once when the results change, not run by run as each
+// changes, which takes minutes for a million interleaved runs.
 class RunsFilter : public QSortFilterProxyModel {
     Q_OBJECT
 
   public:
     RunsFilter(RunsModel& runs, QObject* parent);
     void setFailingOnly(bool failingOnly);
+    // The runs shown again with new results.
+    void refresh(const planning::Wording& wording);
 
   protected:
     bool filterAcceptsRow(int row, const QModelIndex& parent) const override;
     bool lessThan(const QModelIndex& left, const QModelIndex& right) const override;
 
   private:
+    bool places() const;
     void sortAndFilter();
 
-    const RunsModel& model_;
+    RunsModel& model_;
     bool failingOnly_ = false;
 };
 
