@@ -56,9 +56,12 @@ std::string feedLine(const FeedRange& feed, const Wording& wording) {
 
 // Throws ArithmeticError when the scenario's own levels overflow.
 PlanResults checkAll(const PlanScenario& scenario, std::span<const PlannedRun> runs,
-                     const Wording& wording, const std::atomic<bool>& stop) {
+                     const Wording& wording, const std::atomic<bool>& stop,
+                     std::vector<RunResult> room) {
     PlanResults results;
     results.scenario = scenario;
+    results.runs = std::move(room);
+    results.runs.clear();
     results.runs.reserve(runs.size());
     PlanTally tally(scenario);
     // One check a run serves its row and the tally; the row is kept only once
@@ -135,11 +138,12 @@ bool quickToCheck(const PlanCheck& check) {
     return check.runs.size() * (check.rank ? kRankingCost : 1) <= kQuickRuns;
 }
 
-CheckedPlan checkPlan(const PlanCheck& check, const std::atomic<bool>& stop) {
+CheckedPlan checkPlan(PlanCheck check, const std::atomic<bool>& stop) {
     CheckedPlan checked;
     checked.ranked = check.rank;
     try {
-        checked.results = checkAll(check.scenario, check.runs, check.wording, stop);
+        checked.results =
+            checkAll(check.scenario, check.runs, check.wording, stop, std::move(check.room));
     } catch (const ArithmeticError&) {
         checked.results.scenario = check.scenario;
         checked.results.runs.assign(check.runs.size(), {.status = RunStatus::Overflow});

@@ -50,6 +50,9 @@ struct PlanCheck {
     // The chart's product and cable, and its unit.
     Combination shown;
     LevelUnit unit = LevelUnit::DBmV;
+    // Results no longer shown, whose memory the new ones take: fresh memory
+    // costs a large building's check as much as the check itself.
+    std::vector<RunResult> room;
 };
 
 // Whether a check takes a few milliseconds at most, so that it can be made
@@ -71,7 +74,7 @@ struct CheckStopped : std::runtime_error {
 };
 
 // Throws CheckStopped soon after `stop` turns true.
-CheckedPlan checkPlan(const PlanCheck& check, const std::atomic<bool>& stop);
+CheckedPlan checkPlan(PlanCheck check, const std::atomic<bool>& stop);
 
 // Keeps `results` in step with the runs through an edit made before the check
 // of the edited runs is back: the runs the edit puts in place wait for it.

@@ -7,7 +7,7 @@ namespace tarvelle::planner {
 BackgroundCheck::BackgroundCheck(planning::PlanCheck check) : check_(std::move(check)) {
     thread_ = QThread::create([this] {
         try {
-            checked_ = planning::checkPlan(check_, stop_);
+            checked_ = planning::checkPlan(std::move(check_), stop_);
         } catch (const planning::CheckStopped&) {
             stopped_ = true;
         }

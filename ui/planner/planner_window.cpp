@@ -427,10 +427,11 @@ void PlannerWindow::recheck() {
                     .runs = runs_,
                     .rank = tabs_->currentWidget() == choicePage_,
                     .shown = chosenCombination(),
-                    .unit = unit()};
+                    .unit = unit(),
+                    .room = std::move(room_)};
     if (quickToCheck(check)) {
         const std::atomic<bool> never = false;
-        takeIn(checkPlan(check, never));
+        takeIn(checkPlan(std::move(check), never));
         return;
     }
     check_ = std::make_unique<BackgroundCheck>(std::move(check));
@@ -453,6 +454,7 @@ void PlannerWindow::recheck() {
 }
 
 void PlannerWindow::takeIn(CheckedPlan checked) {
+    room_ = std::move(results_.runs);
     results_ = std::move(checked.results);
     inputsOverflow_ = checked.overflow;
     ranking_ = std::move(checked.ranking);

@@ -103,6 +103,7 @@ class PlannerWindow : public QMainWindow {
     // Read by an unfinished check on its own thread: changed only once it is stopped.
     std::vector<planning::PlannedRun> runs_;
     planning::PlanResults results_;
+    std::vector<planning::RunResult> room_;  // for the next check's results
     std::vector<planning::CombinationSummary> ranking_;
     std::vector<planning::RowProblem> problems_;
     bool inputsOverflow_ = false;
