@@ -7,11 +7,11 @@
 namespace tarvelle::planning {
 
 std::string planChart(const PlanScenario& scenario, Combination shown, LevelUnit unit,
-                      const std::vector<PlannedRun>& runs, const PlanResults& results) {
+                      std::span<const PlannedRun> runs, const PlanResults& results) {
     const ChartInputs inputs{inputsFor(scenario, shown), frequencyPlan(scenario), unit};
     RunMarks marks = runMarksFor(inputs);
     for (std::size_t i = 0; i < runs.size() && i < results.runs.size(); ++i) {
-        if (results.runs[i].computed) {
+        if (results.runs[i].status == RunStatus::Computed) {
             marks.add(runs[i].meters, results.runs[i].pass, runs[i].combination);
         }
     }

@@ -4,6 +4,7 @@
 // drawn for the product and cable chosen, each run marked by its own verdict.
 
 #include <ostream>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -16,7 +17,7 @@ namespace tarvelle::planning {
 
 // The chart's SVG. Throws ChartError or ArithmeticError when it cannot be drawn.
 std::string planChart(const PlanScenario& scenario, Combination shown, LevelUnit unit,
-                      const std::vector<PlannedRun>& runs, const PlanResults& results);
+                      std::span<const PlannedRun> runs, const PlanResults& results);
 
 // The HTML report; `report`'s inputs are set here from the scenario and the
 // combination shown. Runs whose levels overflow are left out, as the command

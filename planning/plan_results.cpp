@@ -3,17 +3,34 @@
 #include <algorithm>
 
 #include "engine/arithmetic_error.h"
+#include "planning/plan_report.h"
 #include "planning/printed_number.h"
 #include "planning/run_fix.h"
+#include "planning/svg_chart.h"
 #include "planning/verdict.h"
 
 namespace tarvelle::planning {
 
 namespace {
 
+constexpr const char* kOverflow = "Run-time error: Overflow";
+
+// How many runs are checked between two looks at whether to stop.
+constexpr std::size_t kStopStride = 4096;
+// Runs checked in a few milliseconds; ranking the nine combinations takes
+// about as long again for each.
+constexpr std::size_t kQuickRuns = 20'000;
+constexpr std::size_t kRankingCost = 10;
+
+void stopIfAsked(std::size_t run, const std::atomic<bool>& stop) {
+    if (run % kStopStride == 0 && stop.load(std::memory_order_relaxed)) {
+        throw CheckStopped();
+    }
+}
+
 RunResult resultOf(const RunCheck& check) {
     RunResult result;
-    result.computed = true;
+    result.status = RunStatus::Computed;
     for (std::size_t edge = 0; edge < result.received.size(); ++edge) {
         result.received[edge] = check.edges[edge].received;
     }
@@ -37,38 +54,27 @@ std::string feedLine(const FeedRange& feed, const Wording& wording) {
     return "No feed level passes any run.";
 }
 
-}  // namespace
-
-std::string verdictText(const PlanScenario& scenario, const PlannedRun& run) {
-    const Scenario own{inputsFor(scenario, run.combination), frequencyPlan(scenario)};
-    const RunVerdict verdict = verdictOf(levelsAtLength(own.inputs, own.plan, run.meters));
-    if (verdict.pass) {
-        return "PASS";
-    }
-    return "FAIL: " + shortfallText(verdict) + " at the " + edgeText(own, verdict.edge);
-}
-
-std::string fixTextFor(const PlanScenario& scenario, const PlannedRun& run,
-                       const Wording& wording) {
-    return fixText(fixFor(scenario, {run.meters, run.combination}), wording);
-}
-
-PlanResults checkAll(const PlanScenario& scenario, const std::vector<PlannedRun>& runs,
-                     const Wording& wording) {
+// Throws ArithmeticError when the scenario's own levels overflow.
+PlanResults checkAll(const PlanScenario& scenario, std::span<const PlannedRun> runs,
+                     const Wording& wording, const std::atomic<bool>& stop,
+                     std::vector<RunResult> room) {
     PlanResults results;
     results.scenario = scenario;
+    results.runs = std::move(room);
+    results.runs.clear();
     results.runs.reserve(runs.size());
     PlanTally tally(scenario);
     // One check a run serves its row and the tally; the row is kept only once
     // the tally has taken the run, so that a fault leaves one row, not two.
     for (const PlannedRun& run : runs) {
+        stopIfAsked(results.runs.size(), stop);
         try {
             const PlanRun planRun{run.meters, run.combination};
             const RunCheck check = checkRun(scenario, planRun);
             tally.add(planRun, check);
             results.runs.push_back(resultOf(check));
         } catch (const ArithmeticError&) {
-            results.runs.emplace_back();
+            results.runs.push_back({.status = RunStatus::Overflow});
             ++results.faulted;
         }
     }
@@ -87,16 +93,20 @@ PlanResults checkAll(const PlanScenario& scenario, const std::vector<PlannedRun>
     return results;
 }
 
+// The nine combinations, each tallied with every run moved onto it, best
+// first by ranksBefore.
 std::vector<CombinationSummary> rankCombinations(const PlanScenario& scenario,
-                                                 const std::vector<PlannedRun>& runs) {
+                                                 std::span<const PlannedRun> runs,
+                                                 const std::atomic<bool>& stop) {
     std::vector<CombinationSummary> ranked;
     for (std::int16_t product = 0; product < 3; ++product) {
         for (std::int16_t cable = 0; cable < 3; ++cable) {
             const Combination combination{product, cable};
             PlanTally tally(scenario);
-            for (const PlannedRun& run : runs) {
+            for (std::size_t run = 0; run < runs.size(); ++run) {
+                stopIfAsked(run, stop);
                 try {
-                    tally.add({run.meters, combination});
+                    tally.add({runs[run].meters, combination});
                 } catch (const ArithmeticError&) {
                     // counted by checkAll; a combination is ranked on the rest
                 }
@@ -106,6 +116,68 @@ std::vector<CombinationSummary> rankCombinations(const PlanScenario& scenario,
     }
     std::stable_sort(ranked.begin(), ranked.end(), ranksBefore);
     return ranked;
+}
+
+}  // namespace
+
+std::string verdictText(const PlanScenario& scenario, const PlannedRun& run) {
+    const Scenario own{inputsFor(scenario, run.combination), frequencyPlan(scenario)};
+    const RunVerdict verdict = verdictOf(levelsAtLength(own.inputs, own.plan, run.meters));
+    if (verdict.pass) {
+        return "PASS";
+    }
+    return "FAIL: " + shortfallText(verdict) + " at the " + edgeText(own, verdict.edge);
+}
+
+std::string fixTextFor(const PlanScenario& scenario, const PlannedRun& run,
+                       const Wording& wording) {
+    return fixText(fixFor(scenario, {run.meters, run.combination}), wording);
+}
+
+bool quickToCheck(const PlanCheck& check) {
+    return check.runs.size() * (check.rank ? kRankingCost : 1) <= kQuickRuns;
+}
+
+CheckedPlan checkPlan(PlanCheck check, const std::atomic<bool>& stop) {
+    CheckedPlan checked;
+    checked.ranked = check.rank;
+    try {
+        checked.results =
+            checkAll(check.scenario, check.runs, check.wording, stop, std::move(check.room));
+    } catch (const ArithmeticError&) {
+        checked.results.scenario = check.scenario;
+        checked.results.runs.assign(check.runs.size(), {.status = RunStatus::Overflow});
+        checked.overflow = true;
+        checked.chartProblem = kOverflow;
+        return checked;
+    }
+    if (check.rank && !check.runs.empty()) {
+        try {
+            checked.ranking = rankCombinations(check.scenario, check.runs, stop);
+        } catch (const ArithmeticError&) {
+            checked.ranking.clear();
+        }
+    }
+    try {
+        checked.chart =
+            planChart(check.scenario, check.shown, check.unit, check.runs, checked.results);
+    } catch (const ChartError& error) {
+        checked.chartProblem = error.what();
+    } catch (const ArithmeticError&) {
+        checked.chartProblem = kOverflow;
+    }
+    return checked;
+}
+
+void apply(std::vector<RunResult>& results, const RunsEdit& edit) {
+    if (edit.at > results.size()) {
+        return;
+    }
+    const auto first = results.begin() + static_cast<std::ptrdiff_t>(edit.at);
+    const std::size_t removed = std::min(edit.removed.size(), results.size() - edit.at);
+    results.erase(first, first + static_cast<std::ptrdiff_t>(removed));
+    results.insert(results.begin() + static_cast<std::ptrdiff_t>(edit.at), edit.inserted.size(),
+                   RunResult{});
 }
 
 }  // namespace tarvelle::planning

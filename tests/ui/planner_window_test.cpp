@@ -22,6 +22,7 @@
 #include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QSvgRenderer>
 #include <QSvgWidget>
 #include <QTabBar>
@@ -92,6 +93,16 @@ class PlannerWindowTest : public QObject {
         QVERIFY(window_->findChild<QSvgWidget*>()->renderer()->isValid());
     }
 
+    void a_thousand_unread_rows_are_listed_and_the_rest_counted() {
+        write(path_, "id,length_m\n" + QByteArray("X,eighty\n").repeated(2'500));
+        open(path_);
+        const auto* problems = window_->findChild<QListWidget*>(QStringLiteral("problems"));
+        QCOMPARE(problems->count(), 1'001);
+        QVERIFY(problems->item(999)->text().startsWith(QStringLiteral("Line 1001: ")));
+        QCOMPARE(problems->item(1'000)->text(),
+                 QStringLiteral("... and 1500 more rows that could not be read"));
+    }
+
     // A run added to an empty plan is named after its row, the first "new 1".
     void an_added_run_is_named_after_its_row() {
         QTest::keyClick(window_.get(), Qt::Key_Insert, Qt::ControlModifier);
@@ -115,6 +126,48 @@ class PlannerWindowTest : public QObject {
         QVERIFY(cell(0, RunsModel::Verdict).startsWith(QStringLiteral("FAIL")));
     }
 
+    // Typing a number box has not taken yet is undone by the box; then Ctrl+Z
+    // and Ctrl+Shift+Z undo and redo the plan, as anywhere in the window.
+    void undo_in_a_number_box_undoes_the_plan() {
+        open(path_);
+        typeInto(0, RunsModel::Length, QStringLiteral("10m"));
+        auto* level = window_->findChild<QDoubleSpinBox*>(QStringLiteral("Source level"));
+        QTest::mouseClick(level, Qt::LeftButton);
+        QTest::keyClick(level, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(level, QStringLiteral("25"));
+        QTest::keyClick(level, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(level->text(), QStringLiteral("20.00"));
+        QVERIFY(cell(0, RunsModel::Verdict).startsWith(QStringLiteral("FAIL")));
+        QTest::keyClick(level, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(cell(0, RunsModel::Verdict), QStringLiteral("PASS"));
+        QTest::keyClick(level, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(cell(0, RunsModel::Verdict).startsWith(QStringLiteral("FAIL")));
+        QCOMPARE(level->text(), QStringLiteral("20.00"));
+    }
+
+    // A large building is checked in the background; of two changes made in
+    // turn the results shown are the last one's.
+    void the_last_change_during_a_long_check_decides_the_results() {
+        QByteArray runs = "id,length,cable,product\n";
+        for (int i = 0; i < 60'000; ++i) {
+            runs += "r" + QByteArray::number(i) + ",45m,cat6,8-port\n";
+        }
+        write(path_, runs);
+        open(path_);
+        auto* level = window_->findChild<QDoubleSpinBox*>(QStringLiteral("Source level"));
+        QTest::mouseClick(level, Qt::LeftButton);
+        for (const char* typed : {"25", "21"}) {  // at 25 dBmV every run fails by 3.53 dB
+            QTest::keyClick(level, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(level, QString::fromLatin1(typed));
+            QTest::keyClick(level, Qt::Key_Return);
+        }
+        QVERIFY(window_->statusBar()->currentMessage().startsWith(QStringLiteral("Checking")));
+        // 1 dB above the 1.47 dB margin worked above at 20 dBmV.
+        QTRY_COMPARE(summary(),
+                     QStringLiteral("60000 runs: 60000 pass, 0 fail; smallest margin 0.47 dB"));
+        QCOMPARE(cell(59'999, RunsModel::Margin), QStringLiteral("0.47"));
+    }
+
     void applying_the_recommendation_is_one_step_to_undo_and_redo() {
         open(path_);
         const QStringList before = shown();
@@ -136,6 +189,19 @@ class PlannerWindowTest : public QObject {
         QCOMPARE(shown(), before);
         QTest::keyClick(window_.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(shown(), applied);
+    }
+
+    // Ctrl+F shows the failing runs; a change of an input shows those failing then.
+    void the_failing_runs_shown_follow_the_inputs() {
+        open(path_);
+        QTest::keyClick(window_.get(), Qt::Key_F, Qt::ControlModifier);
+        QCOMPARE(ids(), QStringList{"C"});
+        auto* level = window_->findChild<QDoubleSpinBox*>(QStringLiteral("Source level"));
+        QTest::mouseClick(level, Qt::LeftButton);
+        QTest::keyClick(level, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(level, QStringLiteral("25"));  // A fails by 3.53 dB, 5 dB above 1.47
+        QTest::keyClick(level, Qt::Key_Return);
+        QCOMPARE(ids(), (QStringList{"A", "C"}));
     }
 
     void pasted_rows_are_added_and_delete_removes_the_selected_runs() {

@@ -30,7 +30,9 @@
 #include "engine/arithmetic_error.h"
 #include "engine/version.h"
 #include "planning/plan_report.h"
+#include "ui/planner/background_check.h"
 #include "ui/planner/background_read.h"
+#include "ui/planner/runs_model.h"
 
 namespace tarvelle::planner {
 
@@ -39,6 +41,9 @@ using namespace tarvelle::planning;
 namespace {
 
 constexpr int kMostRecent = 8;
+// The rows that could not be read listed, the rest counted: a hundred
+// thousand items take the window most of a second.
+constexpr std::size_t kListedProblems = 1'000;
 const QString kRecentKey = QStringLiteral("planner/recentFiles");
 const QString kRecoveredFromKey = QStringLiteral("planner/recoveredFrom");
 
@@ -98,19 +103,28 @@ void PlannerWindow::openFile(const QString& path) {
 
 void PlannerWindow::adopt(const QString& path, RunsDocument document, bool modified) {
     undo_.clear();
+    check_.reset();
     runs_ = std::move(document.runs);
+    results_ = PlanResults{};
+    model_->reset();
     problems_ = std::move(document.problems);
     path_ = path;
     problemList_->clear();
-    for (const RowProblem& problem : problems_) {
+    const std::size_t listed = std::min(problems_.size(), kListedProblems);
+    for (std::size_t i = 0; i < listed; ++i) {
+        const RowProblem& problem = problems_[i];
         const QString lines = problem.firstLine == problem.lastLine
                                   ? tr("Line %1").arg(problem.firstLine)
                                   : tr("Lines %1-%2").arg(problem.firstLine).arg(problem.lastLine);
         problemList_->addItem(lines + ": " + QString::fromStdString(problem.reason));
     }
+    if (problems_.size() > listed) {
+        problemList_->addItem(
+            tr("... and %1 more rows that could not be read").arg(problems_.size() - listed));
+    }
     problemList_->setVisible(!problems_.empty());
+    sizeColumns_ = true;
     recheck();
-    table_->resizeColumnsToContents();
     if (modified) {
         undo_.resetClean();  // recovered runs are unsaved until saved
     } else if (!path.isEmpty()) {

@@ -11,6 +11,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
@@ -30,12 +31,10 @@
 #include <set>
 #include <sstream>
 
-#include "engine/arithmetic_error.h"
 #include "engine/levels.h"
-#include "planning/plan_report.h"
 #include "planning/printed_number.h"
-#include "planning/svg_chart.h"
 #include "planning/table_names.h"
+#include "ui/planner/background_check.h"
 #include "ui/planner/runs_model.h"
 
 namespace tarvelle::planner {
@@ -63,6 +62,36 @@ class RunsCommand : public QUndoCommand {
     std::function<void(const RunsEdit&)> apply_;
 };
 
+// Undo and Redo pressed in a number box act on the plan, as everywhere else
+// in the window: a number box's own undo history is the text typed into it,
+// and only typing the box has not yet taken is undone there first.
+class PlanUndoKeys : public QObject {
+  public:
+    PlanUndoKeys(QList<QAction*> actions, QObject* parent)
+        : QObject(parent), actions_(std::move(actions)) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::ShortcutOverride) {
+            return false;
+        }
+        const auto* box = static_cast<QDoubleSpinBox*>(watched);
+        if (box->cleanText() != box->textFromValue(box->value())) {
+            return false;
+        }
+        const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
+        for (const QAction* action : actions_) {
+            if (action->shortcuts().contains(pressed)) {
+                event->ignore();  // not the box's: the window's shortcut takes it
+                return true;
+            }
+        }
+        return false;
+    }
+
+  private:
+    QList<QAction*> actions_;
+};
+
 QDoubleSpinBox* levelBox(const QString& name, double value) {
     auto* box = new QDoubleSpinBox;
     box->setObjectName(name);
@@ -87,9 +116,7 @@ QComboBox* listBox(const QString& name, const QStringList& entries) {
 PlannerWindow::PlannerWindow(QWidget* parent)
     : QMainWindow(parent),
       model_(new RunsModel(runs_, results_, this)),
-      filter_(new RunsFilter(this)) {
-    filter_->setSourceModel(model_);
-    filter_->setSortRole(RunsModel::kSortRole);
+      filter_(new RunsFilter(*model_, this)) {
     setAcceptDrops(true);
 
     auto* splitter = new QSplitter(Qt::Vertical);
@@ -194,6 +221,10 @@ void PlannerWindow::buildMenus() {
     redoAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence::Redo});
     editMenu->addAction(undoAction);
     editMenu->addAction(redoAction);
+    auto* undoKeys = new PlanUndoKeys({undoAction, redoAction}, this);
+    for (QDoubleSpinBox* spin : {level_, minAnalog_, minDigital_, maxAnalog_, maxDigital_}) {
+        spin->installEventFilter(undoKeys);
+    }
     editMenu->addSeparator();
     QAction* add = editMenu->addAction(tr("&Add Run"), this, &PlannerWindow::addRun);
     add->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Insert));
@@ -317,8 +348,15 @@ QWidget* PlannerWindow::buildResults() {
     choiceLayout->addWidget(applyChoice_);
     tabs->addTab(choicePage, tr("Ch&oice"));
     layout->addWidget(tabs, 1);
+    // The nine combinations take nine times as long as the runs themselves:
+    // ranked only while the choice is shown.
     connect(tabs, &QTabWidget::currentChanged, this, [this] {
-        if (tabs_->currentWidget() == choicePage_) {
+        if (tabs_->currentWidget() != choicePage_) {
+            return;
+        }
+        if (rankingStale_) {
+            recheck();
+        } else {
             showChoice();
         }
     });
@@ -374,23 +412,58 @@ void PlannerWindow::unitChanged() {
     recheck();
 }
 
+// A large building is checked on a thread of its own: until it is back the
+// results shown stand (the runs edited since wait), and a later change
+// supersedes an unfinished check.
 void PlannerWindow::recheck() {
     if (maxDigital_ == nullptr || choice_ == nullptr) {
         return;  // still being built
     }
-    try {
-        const PlanScenario plan = scenario();
-        results_ = checkAll(plan, runs_, wording());
-        inputsOverflow_ = false;
-    } catch (const ArithmeticError&) {
-        results_ = PlanResults{};
-        results_.runs.resize(runs_.size());
-        inputsOverflow_ = true;
-    }
+    check_.reset();
     ranking_.clear();
     rankingStale_ = true;
-    const Wording words = wording();
-    model_->refresh(words);
+    PlanCheck check{.scenario = scenario(),
+                    .wording = wording(),
+                    .runs = runs_,
+                    .rank = tabs_->currentWidget() == choicePage_,
+                    .shown = chosenCombination(),
+                    .unit = unit(),
+                    .room = std::move(room_)};
+    if (quickToCheck(check)) {
+        const std::atomic<bool> never = false;
+        takeIn(checkPlan(std::move(check), never));
+        return;
+    }
+    check_ = std::make_unique<BackgroundCheck>(std::move(check));
+    connect(check_.get(), &BackgroundCheck::checked, this, [this] {
+        BackgroundCheck* done = check_.release();
+        done->deleteLater();
+        takeIn(done->takeChecked());
+    });
+    const QString checking = tr("Checking %1 runs...").arg(runs_.size());
+    statusBar()->showMessage(checking);
+    if (results_.runs.empty()) {  // a file just opened: what was shown is another's
+        summary_->setText(checking);
+        feed_->clear();
+        chart_->load(QByteArray());
+        chartProblem_->clear();
+    }
+    if (tabs_->currentWidget() == choicePage_) {
+        showChoice();
+    }
+}
+
+void PlannerWindow::takeIn(CheckedPlan checked) {
+    room_ = std::move(results_.runs);
+    results_ = std::move(checked.results);
+    inputsOverflow_ = checked.overflow;
+    ranking_ = std::move(checked.ranking);
+    rankingStale_ = !checked.ranked;
+    filter_->refresh(wording());
+    if (sizeColumns_) {
+        sizeColumns_ = false;
+        table_->resizeColumnsToContents();
+    }
     summary_->setText(inputsOverflow_ ? tr("Run-time error: Overflow")
                       : runs_.empty() ? tr("No runs: open a runs file (Ctrl+O) or add a run.")
                                       : text(results_.summaryLine));
@@ -398,22 +471,11 @@ void PlannerWindow::recheck() {
     if (tabs_->currentWidget() == choicePage_) {
         showChoice();
     }
-    showChart();
+    showChart(checked);
+    statusBar()->clearMessage();
 }
 
-// The nine combinations take nine times as long as the runs themselves:
-// ranked only while the choice is shown.
 void PlannerWindow::showChoice() {
-    if (rankingStale_) {
-        rankingStale_ = false;
-        try {
-            if (!runs_.empty() && !inputsOverflow_) {
-                ranking_ = rankCombinations(scenario(), runs_);
-            }
-        } catch (const ArithmeticError&) {
-            ranking_.clear();
-        }
-    }
     for (int row = 0; row < choice_->rowCount(); ++row) {
         for (int column = 0; column < choice_->columnCount(); ++column) {
             choice_->setItem(row, column, new QTableWidgetItem);
@@ -438,24 +500,17 @@ void PlannerWindow::showChoice() {
     recommendation_->setText(text(recommendationReason(ranking_.front(), wording())));
 }
 
-void PlannerWindow::showChart() {
-    try {
-        if (inputsOverflow_) {
-            throw ChartError("Run-time error: Overflow");
-        }
-        chart_->load(QByteArray::fromStdString(
-            planChart(scenario(), chosenCombination(), unit(), runs_, results_)));
-        // Its height depends on what it shows: scaled whole, never squeezed. A
-        // drawing loaded anew forgets the mode.
-        chart_->renderer()->setAspectRatioMode(Qt::KeepAspectRatio);
-        chartProblem_->clear();
-    } catch (const ChartError& error) {
-        chart_->load(QByteArray());
-        chartProblem_->setText(tr("No chart: %1").arg(QString::fromStdString(error.what())));
-    } catch (const ArithmeticError&) {
-        chart_->load(QByteArray());
-        chartProblem_->setText(tr("No chart: Run-time error: Overflow"));
+void PlannerWindow::showChart(const CheckedPlan& checked) {
+    chart_->load(QByteArray::fromStdString(checked.chart));
+    if (checked.chart.empty()) {
+        chartProblem_->setText(
+            tr("No chart: %1").arg(QString::fromStdString(checked.chartProblem)));
+        return;
     }
+    // Its height depends on what it shows: scaled whole, never squeezed. A
+    // drawing loaded anew forgets the mode.
+    chart_->renderer()->setAspectRatioMode(Qt::KeepAspectRatio);
+    chartProblem_->clear();
 }
 
 void PlannerWindow::edit(const RunsEdit& change, const QString& what) {
@@ -463,8 +518,16 @@ void PlannerWindow::edit(const RunsEdit& change, const QString& what) {
 }
 
 void PlannerWindow::apply(const RunsEdit& change) {
-    planning::apply(runs_, change);
+    changeRuns(change);
     recheck();
+}
+
+// The results kept in step with the runs until they are checked again.
+void PlannerWindow::changeRuns(const RunsEdit& change) {
+    check_.reset();
+    planning::apply(runs_, change);
+    planning::apply(results_.runs, change);
+    model_->edited(change);
 }
 
 void PlannerWindow::addRun() {
@@ -548,7 +611,7 @@ PlannerWindow::Choice PlannerWindow::choice() const {
 
 // The inputs are set quietly and the runs checked once, not once per input.
 void PlannerWindow::applyChoice(const RunsEdit& change, const Choice& choice) {
-    planning::apply(runs_, change);
+    changeRuns(change);
     {
         const QSignalBlocker quietProduct(product_);
         const QSignalBlocker quietCable(cable_);

@@ -8,6 +8,7 @@
 #include <QMainWindow>
 #include <QUndoStack>
 #include <functional>
+#include <memory>
 
 #include "planning/plan_results.h"
 #include "planning/units.h"
@@ -27,6 +28,7 @@ class QTimer;
 
 namespace tarvelle::planner {
 
+class BackgroundCheck;
 class RunsModel;
 class RunsFilter;
 
@@ -64,6 +66,7 @@ class PlannerWindow : public QMainWindow {
     void adopt(const QString& path, planning::RunsDocument document, bool modified);
     void edit(const planning::RunsEdit& edit, const QString& what);
     void apply(const planning::RunsEdit& edit);
+    void changeRuns(const planning::RunsEdit& edit);
     void addRun();
     void deleteRuns();
     void pasteRuns();
@@ -79,8 +82,9 @@ class PlannerWindow : public QMainWindow {
     void usePresets();
     void unitChanged();
     void recheck();
+    void takeIn(planning::CheckedPlan checked);
     void showChoice();
-    void showChart();
+    void showChart(const planning::CheckedPlan& checked);
     std::string reportHtml() const;
     bool writeFile(const QString& path, const std::string& bytes);
     bool keepOrDiscard();
@@ -96,14 +100,18 @@ class PlannerWindow : public QMainWindow {
     planning::LevelUnit unit() const;
     planning::Wording wording() const;
 
+    // Read by an unfinished check on its own thread: changed only once it is stopped.
     std::vector<planning::PlannedRun> runs_;
     planning::PlanResults results_;
+    std::vector<planning::RunResult> room_;  // for the next check's results
     std::vector<planning::CombinationSummary> ranking_;
     std::vector<planning::RowProblem> problems_;
     bool inputsOverflow_ = false;
     bool rankingStale_ = true;
+    bool sizeColumns_ = false;  // to the first results of a file opened
     QString path_;
     QUndoStack undo_;
+    std::unique_ptr<BackgroundCheck> check_;  // the one unfinished check, if any
     std::function<void(const QString&)> present_;
 
     RunsModel* model_;

@@ -1,10 +1,14 @@
 #include "ui/planner/runs_model.h"
 
+#include <QTimer>
+#include <algorithm>
+
 #include "engine/arithmetic_error.h"
 #include "planning/hidden_characters.h"
 #include "planning/printed_number.h"
 #include "planning/reading/length_text.h"
 #include "planning/reading/names.h"
+#include "planning/run_order.h"
 #include "planning/table_names.h"
 #include "planning/wording.h"
 
@@ -13,6 +17,9 @@ namespace tarvelle::planner {
 using namespace tarvelle::planning;
 
 namespace {
+
+// A piece of a large building's rows: a few milliseconds of the table's bookkeeping.
+constexpr int kRowsAtATime = 25'000;
 
 QString text(const std::string& utf8) {
     return QString::fromStdString(utf8);
@@ -39,21 +46,81 @@ RunsModel::RunsModel(const std::vector<PlannedRun>& runs, const PlanResults& res
                      QObject* parent)
     : QAbstractTableModel(parent), runs_(runs), results_(results) {}
 
-// With as many runs as before, the cells change in place, so that an open
-// editor and the selection stay; otherwise the table starts again.
-void RunsModel::refresh(const Wording& wording) {
-    const int rows = static_cast<int>(runs_.size());
-    if (rows != shownRows_) {
-        beginResetModel();
+void RunsModel::reset() {
+    beginResetModel();
+    shownRows_ = static_cast<int>(std::min<std::size_t>(runs_.size(), kRowsAtATime));
+    endResetModel();
+    if (static_cast<std::size_t>(shownRows_) < runs_.size()) {
+        QTimer::singleShot(0, this, &RunsModel::showMore);
     }
+}
+
+void RunsModel::showMore() {
+    const int more =
+        static_cast<int>(std::min<std::size_t>(runs_.size() - shownRows_, kRowsAtATime));
+    if (more <= 0) {
+        return;
+    }
+    beginInsertRows({}, shownRows_, shownRows_ + more - 1);
+    shownRows_ += more;
+    endInsertRows();
+    if (static_cast<std::size_t>(shownRows_) < runs_.size()) {
+        QTimer::singleShot(0, this, &RunsModel::showMore);
+    } else {
+        emit allShown();
+    }
+}
+
+// While a large building's rows are still being shown, runs beyond them wait
+// for their piece.
+void RunsModel::edited(const RunsEdit& edit) {
+    const auto shown = static_cast<std::size_t>(shownRows_);
+    const std::size_t before = runs_.size() + edit.removed.size() - edit.inserted.size();
+    if (shown < before && edit.at >= shown) {
+        return;
+    }
+    const int at = static_cast<int>(edit.at);
+    const int removed = static_cast<int>(std::min(edit.removed.size(), shown - edit.at));
+    const int inserted = static_cast<int>(edit.inserted.size());
+    const int changed = std::min(removed, inserted);
+    if (removed > changed) {
+        beginRemoveRows({}, at + changed, at + removed - 1);
+        shownRows_ -= removed - changed;
+        endRemoveRows();
+    }
+    if (inserted > changed) {
+        beginInsertRows({}, at + changed, at + inserted - 1);
+        shownRows_ += inserted - changed;
+        endInsertRows();
+    }
+    if (changed > 0) {
+        emit dataChanged(index(at, 0), index(at + changed - 1, kColumns - 1));
+    }
+}
+
+void RunsModel::refresh(const Wording& wording, bool cells) {
     wording_ = wording;
-    if (rows != shownRows_) {
-        shownRows_ = rows;
-        endResetModel();
-    } else if (rows > 0) {
-        emit dataChanged(index(0, 0), index(rows - 1, kColumns - 1));
-        emit headerDataChanged(Qt::Horizontal, Level0, Level3);
+    if (cells && shownRows_ > 0) {
+        emit dataChanged(index(0, 0), index(shownRows_ - 1, kColumns - 1));
     }
+    emit headerDataChanged(Qt::Horizontal, Level0, Level3);
+}
+
+const RunResult& RunsModel::resultOf(std::size_t row) const {
+    static const RunResult waiting;
+    return row < results_.runs.size() ? results_.runs[row] : waiting;
+}
+
+bool RunsModel::failing(int row) const {
+    return !resultOf(static_cast<std::size_t>(row)).pass;
+}
+
+bool RunsModel::sortsBefore(int left, int right, int column) const {
+    static_assert(static_cast<int>(RunKey::Verdict) == Verdict);
+    const auto a = static_cast<std::size_t>(left);
+    const auto b = static_cast<std::size_t>(right);
+    return planning::sortsBefore(static_cast<RunKey>(std::min<int>(column, Verdict)), runs_[a],
+                                 resultOf(a), runs_[b], resultOf(b));
 }
 
 int RunsModel::rowCount(const QModelIndex& parent) const {
@@ -66,34 +133,13 @@ int RunsModel::columnCount(const QModelIndex& parent) const {
 
 QVariant RunsModel::data(const QModelIndex& index, int role) const {
     const auto row = static_cast<std::size_t>(index.row());
-    if (!index.isValid() || row >= runs_.size() || row >= results_.runs.size()) {
+    if (!index.isValid() || row >= runs_.size()) {
         return {};
     }
     const PlannedRun& run = runs_[row];
-    const RunResult& result = results_.runs[row];
-    if (role == kFailingRole) {
-        return !result.pass;
-    }
+    const RunResult& result = resultOf(row);
+    const bool computed = result.status == RunStatus::Computed;
     const int column = index.column();
-    if (role == kSortRole) {
-        switch (column) {
-            case Id:
-                return text(run.id);
-            case Length:
-                return run.meters;
-            case Cable:
-                return run.combination.cable;
-            case Product:
-                return run.combination.product;
-            case Margin:
-                return result.computed ? result.margin : -1e300;
-            case Verdict:
-            case Fix:
-                return data(index, Qt::DisplayRole);
-            default:
-                return result.received[static_cast<std::size_t>(column - Level0)];
-        }
-    }
     if (role == Qt::EditRole) {
         switch (column) {
             case Id:
@@ -129,16 +175,18 @@ QVariant RunsModel::data(const QModelIndex& index, int role) const {
         case Product:
             return text(std::string(productLabel(run.combination.product)));
         case Margin:
-            return result.computed ? text(fixed(result.margin)) : QString();
+            return computed ? text(fixed(result.margin)) : QString();
         case Verdict:
-            return result.computed ? worded([&] { return verdictText(results_.scenario, run); })
-                                   : QStringLiteral("Run-time error: Overflow");
+            return computed ? worded([&] { return verdictText(results_.scenario, run); })
+                   : result.status == RunStatus::Overflow
+                       ? QStringLiteral("Run-time error: Overflow")
+                       : tr("Checking...");
         case Fix:
-            return result.computed && !result.pass
+            return computed && !result.pass
                        ? worded([&] { return fixTextFor(results_.scenario, run, wording_); })
                        : QString();
         default:
-            return result.computed
+            return computed
                        ? text(fixed(result.received[static_cast<std::size_t>(column - Level0)] +
                                     wording_.levelOffsetDb))
                        : QString();
@@ -221,14 +269,44 @@ bool RunsModel::setData(const QModelIndex& index, const QVariant& value, int rol
     return true;
 }
 
-void RunsFilter::setFailingOnly(bool failingOnly) {
-    failingOnly_ = failingOnly;
-    invalidateFilter();
+RunsFilter::RunsFilter(RunsModel& runs, QObject* parent)
+    : QSortFilterProxyModel(parent), model_(runs) {
+    setDynamicSortFilter(false);
+    setSourceModel(&runs);
+    connect(&runs, &RunsModel::allShown, this, &RunsFilter::sortAndFilter);
 }
 
-bool RunsFilter::filterAcceptsRow(int row, const QModelIndex& parent) const {
-    return !failingOnly_ ||
-           sourceModel()->index(row, 0, parent).data(RunsModel::kFailingRole).toBool();
+// Told cell by cell, a sorted table would sort a million rows again only to
+// say which of its rows the cells are in.
+void RunsFilter::refresh(const Wording& wording) {
+    const bool whole = places();
+    model_.refresh(wording, !whole);
+    if (whole) {
+        invalidate();
+    }
+}
+
+bool RunsFilter::places() const {
+    return failingOnly_ || sortColumn() >= 0;
+}
+
+void RunsFilter::setFailingOnly(bool failingOnly) {
+    failingOnly_ = failingOnly;
+    invalidate();
+}
+
+void RunsFilter::sortAndFilter() {
+    if (places()) {
+        invalidate();
+    }
+}
+
+bool RunsFilter::filterAcceptsRow(int row, const QModelIndex&) const {
+    return !failingOnly_ || model_.failing(row);
+}
+
+bool RunsFilter::lessThan(const QModelIndex& left, const QModelIndex& right) const {
+    return model_.sortsBefore(left.row(), right.row(), left.column());
 }
 
 }  // namespace tarvelle::planner
