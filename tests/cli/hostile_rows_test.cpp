@@ -74,6 +74,24 @@ const Row kRows[] = {
      {"err:r.html: cannot be written: File too large"}, "", 0, 8192},
     {"SIGQUIT while reading", "", {}, {"--runs", "-", "--report", "r.html"}, -1, {}, "", SIGQUIT},
     {"SIGUSR1 while reading", "", {}, {"--runs", "-", "--report", "r.html"}, -1, {}, "", SIGUSR1},
+    // Rows already checked stay on the terminal when a later line is not text.
+    {"NUL after three rows", QByteArray("G0,20m\nG1,20m\nG2,20m\n") + '\0' + ",3\nG3,4m\n",
+     {}, kRuns, 2, {"out:G2 ", "!out:G3", "err:holds a NUL byte on line 4"}},
+    {"repeat among many identifiers", "room,length\nR179,20m\nS1542,22m\nR179,25m\n", {},
+     kRuns, 1, {"err:line 4: warning: identifier 'R179' repeats line 2", "!err:S1542"}},
+    // 99 kB: the last row, with no line end, lies beyond the first read.
+    {"last row past the first read", QByteArray("V,20m\n").repeated(16'500) + "LAST,3m", {},
+     kRuns, 1, {"out:16501 runs checked", "out:LAST "}},
+    // An analog window 1 dB wide: no length of cable brings both of its edges into it.
+    {"window too narrow", "N1,20m\n", {},
+     {"--pin", "20", "--pmin-analog", "10", "--pmax-analog", "11", "--runs", "runs.csv"}, 1,
+     {"out:dB too narrow for the levels at the outlet\n"}},
+    // A run too short, one too long and one that fails at the same edge as the long one.
+    {"each failing edge named", "S1,1m\nL1,200m\nM1,40m\n", {},
+     {"--pin", "20", "--pmax-digital", "5", "--pmin-digital", "-60", "--format", "csv",
+      "--runs", "runs.csv"}, 1,
+     {"out:S1,3.28,1.00,fail,digital low edge (550 MHz),maximum,",
+      "out:L1,656.17,200.00,fail,analog high edge (550 MHz),minimum,"}},
     {"value missing", "", {}, {"--pin", "--length", "45m"}, 2, {"err:--pin needs a value"}},
     {"empty file name", "", {}, {"--runs", ""}, 2, {"err:--runs needs a value"}},
     {"double dash ends options", "", {}, {"--pin", "20", "--"}, 0, {"out:Analog minimum"}},
