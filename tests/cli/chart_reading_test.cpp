@@ -216,37 +216,52 @@ class ChartReadingTest : public QObject {
         }
     }
 
-    // A label right of its bar, else left of it when it fits there.
+    // A label right of its bar, else left of it when it fits there, else on
+    // a line of its own under it, the next row below that.
     void length_labels_stand_where_they_have_room_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QByteArray>("runs");
         QTest::addColumn<QString>("label");
-        QTest::addColumn<bool>("left");
+        QTest::addColumn<QString>("where");
         QTest::newRow("long, right of a bar ending at 83% of the axis")
             << kEightPortCat6 << QByteArray("room,length,product\na,50m,16-port\n")
-            << "34.78 to 63.56 m, 1 run on the 16-port hub to balun" << false;
+            << "34.78 to 63.56 m, 1 run on the 16-port hub to balun"
+            << "right";
         // 48.20 m is 87% of the axis's 55.54 m (1.1 times 50.49 m, the end
         // of the 16-port hub's digital window on Cat6A).
         QTest::newRow("long, left of a bar ending at 87% of the axis")
             << QString("--pin 20 --pmin-analog 10 --pmin-digital 0 --product balun --cable cat6a")
                    .split(' ')
             << QByteArray("room,length,product\na,50m,16-port\n")
-            << "37.72 to 48.20 m, 1 run on the 16-port hub to balun" << true;
+            << "37.72 to 48.20 m, 1 run on the 16-port hub to balun"
+            << "left";
+        // 38.64 to 67.62 m: from 51% to 88% of the axis's 76.43 m.
+        QTest::newRow("long, under a bar from 51% to 88% of the axis")
+            << QStringList{"--pin", "20", "--product", "16-port", "--cable", "cat6"}
+            << QByteArray("room,length,product\na,50m,8-port\nb,50m,\n")
+            << "38.64 to 67.62 m, 1 run on the 8-port hub to balun"
+            << "under";
     }
 
     void length_labels_stand_where_they_have_room() {
         QFETCH(QStringList, arguments);
         QFETCH(QByteArray, runs);
         QFETCH(QString, label);
-        QFETCH(bool, left);
+        QFETCH(QString, where);
         const Chart chart = drawn(arguments, runs);
         QVERIFY2(chart.placeOf.contains(label), qPrintable(chart.texts.join('\n')));
         const Text text = chart.placeOf[label];
         const auto bar = std::find_if(chart.bars.rbegin(), chart.bars.rend(),
                                       [&](const QRectF& b) { return b.top() < text.y; });
         QVERIFY(bar != chart.bars.rend());
-        QCOMPARE(text.endAnchored, left);
-        QVERIFY(left ? text.x < bar->left() : text.x > bar->right());
+        QCOMPARE(text.endAnchored, where == "left");
+        if (where == "under") {
+            QVERIFY(text.y - 12 > bar->bottom() && text.x >= chart.frame.left());
+            QVERIFY(bar != chart.bars.rbegin() && (bar - 1)->top() > text.y + 3);
+        } else {
+            QVERIFY(where == "left" ? text.x < bar->left() : text.x > bar->right());
+            QCOMPARE(bar->center().y(), text.y - 4);
+        }
     }
 };
 
