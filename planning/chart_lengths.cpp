@@ -29,7 +29,10 @@ struct Row {
     std::string after;  // follows the lengths
 };
 
-void drawRow(Svg& svg, const Scale& meters, const Row& row, double y, double right) {
+// Draws a row at `y` and returns the next row's y. The lengths stand right of
+// the bar, else left of it clear of the row's name, else on a line of their
+// own under it.
+double drawRow(Svg& svg, const Scale& meters, const Row& row, double y, double right) {
     svg.text(meters.from - 8, y + 4, row.label, " text-anchor=\"end\"");
     if (const auto shortfall = noLengthWorks(*row.edges, row.set, row.range)) {
         svg.text(meters.from, y + 4,
@@ -39,18 +42,23 @@ void drawRow(Svg& svg, const Scale& meters, const Row& row, double y, double rig
                      (!belowZeroAsPrinted(-*shortfall) ? "less than 0.01" : fixed(*shortfall)) +
                      " dB too narrow" + row.after,
                  attribute("fill", row.colour) + " class=\"no-length\"");
-        return;
+        return y + kRowStep;
     }
     const double from = meters.at(row.range.minimum);
     const double to = meters.at(row.range.maximum);
     svg.rect(from, y - 5, std::max(to - from, 2.0), 10, attribute("fill", row.colour));
-    const std::string label = fixed(row.range.minimum) + " to " + fixed(row.range.maximum) + " m";
-    const double width = static_cast<double>(label.size() + row.after.size()) * kCharacterWidth;
+    const std::string label =
+        fixed(row.range.minimum) + " to " + fixed(row.range.maximum) + " m" + row.after;
+    const double width = static_cast<double>(label.size()) * kCharacterWidth;
     if (to + 6 + width < right) {
-        svg.text(to + 6, y + 4, label + row.after);
+        svg.text(to + 6, y + 4, label);
+    } else if (from - 6 - width > meters.from) {
+        svg.text(from - 6, y + 4, label, " text-anchor=\"end\"");
     } else {
-        svg.text(from - 6, y + 4, label + row.after, " text-anchor=\"end\"");
+        svg.text(std::max(meters.from, std::min(from, right - width)), y + kRowStep + 4, label);
+        return y + 2 * kRowStep;
     }
+    return y + kRowStep;
 }
 
 }  // namespace
@@ -87,8 +95,7 @@ double drawAllowedLengths(Svg& svg, const Scale& meters, const Scenario& chart,
              Row{"digital", kDigitalColour, EdgeSet::Digital, distances.digital, &edges, {}},
              Row{"worst case", kWorstColour, EdgeSet::Both, distances.worstCase, &edges, {}},
          }) {
-        drawRow(svg, meters, row, y, right);
-        y += kRowStep;
+        y = drawRow(svg, meters, row, y, right);
     }
     if (used.empty()) {
         return y - kRowStep + 8;
@@ -103,11 +110,10 @@ double drawAllowedLengths(Svg& svg, const Scale& meters, const Scenario& chart,
         if (cable.on.product != shown.product) {
             after += " on the " + std::string(productLabel(cable.on.product));
         }
-        drawRow(svg, meters,
-                {std::string(cableLabel(cable.on.cable)), kWorstColour, EdgeSet::Both,
-                 cable.distances.worstCase, &cable.edges, after},
-                y, right);
-        y += kRowStep;
+        y = drawRow(svg, meters,
+                    {std::string(cableLabel(cable.on.cable)), kWorstColour, EdgeSet::Both,
+                     cable.distances.worstCase, &cable.edges, after},
+                    y, right);
     }
     return y - kRowStep + 8;
 }

@@ -40,31 +40,19 @@ std::string attribute(std::string_view name, std::string_view value) {
     return " " + std::string(name) + "=\"" + escapeMarkup(value) + "\"";
 }
 
-void Svg::line(double x1, double y1, double x2, double y2, const std::string& style,
-               const std::string& title) {
+void Svg::line(double x1, double y1, double x2, double y2, const std::string& style) {
     out << "  <line x1=\"" << at(x1) << "\" y1=\"" << at(y1) << "\" x2=\"" << at(x2) << "\" y2=\""
-        << at(y2) << '"' << style;
-    closeWith(title, "line");
+        << at(y2) << '"' << style << "/>\n";
 }
 
-void Svg::rect(double x, double y, double w, double h, const std::string& style,
-               const std::string& title) {
+void Svg::rect(double x, double y, double w, double h, const std::string& style) {
     out << "  <rect x=\"" << at(x) << "\" y=\"" << at(y) << "\" width=\"" << at(w) << "\" height=\""
-        << at(h) << '"' << style;
-    closeWith(title, "rect");
+        << at(h) << '"' << style << "/>\n";
 }
 
 void Svg::text(double x, double y, std::string_view content, const std::string& style) {
     out << "  <text x=\"" << at(x) << "\" y=\"" << at(y) << '"' << style << '>'
         << escapeMarkup(content) << "</text>\n";
-}
-
-void Svg::closeWith(const std::string& title, std::string_view element) {
-    if (title.empty()) {
-        out << "/>\n";
-    } else {
-        out << "><title>" << escapeMarkup(title) << "</title></" << element << ">\n";
-    }
 }
 
 namespace {

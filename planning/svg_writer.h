@@ -40,18 +40,12 @@ class Svg {
 
     std::ostringstream out;
 
-    // `style` holds further attributes, each with its leading space; a title
-    // is what a viewer shows on pointing at the element.
-    void line(double x1, double y1, double x2, double y2, const std::string& style,
-              const std::string& title = {});
-    void rect(double x, double y, double w, double h, const std::string& style,
-              const std::string& title = {});
+    // `style` holds further attributes, each with its leading space.
+    void line(double x1, double y1, double x2, double y2, const std::string& style);
+    void rect(double x, double y, double w, double h, const std::string& style);
     void text(double x, double y, std::string_view content, const std::string& style = {});
     // Stripes across the rectangle, cut to it.
     void hatch(double x, double y, double w, double h, const Hatch& style);
-
-  private:
-    void closeWith(const std::string& title, std::string_view element);
 };
 
 }  // namespace tarvelle::planning

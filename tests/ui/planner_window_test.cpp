@@ -1,8 +1,8 @@
 // The planner window driven as a user drives it: a runs file opened from the
 // menu, a drop, the recent files and the command line; a length typed over,
 // rows pasted and deleted, each undone and redone; the recommendation applied
-// and undone; the runs saved, a large read cancelled; and its figures beside
-// the command line's.
+// and undone; the runs saved, a large read cancelled; and its figures and
+// chart beside the command line's.
 
 #include <QApplication>
 #include <QClipboard>
@@ -16,6 +16,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPainter>
 #include <QProcess>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -354,6 +355,49 @@ class PlannerWindowTest : public QObject {
                 QCOMPARE(cell(row, RunsModel::Margin), QString::fromUtf8(fields[6]));
                 QVERIFY(verdict.endsWith(" the " + fields[5] + " at the " + fields[4]));
             }
+        }
+    }
+
+    // The sample building at 20 dBmV on the balun and Cat5/5e: at 55 MHz
+    // 19.5 dBmV leaves the balun, 4.5 dB over the analog window, at 550 MHz
+    // 17.8 dBmV, 17.8 dB above its floor. Cat5/5e loses 15.86 and 58.78 dB
+    // per 100 m there, Cat6A 13.93 and 47.72: worst-case lengths 28.37 to
+    // 30.28 m on Cat5/5e (three runs) and 32.31 to 37.30 m on Cat6A (the
+    // lobby's run, counted on its own cable). The window's chart is the
+    // command line's, whole and in proportion however the window is shaped.
+    void the_chart_is_the_command_lines_in_proportion() {
+        write(path_,
+              "room,length,cable\n101,32m,\n102,150ft,\n\"Lobby, east\",40 m,cat6a\n"
+              "201,210ft,cat5e\n");
+        open(path_);
+        const QString plot = dir_.filePath(QStringLiteral("chart.svg"));
+        QProcess cli;
+        cli.start(QStringLiteral(TARVELLE_CLI), {"--runs", path_, "--pin", "20", "--plot", plot});
+        QVERIFY(cli.waitForFinished(30000));
+        QFile file(plot);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray svg = file.readAll();
+        for (const char* says : {">1 on another cable or product, counted by their own verdict<",
+                                 ">28.37 to 30.28 m, 3 runs<", ">32.31 to 37.30 m, 1 run<"}) {
+            QVERIFY2(svg.contains(says), says);
+        }
+        QSvgRenderer expected(svg);
+        expected.setAspectRatioMode(Qt::KeepAspectRatio);
+        auto* chart = window_->findChild<QSvgWidget*>();
+        const auto picture = [&](bool ofWindow) {
+            QImage image(chart->size(), QImage::Format_ARGB32_Premultiplied);
+            image.fill(Qt::transparent);
+            if (ofWindow) {
+                chart->render(&image, {}, {}, QWidget::DrawChildren);
+            } else {
+                QPainter painter(&image);
+                expected.render(&painter);
+            }
+            return image;
+        };
+        for (const QSize size : {QSize(1600, 800), QSize(900, 1200)}) {
+            window_->resize(size);
+            QTRY_COMPARE(picture(true), picture(false));
         }
     }
 
