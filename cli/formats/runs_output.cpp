@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
 #include <nlohmann/json.hpp>
 #include <optional>
@@ -253,6 +254,13 @@ bool plainAscii(std::string_view text) {
     return allOf(text, kJsonPlain);
 }
 
+// A pad's whole decibels: "6".
+void putWholeNumber(RowBuffer& line, long number) {
+    std::array<char, 24> digits;
+    const char* const end = std::to_chars(digits.data(), digits.data() + digits.size(), number).ptr;
+    line.put({digits.data(), static_cast<std::size_t>(end - digits.data())});
+}
+
 // What a JSON string holds between its quotes.
 std::string jsonInner(std::string_view text) {
     const std::string quoted = Json(text).dump();
@@ -267,7 +275,11 @@ class FixFigures {
     void append(RowBuffer& line, const RunFix& fix) {
         if (fix.kind == FixKind::TooShort) {
             line.put(", \"pad_db\": "sv);
-            line.put(fix.padDb ? padText(*fix.padDb) : "null"sv);
+            if (fix.padDb) {
+                putWholeNumber(line, std::lround(*fix.padDb));
+            } else {
+                line.put("null"sv);
+            }
             return;
         }
         if (fix.kind == FixKind::None) {
@@ -286,26 +298,9 @@ class FixFigures {
     }
 
   private:
-    // Whole decibels: "6".
-    std::string_view padText(double padDb) {
-        const auto pad = static_cast<std::size_t>(std::ranges::find(kStandardPadsDb, padDb) -
-                                                  kStandardPadsDb.begin());
-        if (pad == kStandardPadsDb.size()) {
-            scratch_ = std::to_string(std::lround(padDb));
-            return scratch_;
-        }
-        std::string& text = pads_[pad];
-        if (text.empty()) {
-            text = std::to_string(std::lround(padDb));
-        }
-        return text;
-    }
-
     static constexpr std::size_t kCombinations =
         kProductConfigurations.size() * kCableCategories.size();
     std::array<std::string, 2 * kCombinations> known_;
-    std::array<std::string, kStandardPadsDb.size()> pads_;
-    std::string scratch_;
 };
 
 // One run as a JSON object on one line. The frame and the program's own
