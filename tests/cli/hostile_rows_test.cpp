@@ -45,6 +45,7 @@ const Row kRows[] = {
     {"semicolons and decimal commas", "101;85,50m\n102;92,40m\n", {}, kRuns, 1,
      {"out:85.50 m", "out:digital high edge (860 MHz): 10.84 dB below", "out:92.40 m"}},
     {"tabs and decimal commas", "room\tlength\n101\t85,50m\n", {}, kRuns, 1, {"out:85.50 m"}},
+    {"tab after the last field", "101,45m\t\n102,5m\n", {}, kRuns, 1, {"out:45.00 m", "out:5.00 m"}},
     {"separator ambiguous", "Lobby; east,40m\n", {}, kRuns, 2, {"err:line 1: both"}},
     {"semicolon in a comma file", "room,length\n101;85,50m\n102,40m\n", {}, kRuns, 1,
      {"err:line 2: a semicolon or tab and a number", "!out:101"}},
