@@ -144,9 +144,7 @@ PlannerWindow::PlannerWindow(QWidget* parent)
     problemList_->setAccessibleName(tr("Rows that could not be read"));
     problemList_->setMaximumHeight(90);
     splitter->addWidget(problemList_);
-    splitter->setStretchFactor(0, 0);
     splitter->setStretchFactor(1, 1);
-    splitter->setStretchFactor(2, 0);
     splitter->setSizes({360, 10'000, 90});
     setCentralWidget(splitter);
 
