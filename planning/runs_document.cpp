@@ -37,7 +37,7 @@ RunsDocument readAll(cli::InputSource& source, Combination defaults) {
     cli::RunsRow row;
     while (reader.next(row)) {
         if (row.kind == cli::RunsRow::Kind::Problem) {
-            document.problems.push_back({row.firstLine, row.lastLine, row.problem});
+            document.problems.add({row.firstLine, row.lastLine, row.problem});
         } else if (row.kind == cli::RunsRow::Kind::Run) {
             document.runs.push_back(
                 {row.run.id, row.run.meters, Combination{row.run.product, row.run.cable}});
@@ -70,6 +70,13 @@ std::string exactMeters(double meters) {
 }
 
 }  // namespace
+
+void RowProblems::add(RowProblem problem) {
+    if (kept.size() < kKept) {
+        kept.push_back(std::move(problem));
+    }
+    ++count;
+}
 
 RunsDocument readRuns(cli::InputSource& source, Combination defaults,
                       const std::atomic<bool>& cancel, std::atomic<std::size_t>& bytesRead) {

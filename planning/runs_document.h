@@ -36,9 +36,19 @@ struct RowProblem {
     std::string reason;
 };
 
+// The rows of a file that hold no run: the first kKept kept with their line
+// and reason, the rest only counted, so that a file of bad rows is read in
+// bounded memory and none is dropped unsaid.
+struct RowProblems {
+    static constexpr std::size_t kKept = 1'000;
+    std::vector<RowProblem> kept;
+    std::size_t count = 0;
+    void add(RowProblem problem);
+};
+
 struct RunsDocument {
     std::vector<PlannedRun> runs;
-    std::vector<RowProblem> problems;
+    RowProblems problems;
 };
 
 // A read stopped on request before its end.

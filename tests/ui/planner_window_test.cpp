@@ -93,6 +93,7 @@ class PlannerWindowTest : public QObject {
         QVERIFY(window_->findChild<QSvgWidget*>()->renderer()->isValid());
     }
 
+    // The report, from File, Save Report, counts them all too.
     void a_thousand_unread_rows_are_listed_and_the_rest_counted() {
         write(path_, "id,length_m\n" + QByteArray("X,eighty\n").repeated(2'500));
         open(path_);
@@ -101,6 +102,15 @@ class PlannerWindowTest : public QObject {
         QVERIFY(problems->item(999)->text().startsWith(QStringLiteral("Line 1001: ")));
         QCOMPARE(problems->item(1'000)->text(),
                  QStringLiteral("... and 1500 more rows that could not be read"));
+        const QString report = dir_.filePath(QStringLiteral("report.html"));
+        QTimer::singleShot(100, [&report] {
+            QTest::keyClicks(QApplication::focusWidget(), report);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        });
+        clickMenu(0, QStringLiteral("Save &Report as HTML..."));
+        QFile saved(report);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QVERIFY(saved.readAll().contains("2500 rows of the runs file were skipped"));
     }
 
     // A run added to an empty plan is named after its row, the first "new 1".
@@ -219,6 +229,20 @@ class PlannerWindowTest : public QObject {
         QCOMPARE(ids(), (QStringList{"C", "E"}));
         QTest::keyClick(window_.get(), Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(ids(), (QStringList{"A", "C", "D", "E"}));
+    }
+
+    // Pasted rows that hold no run are listed, also under a file that had none.
+    void pasted_rows_that_hold_no_run_are_listed() {
+        write(path_, "id,length_m\nX,12\n");
+        open(path_);
+        QApplication::clipboard()->setText(QStringLiteral("Y\t12m\nZ\tfar\n"));
+        clickCell(0, RunsModel::Id);
+        QTest::keyClick(table(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(ids(), (QStringList{"X", "Y"}));
+        const auto* problems = window_->findChild<QListWidget*>(QStringLiteral("problems"));
+        QVERIFY(problems->isVisible());
+        QVERIFY2(problems->item(0)->text().startsWith(QStringLiteral("Pasted line 2: ")),
+                 qPrintable(problems->item(0)->text()));
     }
 
     void a_new_window_says_how_to_begin_and_opens_dropped_and_recent_files() {
@@ -370,6 +394,19 @@ class PlannerWindowTest : public QObject {
         QTRY_VERIFY(window_->windowTitle().startsWith(QFileInfo(path).fileName()) &&
                     window_->findChild<QProgressDialog*>() == nullptr);
         QVERIFY2(messages_.isEmpty(), qPrintable(messages_.join('\n')));
+    }
+
+    // Clicks a menu of the menu bar, then its entry.
+    void clickMenu(int menu, const QString& entry) {
+        QMenuBar* bar = window_->menuBar();
+        QAction* title = bar->actions().at(menu);
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(title).center());
+        for (QAction* action : title->menu()->actions()) {
+            if (action->text() == entry) {
+                QTest::mouseClick(title->menu(), Qt::LeftButton, {},
+                                  title->menu()->actionGeometry(action).center());
+            }
+        }
     }
 
     QTableView* table() const { return window_->findChild<QTableView*>(QStringLiteral("runs")); }

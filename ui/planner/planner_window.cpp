@@ -564,6 +564,23 @@ void PlannerWindow::deleteRuns() {
     undo_.endMacro();
 }
 
+// The rows kept with their line and reason (a hundred thousand items would
+// take the window most of a second), the rest counted.
+void PlannerWindow::listProblems(const RowProblems& problems, const QString& line,
+                                 const QString& lines) {
+    for (const RowProblem& problem : problems.kept) {
+        const QString where = problem.firstLine == problem.lastLine
+                                  ? line.arg(problem.firstLine)
+                                  : lines.arg(problem.firstLine).arg(problem.lastLine);
+        problemList_->addItem(where + ": " + QString::fromStdString(problem.reason));
+    }
+    if (problems.count > problems.kept.size()) {
+        problemList_->addItem(tr("... and %1 more rows that could not be read")
+                                  .arg(problems.count - problems.kept.size()));
+    }
+    problemList_->setVisible(problemList_->count() > 0);
+}
+
 void PlannerWindow::pasteRuns() {
     const std::string pasted = QApplication::clipboard()->text().toStdString();
     RunsDocument document;
@@ -573,11 +590,7 @@ void PlannerWindow::pasteRuns() {
         tell(tr("The clipboard holds no runs: %1").arg(QString::fromStdString(error.what())));
         return;
     }
-    for (const RowProblem& problem : document.problems) {
-        problemList_->addItem(tr("Pasted line %1: %2")
-                                  .arg(problem.firstLine)
-                                  .arg(QString::fromStdString(problem.reason)));
-    }
+    listProblems(document.problems, tr("Pasted line %1"), tr("Pasted lines %1-%2"));
     if (document.runs.empty()) {
         tell(tr("The clipboard holds no runs (identifier and length, separated by tabs)."));
         return;

@@ -69,6 +69,8 @@ class PlannerWindow : public QMainWindow {
     void changeRuns(const planning::RunsEdit& edit);
     void addRun();
     void deleteRuns();
+    void listProblems(const planning::RowProblems& problems, const QString& line,
+                      const QString& lines);
     void pasteRuns();
     void applyRecommendation();
     // What Apply sets beside the runs it moves, undone and redone with them.
@@ -105,7 +107,7 @@ class PlannerWindow : public QMainWindow {
     planning::PlanResults results_;
     std::vector<planning::RunResult> room_;  // for the next check's results
     std::vector<planning::CombinationSummary> ranking_;
-    std::vector<planning::RowProblem> problems_;
+    planning::RowProblems problems_;
     bool inputsOverflow_ = false;
     bool rankingStale_ = true;
     bool sizeColumns_ = false;  // to the first results of a file opened
