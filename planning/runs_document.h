@@ -77,6 +77,25 @@ struct RunsEdit {
 void apply(std::vector<PlannedRun>& runs, const RunsEdit& edit);
 RunsEdit inverse(const RunsEdit& edit);
 
+// Every run moved onto one product and cable, and back. What the runs had
+// before is kept as spans of runs alike: a building's runs share a few
+// products and cables, so that the move of a million runs is undone from a
+// few spans, not from a copy of the runs.
+struct RunsMove {
+    struct Span {
+        std::size_t runs = 0;
+        Combination combination;
+    };
+    std::vector<Span> before;
+    Combination after;
+};
+
+RunsMove moveOnto(const std::vector<PlannedRun>& runs, Combination after);
+// Whether a run has another product or cable after the move.
+bool movesAny(const RunsMove& move);
+void apply(std::vector<PlannedRun>& runs, const RunsMove& move);
+void undo(std::vector<PlannedRun>& runs, const RunsMove& move);
+
 // "id,length_m,cable,product", one row a run, as the reader reads it back.
 void writeRunsCsv(std::ostream& out, const std::vector<PlannedRun>& runs);
 

@@ -27,6 +27,7 @@
 #include <QTimer>
 #include <QUndoCommand>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 #include <set>
 #include <sstream>
@@ -602,18 +603,18 @@ void PlannerWindow::pasteRuns() {
 // to undo, so that an undone Apply leaves nothing of it behind.
 class PlannerWindow::ChoiceCommand : public QUndoCommand {
   public:
-    ChoiceCommand(PlannerWindow& window, RunsEdit edit, Choice before, Choice after)
+    ChoiceCommand(PlannerWindow& window, RunsMove move, Choice before, Choice after)
         : QUndoCommand(tr("Apply recommendation")),
           window_(window),
-          edit_(std::move(edit)),
+          move_(std::move(move)),
           before_(before),
           after_(after) {}
-    void redo() override { window_.applyChoice(edit_, after_); }
-    void undo() override { window_.applyChoice(inverse(edit_), before_); }
+    void redo() override { window_.applyChoice(move_, false, after_); }
+    void undo() override { window_.applyChoice(move_, true, before_); }
 
   private:
     PlannerWindow& window_;
-    RunsEdit edit_;
+    RunsMove move_;
     Choice before_;
     Choice after_;
 };
@@ -623,8 +624,13 @@ PlannerWindow::Choice PlannerWindow::choice() const {
 }
 
 // The inputs are set quietly and the runs checked once, not once per input.
-void PlannerWindow::applyChoice(const RunsEdit& change, const Choice& choice) {
-    changeRuns(change);
+void PlannerWindow::applyChoice(const RunsMove& move, bool back, const Choice& choice) {
+    if (movesAny(move)) {
+        check_.reset();
+        back ? undo(runs_, move) : planning::apply(runs_, move);
+        std::ranges::fill(results_.runs, RunResult{});  // each waits for its check
+        model_->refresh(wording());
+    }
     {
         const QSignalBlocker quietProduct(product_);
         const QSignalBlocker quietCable(cable_);
@@ -644,21 +650,13 @@ void PlannerWindow::applyRecommendation() {
     const Choice before = choice();
     const Choice after{best.combination,
                        best.plan.feed.suggestedLevel().value_or(before.levelDbmv)};
-    std::vector<PlannedRun> moved = runs_;
-    for (PlannedRun& run : moved) {
-        run.combination = best.combination;
-    }
-    RunsEdit change;
-    if (moved != runs_) {
-        change = RunsEdit{0, runs_, std::move(moved)};
-    }
+    RunsMove move = moveOnto(runs_, best.combination);
     // The level box holds hundredths.
-    if (change.inserted.empty() && after.combination.product == before.combination.product &&
-        after.combination.cable == before.combination.cable &&
+    if (!movesAny(move) && after.combination == before.combination &&
         std::abs(after.levelDbmv - before.levelDbmv) < 0.005) {
         return;  // in place already: nothing to undo
     }
-    undo_.push(new ChoiceCommand(*this, std::move(change), before, after));
+    undo_.push(new ChoiceCommand(*this, std::move(move), before, after));
 }
 
 void PlannerWindow::updateTitle() {

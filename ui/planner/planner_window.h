@@ -80,7 +80,8 @@ class PlannerWindow : public QMainWindow {
     };
     class ChoiceCommand;
     Choice choice() const;
-    void applyChoice(const planning::RunsEdit& edit, const Choice& choice);
+    // The runs moved onto the choice's product and cable, or back.
+    void applyChoice(const planning::RunsMove& move, bool back, const Choice& choice);
     void usePresets();
     void unitChanged();
     void recheck();
