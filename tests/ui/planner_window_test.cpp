@@ -11,6 +11,7 @@
 #include <QDirIterator>
 #include <QDoubleSpinBox>
 #include <QFile>
+#include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -199,6 +200,37 @@ class PlannerWindowTest : public QObject {
         QCOMPARE(shown(), before);
         QTest::keyClick(window_.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(shown(), applied);
+    }
+
+    // A click on a heading sorts by it, a second the other way, runs of equal
+    // length in the file's order; runs deleted and brought back stay sorted.
+    void a_click_on_a_heading_sorts_the_runs() {
+        write(path_, "id,length_m\nA,45\nB,10\nC,80\nD,45\n");
+        open(path_);
+        clickHeading(RunsModel::Length);
+        QCOMPARE(ids(), (QStringList{"B", "A", "D", "C"}));
+        clickCell(0, RunsModel::Id);
+        clickCell(3, RunsModel::Id, Qt::ControlModifier);
+        QTest::keyClick(table(), Qt::Key_Delete);
+        QCOMPARE(ids(), (QStringList{"A", "D"}));
+        QTest::keyClick(window_.get(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(ids(), (QStringList{"B", "A", "D", "C"}));
+        clickHeading(RunsModel::Length);
+        QCOMPARE(ids(), (QStringList{"C", "A", "D", "B"}));
+    }
+
+    // A large building is sorted with its check, in the background.
+    void a_large_building_is_sorted_as_last_asked() {
+        QByteArray runs = "id,length_m\n";
+        for (int i = 0; i < 60'000; ++i) {
+            runs += "r" + QByteArray::number(i) + "," + QByteArray::number(10 + i % 97) + "\n";
+        }
+        write(path_, runs);
+        open(path_);
+        clickHeading(RunsModel::Length);
+        clickHeading(RunsModel::Length);
+        QTRY_COMPARE(cell(0, RunsModel::Id), QStringLiteral("r96"));  // the first of 106 m
+        QCOMPARE(table()->model()->headerData(0, Qt::Vertical).toInt(), 97);
     }
 
     // Ctrl+F shows the failing runs; a change of an input shows those failing then.
@@ -424,6 +456,11 @@ class PlannerWindowTest : public QObject {
     void clickCell(int row, int column, Qt::KeyboardModifiers modifiers = {}) {
         const QRect place = table()->visualRect(table()->model()->index(row, column));
         QTest::mouseClick(table()->viewport(), Qt::LeftButton, modifiers, place.center());
+    }
+    void clickHeading(int column) {
+        QHeaderView* heading = table()->horizontalHeader();
+        const QPoint place(heading->sectionViewportPosition(column) + 5, heading->height() / 2);
+        QTest::mouseClick(heading->viewport(), Qt::LeftButton, {}, place);
     }
     QString summary() const {
         return window_->findChild<QLabel*>(QStringLiteral("summary"))->text();

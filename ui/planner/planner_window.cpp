@@ -115,9 +115,7 @@ QComboBox* listBox(const QString& name, const QStringList& entries) {
 }  // namespace
 
 PlannerWindow::PlannerWindow(QWidget* parent)
-    : QMainWindow(parent),
-      model_(new RunsModel(runs_, results_, this)),
-      filter_(new RunsFilter(*model_, this)) {
+    : QMainWindow(parent), model_(new RunsModel(runs_, results_, this)) {
     setAcceptDrops(true);
 
     auto* splitter = new QSplitter(Qt::Vertical);
@@ -130,7 +128,7 @@ PlannerWindow::PlannerWindow(QWidget* parent)
     table_ = new QTableView;
     table_->setObjectName(QStringLiteral("runs"));
     table_->setAccessibleName(tr("Runs"));
-    table_->setModel(filter_);
+    table_->setModel(model_);
     table_->setSortingEnabled(true);
     table_->sortByColumn(-1, Qt::AscendingOrder);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -159,6 +157,7 @@ PlannerWindow::PlannerWindow(QWidget* parent)
     connect(model_, &RunsModel::editRequested, this,
             [this](const RunsEdit& change) { edit(change, tr("Change run")); });
     connect(model_, &RunsModel::editRefused, this, &PlannerWindow::tell);
+    connect(model_, &RunsModel::sortRequested, this, &PlannerWindow::check);
     connect(&undo_, &QUndoStack::cleanChanged, this, &PlannerWindow::updateTitle);
     connect(&undo_, &QUndoStack::indexChanged, this, &PlannerWindow::scheduleRecovery);
 
@@ -290,7 +289,7 @@ QWidget* PlannerWindow::buildInputs() {
     }
     connect(unit_, &QComboBox::currentIndexChanged, this, &PlannerWindow::unitChanged);
     connect(presets_, &QPushButton::clicked, this, &PlannerWindow::usePresets);
-    connect(failingOnly_, &QCheckBox::toggled, filter_, &RunsFilter::setFailingOnly);
+    connect(failingOnly_, &QCheckBox::toggled, model_, &RunsModel::setFailingOnly);
     return box;
 }
 
@@ -356,7 +355,7 @@ QWidget* PlannerWindow::buildResults() {
             return;
         }
         if (rankingStale_) {
-            recheck();
+            check();
         } else {
             showChoice();
         }
@@ -413,29 +412,35 @@ void PlannerWindow::unitChanged() {
     recheck();
 }
 
-// A large building is checked on a thread of its own: until it is back the
-// results shown stand (the runs edited since wait), and a later change
-// supersedes an unfinished check.
+// The inputs or the runs changed: what was ranked holds no more.
 void PlannerWindow::recheck() {
+    ranking_.clear();
+    rankingStale_ = true;
+    check();
+}
+
+// A large building is checked (and sorted as the table asks) on a thread of
+// its own: until it is back the results shown stand (the runs edited since
+// wait), and a later change supersedes an unfinished check.
+void PlannerWindow::check() {
     if (maxDigital_ == nullptr || choice_ == nullptr) {
         return;  // still being built
     }
     check_.reset();
-    ranking_.clear();
-    rankingStale_ = true;
-    PlanCheck check{.scenario = scenario(),
+    PlanCheck asked{.scenario = scenario(),
                     .wording = wording(),
                     .runs = runs_,
-                    .rank = tabs_->currentWidget() == choicePage_,
+                    .rank = rankingStale_ && tabs_->currentWidget() == choicePage_,
+                    .sort = model_->sortAsked(),
                     .shown = chosenCombination(),
                     .unit = unit(),
                     .room = std::move(room_)};
-    if (quickToCheck(check)) {
+    if (quickToCheck(asked)) {
         const std::atomic<bool> never = false;
-        takeIn(checkPlan(std::move(check), never));
+        takeIn(checkPlan(std::move(asked), never));
         return;
     }
-    check_ = std::make_unique<BackgroundCheck>(std::move(check));
+    check_ = std::make_unique<BackgroundCheck>(std::move(asked));
     connect(check_.get(), &BackgroundCheck::checked, this, [this] {
         BackgroundCheck* done = check_.release();
         done->deleteLater();
@@ -458,9 +463,11 @@ void PlannerWindow::takeIn(CheckedPlan checked) {
     room_ = std::move(results_.runs);
     results_ = std::move(checked.results);
     inputsOverflow_ = checked.overflow;
-    ranking_ = std::move(checked.ranking);
-    rankingStale_ = !checked.ranked;
-    filter_->refresh(wording());
+    if (checked.ranked) {
+        ranking_ = std::move(checked.ranking);
+        rankingStale_ = false;
+    }
+    model_->checked(wording(), std::move(checked.order));
     if (sizeColumns_) {
         sizeColumns_ = false;
         table_->resizeColumnsToContents();
@@ -535,7 +542,7 @@ void PlannerWindow::addRun() {
     const std::size_t at = runs_.size();
     edit(RunsEdit{at, {}, {PlannedRun{"new " + std::to_string(at + 1), 30, chosenCombination()}}},
          tr("Add run"));
-    const QModelIndex added = filter_->mapFromSource(model_->index(static_cast<int>(at), 0));
+    const QModelIndex added = model_->index(model_->rowOf(at), 0);
     table_->setCurrentIndex(added);
     table_->edit(added);
 }
@@ -545,7 +552,7 @@ void PlannerWindow::addRun() {
 void PlannerWindow::deleteRuns() {
     std::set<std::size_t> rows;
     for (const QModelIndex& index : table_->selectionModel()->selectedIndexes()) {
-        rows.insert(static_cast<std::size_t>(filter_->mapToSource(index).row()));
+        rows.insert(model_->runAt(index.row()));
     }
     if (rows.empty()) {
         return;
@@ -629,7 +636,7 @@ void PlannerWindow::applyChoice(const RunsMove& move, bool back, const Choice& c
         check_.reset();
         back ? undo(runs_, move) : planning::apply(runs_, move);
         std::ranges::fill(results_.runs, RunResult{});  // each waits for its check
-        model_->refresh(wording());
+        model_->refresh();
     }
     {
         const QSignalBlocker quietProduct(product_);

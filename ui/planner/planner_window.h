@@ -30,7 +30,6 @@ namespace tarvelle::planner {
 
 class BackgroundCheck;
 class RunsModel;
-class RunsFilter;
 
 class PlannerWindow : public QMainWindow {
     Q_OBJECT
@@ -85,6 +84,7 @@ class PlannerWindow : public QMainWindow {
     void usePresets();
     void unitChanged();
     void recheck();
+    void check();
     void takeIn(planning::CheckedPlan checked);
     void showChoice();
     void showChart(const planning::CheckedPlan& checked);
@@ -118,7 +118,6 @@ class PlannerWindow : public QMainWindow {
     std::function<void(const QString&)> present_;
 
     RunsModel* model_;
-    RunsFilter* filter_;
     QTableView* table_ = nullptr;
     QListWidget* problemList_ = nullptr;
     QLabel* summary_ = nullptr;
