@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <ostream>
 #include <stdexcept>
@@ -83,7 +84,7 @@ RunsEdit inverse(const RunsEdit& edit);
 // few spans, not from a copy of the runs.
 struct RunsMove {
     struct Span {
-        std::size_t runs = 0;
+        std::uint32_t runs = 0;
         Combination combination;
     };
     std::vector<Span> before;
