@@ -136,7 +136,7 @@ bool PlannerWindow::save() {
     }
     std::ostringstream csv;
     writeRunsCsv(csv, runs_);
-    if (!writeFile(path_, csv.str())) {
+    if (!writeFile(path_, std::move(csv).str())) {
         return false;
     }
     undo_.setClean();
@@ -291,9 +291,11 @@ void PlannerWindow::writeRecovery() {
     QDir().mkpath(QFileInfo(recoveryPath()).absolutePath());
     std::ostringstream csv;
     writeRunsCsv(csv, runs_);
+    // Taken from the stream, not copied: a large building's rows take tens of megabytes.
+    const std::string bytes = std::move(csv).str();
     QSaveFile file(recoveryPath());
     if (file.open(QIODevice::WriteOnly)) {
-        file.write(csv.str().data(), static_cast<qint64>(csv.str().size()));
+        file.write(bytes.data(), static_cast<qint64>(bytes.size()));
         if (file.commit()) {
             QSettings().setValue(kRecoveredFromKey, path_);
         }
