@@ -68,6 +68,8 @@ class HtmlReport {
     // A row of the runs file that is no run, and a run whose identifier
     // repeats an earlier one: where ("line 7") and why.
     void addSkipped(const std::string& where, const std::string& reason);
+    // Rows that are no run, counted only: where and why were not kept.
+    void countSkipped(std::size_t rows) { skipped_.total += rows; }
     void addRepeat(const std::string& where, const std::string& reason);
 
     // Writes the whole page: the answer, the inputs, the allowed lengths,

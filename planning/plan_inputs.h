@@ -22,6 +22,7 @@ struct PlanScenario {
 struct Combination {
     std::int16_t product = 0;
     std::int16_t cable = 0;
+    bool operator==(const Combination&) const = default;
 };
 
 struct PlanRun {

@@ -20,7 +20,7 @@ std::string planChart(const PlanScenario& scenario, Combination shown, LevelUnit
 
 void writePlanReport(std::ostream& out, ReportInputs report, const PlanScenario& scenario,
                      Combination shown, const std::vector<PlannedRun>& runs,
-                     const std::vector<RowProblem>& problems) {
+                     const RowProblems& problems) {
     report.inputs = inputsFor(scenario, shown);
     report.plan = frequencyPlan(scenario);
     HtmlReport page(out, report);
@@ -41,9 +41,10 @@ void writePlanReport(std::ostream& out, ReportInputs report, const PlanScenario&
         page.addRun(row);
         marks.add(run.meters, row.verdict.pass, run.combination);
     }
-    for (const RowProblem& problem : problems) {
+    for (const RowProblem& problem : problems.kept) {
         page.addSkipped(cli::lineRange(problem.firstLine, problem.lastLine), problem.reason);
     }
+    page.countSkipped(problems.count - problems.kept.size());
     page.finish(marks);
 }
 

@@ -21,10 +21,11 @@ std::string planChart(const PlanScenario& scenario, Combination shown, LevelUnit
 
 // The HTML report; `report`'s inputs are set here from the scenario and the
 // combination shown. Runs whose levels overflow are left out, as the command
-// line leaves them; the rows that hold no run are listed on the first page.
+// line leaves them; the rows that hold no run are listed on the first page,
+// those not kept counted.
 // Throws ArithmeticError when the scenario overflows.
 void writePlanReport(std::ostream& out, ReportInputs report, const PlanScenario& scenario,
                      Combination shown, const std::vector<PlannedRun>& runs,
-                     const std::vector<RowProblem>& problems);
+                     const RowProblems& problems);
 
 }  // namespace tarvelle::planning

@@ -149,6 +149,11 @@ CheckedPlan checkPlan(PlanCheck check, const std::atomic<bool>& stop) {
         checked.results.runs.assign(check.runs.size(), {.status = RunStatus::Overflow});
         checked.overflow = true;
         checked.chartProblem = kOverflow;
+    }
+    if (check.sort) {
+        checked.order = runOrder(check.runs, checked.results.runs, *check.sort, stop);
+    }
+    if (checked.overflow) {
         return checked;
     }
     if (check.rank && !check.runs.empty()) {

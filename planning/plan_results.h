@@ -3,33 +3,25 @@
 // Every run of a building checked against one scenario, with what a planner
 // shows for each: the levels at the band edges, the smallest margin, the
 // verdict in words and the fix; and for the whole: how many pass, the feed
-// range, the ranking of the nine products and cables, and the chart.
+// range, the ranking of the nine products and cables, the chart, and the
+// runs in the order the table asks for.
 
-#include <array>
 #include <atomic>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "planning/combination_rank.h"
+#include "planning/run_order.h"
+#include "planning/run_result.h"
 #include "planning/runs_document.h"
 #include "planning/units.h"
 #include "planning/wording.h"
 
 namespace tarvelle::planning {
-
-// Waiting and Overflow: nothing else of the result is set.
-enum class RunStatus : std::uint8_t { Waiting, Computed, Overflow };
-
-// A run's verdict and fix in words are not kept: see verdictText below.
-struct RunResult {
-    std::array<double, 4> received{};  // dBmV at the plan's four band edges
-    double margin = 0;
-    RunStatus status = RunStatus::Waiting;  // a run edited since the last check waits for the next
-    bool pass = false;
-};
 
 struct PlanResults {
     PlanScenario scenario;  // what the runs were checked against
@@ -46,7 +38,8 @@ struct PlanCheck {
     PlanScenario scenario;
     Wording wording;
     std::span<const PlannedRun> runs;
-    bool rank = false;  // the nine combinations as well
+    bool rank = false;            // the nine combinations as well
+    std::optional<RunSort> sort;  // the runs' order as well
     // The chart's product and cable, and its unit.
     Combination shown;
     LevelUnit unit = LevelUnit::DBmV;
@@ -64,6 +57,7 @@ struct CheckedPlan {
     bool overflow = false;  // the scenario's own levels overflow: no run is computed
     bool ranked = false;    // the nine combinations were asked for
     std::vector<CombinationSummary> ranking;  // best first; empty when none can be ranked
+    std::vector<std::uint32_t> order;         // the runs sorted, when asked
     std::string chart;                        // SVG, or empty and
     std::string chartProblem;                 // why it cannot be drawn
 };

@@ -1,10 +1,16 @@
 #pragma once
 
-// The order of a building's runs by one of their values, compared straight
-// from the values: a table sorting a million runs makes some twenty million
-// comparisons.
+// The order of a building's runs by one of their values, worked with every
+// run's check on the check's thread: a table sorting a million runs itself
+// holds the window for most of a second.
 
-#include "planning/plan_results.h"
+#include <atomic>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "planning/run_result.h"
+#include "planning/runs_document.h"
 
 namespace tarvelle::planning {
 
@@ -21,11 +27,18 @@ enum class RunKey {
     Verdict
 };
 
-// Whether run `a` (with its result) comes before run `b` by `key`. Runs
-// without computed levels come before the rest by a level or the margin; by
-// the verdict, failing runs come before passing ones, each the smallest
-// margin first.
-bool sortsBefore(RunKey key, const PlannedRun& a, const RunResult& resultA, const PlannedRun& b,
-                 const RunResult& resultB);
+struct RunSort {
+    RunKey key = RunKey::Identifier;
+    bool descending = false;
+};
+
+// The positions of `runs` in order by `sort.key`, runs of equal value in the
+// file's order either way. Runs without computed levels come before the rest
+// by a level or the margin; by the verdict, failing runs come before passing
+// ones, each the smallest margin first. Throws CheckStopped soon after `stop`
+// turns true.
+std::vector<std::uint32_t> runOrder(std::span<const PlannedRun> runs,
+                                    std::span<const RunResult> results, RunSort sort,
+                                    const std::atomic<bool>& stop);
 
 }  // namespace tarvelle::planning

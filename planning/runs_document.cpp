@@ -1,5 +1,6 @@
 #include "planning/runs_document.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 
@@ -37,7 +38,7 @@ RunsDocument readAll(cli::InputSource& source, Combination defaults) {
     cli::RunsRow row;
     while (reader.next(row)) {
         if (row.kind == cli::RunsRow::Kind::Problem) {
-            document.problems.push_back({row.firstLine, row.lastLine, row.problem});
+            document.problems.add({row.firstLine, row.lastLine, row.problem});
         } else if (row.kind == cli::RunsRow::Kind::Run) {
             document.runs.push_back(
                 {row.run.id, row.run.meters, Combination{row.run.product, row.run.cable}});
@@ -71,6 +72,13 @@ std::string exactMeters(double meters) {
 
 }  // namespace
 
+void RowProblems::add(RowProblem problem) {
+    if (kept.size() < kKept) {
+        kept.push_back(std::move(problem));
+    }
+    ++count;
+}
+
 RunsDocument readRuns(cli::InputSource& source, Combination defaults,
                       const std::atomic<bool>& cancel, std::atomic<std::size_t>& bytesRead) {
     WatchedInput watched(source, cancel, bytesRead);
@@ -91,6 +99,37 @@ void apply(std::vector<PlannedRun>& runs, const RunsEdit& edit) {
 
 RunsEdit inverse(const RunsEdit& edit) {
     return {edit.at, edit.inserted, edit.removed};
+}
+
+RunsMove moveOnto(const std::vector<PlannedRun>& runs, Combination after) {
+    RunsMove move{{}, after};
+    for (const PlannedRun& run : runs) {
+        if (move.before.empty() || move.before.back().combination != run.combination) {
+            move.before.push_back({0, run.combination});
+        }
+        ++move.before.back().runs;
+    }
+    return move;
+}
+
+bool movesAny(const RunsMove& move) {
+    return std::ranges::any_of(
+        move.before, [&](const RunsMove::Span& span) { return span.combination != move.after; });
+}
+
+void apply(std::vector<PlannedRun>& runs, const RunsMove& move) {
+    for (PlannedRun& run : runs) {
+        run.combination = move.after;
+    }
+}
+
+void undo(std::vector<PlannedRun>& runs, const RunsMove& move) {
+    auto run = runs.begin();
+    for (const RunsMove::Span& span : move.before) {
+        for (const auto end = run + static_cast<std::ptrdiff_t>(span.runs); run != end; ++run) {
+            run->combination = span.combination;
+        }
+    }
 }
 
 void writeRunsCsv(std::ostream& out, const std::vector<PlannedRun>& runs) {

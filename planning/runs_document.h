@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <ostream>
 #include <stdexcept>
@@ -36,9 +37,19 @@ struct RowProblem {
     std::string reason;
 };
 
+// The rows of a file that hold no run: the first kKept kept with their line
+// and reason, the rest only counted, so that a file of bad rows is read in
+// bounded memory and none is dropped unsaid.
+struct RowProblems {
+    static constexpr std::size_t kKept = 1'000;
+    std::vector<RowProblem> kept;
+    std::size_t count = 0;
+    void add(RowProblem problem);
+};
+
 struct RunsDocument {
     std::vector<PlannedRun> runs;
-    std::vector<RowProblem> problems;
+    RowProblems problems;
 };
 
 // A read stopped on request before its end.
@@ -66,6 +77,25 @@ struct RunsEdit {
 
 void apply(std::vector<PlannedRun>& runs, const RunsEdit& edit);
 RunsEdit inverse(const RunsEdit& edit);
+
+// Every run moved onto one product and cable, and back. What the runs had
+// before is kept as spans of runs alike: a building's runs share a few
+// products and cables, so that the move of a million runs is undone from a
+// few spans, not from a copy of the runs.
+struct RunsMove {
+    struct Span {
+        std::uint32_t runs = 0;
+        Combination combination;
+    };
+    std::vector<Span> before;
+    Combination after;
+};
+
+RunsMove moveOnto(const std::vector<PlannedRun>& runs, Combination after);
+// Whether a run has another product or cable after the move.
+bool movesAny(const RunsMove& move);
+void apply(std::vector<PlannedRun>& runs, const RunsMove& move);
+void undo(std::vector<PlannedRun>& runs, const RunsMove& move);
 
 // "id,length_m,cable,product", one row a run, as the reader reads it back.
 void writeRunsCsv(std::ostream& out, const std::vector<PlannedRun>& runs);

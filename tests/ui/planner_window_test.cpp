@@ -11,6 +11,7 @@
 #include <QDirIterator>
 #include <QDoubleSpinBox>
 #include <QFile>
+#include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -94,6 +95,7 @@ class PlannerWindowTest : public QObject {
         QVERIFY(window_->findChild<QSvgWidget*>()->renderer()->isValid());
     }
 
+    // The report, from File, Save Report, counts them all too.
     void a_thousand_unread_rows_are_listed_and_the_rest_counted() {
         write(path_, "id,length_m\n" + QByteArray("X,eighty\n").repeated(2'500));
         open(path_);
@@ -102,6 +104,15 @@ class PlannerWindowTest : public QObject {
         QVERIFY(problems->item(999)->text().startsWith(QStringLiteral("Line 1001: ")));
         QCOMPARE(problems->item(1'000)->text(),
                  QStringLiteral("... and 1500 more rows that could not be read"));
+        const QString report = dir_.filePath(QStringLiteral("report.html"));
+        QTimer::singleShot(100, [&report] {
+            QTest::keyClicks(QApplication::focusWidget(), report);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        });
+        clickMenu(0, QStringLiteral("Save &Report as HTML..."));
+        QFile saved(report);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QVERIFY(saved.readAll().contains("2500 rows of the runs file were skipped"));
     }
 
     // A run added to an empty plan is named after its row, the first "new 1".
@@ -192,6 +203,37 @@ class PlannerWindowTest : public QObject {
         QCOMPARE(shown(), applied);
     }
 
+    // A click on a heading sorts by it, a second the other way, runs of equal
+    // length in the file's order; runs deleted and brought back stay sorted.
+    void a_click_on_a_heading_sorts_the_runs() {
+        write(path_, "id,length_m\nA,45\nB,10\nC,80\nD,45\n");
+        open(path_);
+        clickHeading(RunsModel::Length);
+        QCOMPARE(ids(), (QStringList{"B", "A", "D", "C"}));
+        clickCell(0, RunsModel::Id);
+        clickCell(3, RunsModel::Id, Qt::ControlModifier);
+        QTest::keyClick(table(), Qt::Key_Delete);
+        QCOMPARE(ids(), (QStringList{"A", "D"}));
+        QTest::keyClick(window_.get(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(ids(), (QStringList{"B", "A", "D", "C"}));
+        clickHeading(RunsModel::Length);
+        QCOMPARE(ids(), (QStringList{"C", "A", "D", "B"}));
+    }
+
+    // A large building is sorted with its check, in the background.
+    void a_large_building_is_sorted_as_last_asked() {
+        QByteArray runs = "id,length_m\n";
+        for (int i = 0; i < 60'000; ++i) {
+            runs += "r" + QByteArray::number(i) + "," + QByteArray::number(10 + i % 97) + "\n";
+        }
+        write(path_, runs);
+        open(path_);
+        clickHeading(RunsModel::Length);
+        clickHeading(RunsModel::Length);
+        QTRY_COMPARE(cell(0, RunsModel::Id), QStringLiteral("r96"));  // the first of 106 m
+        QCOMPARE(table()->model()->headerData(0, Qt::Vertical).toInt(), 97);
+    }
+
     // Ctrl+F shows the failing runs; a change of an input shows those failing then.
     void the_failing_runs_shown_follow_the_inputs() {
         open(path_);
@@ -220,6 +262,20 @@ class PlannerWindowTest : public QObject {
         QCOMPARE(ids(), (QStringList{"C", "E"}));
         QTest::keyClick(window_.get(), Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(ids(), (QStringList{"A", "C", "D", "E"}));
+    }
+
+    // Pasted rows that hold no run are listed, also under a file that had none.
+    void pasted_rows_that_hold_no_run_are_listed() {
+        write(path_, "id,length_m\nX,12\n");
+        open(path_);
+        QApplication::clipboard()->setText(QStringLiteral("Y\t12m\nZ\tfar\n"));
+        clickCell(0, RunsModel::Id);
+        QTest::keyClick(table(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(ids(), (QStringList{"X", "Y"}));
+        const auto* problems = window_->findChild<QListWidget*>(QStringLiteral("problems"));
+        QVERIFY(problems->isVisible());
+        QVERIFY2(problems->item(0)->text().startsWith(QStringLiteral("Pasted line 2: ")),
+                 qPrintable(problems->item(0)->text()));
     }
 
     void a_new_window_says_how_to_begin_and_opens_dropped_and_recent_files() {
@@ -416,6 +472,19 @@ class PlannerWindowTest : public QObject {
         QVERIFY2(messages_.isEmpty(), qPrintable(messages_.join('\n')));
     }
 
+    // Clicks a menu of the menu bar, then its entry.
+    void clickMenu(int menu, const QString& entry) {
+        QMenuBar* bar = window_->menuBar();
+        QAction* title = bar->actions().at(menu);
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(title).center());
+        for (QAction* action : title->menu()->actions()) {
+            if (action->text() == entry) {
+                QTest::mouseClick(title->menu(), Qt::LeftButton, {},
+                                  title->menu()->actionGeometry(action).center());
+            }
+        }
+    }
+
     QTableView* table() const { return window_->findChild<QTableView*>(QStringLiteral("runs")); }
     int rows() const { return table()->model()->rowCount(); }
     QString cell(int row, int column) const {
@@ -431,6 +500,11 @@ class PlannerWindowTest : public QObject {
     void clickCell(int row, int column, Qt::KeyboardModifiers modifiers = {}) {
         const QRect place = table()->visualRect(table()->model()->index(row, column));
         QTest::mouseClick(table()->viewport(), Qt::LeftButton, modifiers, place.center());
+    }
+    void clickHeading(int column) {
+        QHeaderView* heading = table()->horizontalHeader();
+        const QPoint place(heading->sectionViewportPosition(column) + 5, heading->height() / 2);
+        QTest::mouseClick(heading->viewport(), Qt::LeftButton, {}, place);
     }
     QString summary() const {
         return window_->findChild<QLabel*>(QStringLiteral("summary"))->text();

@@ -41,9 +41,6 @@ using namespace tarvelle::planning;
 namespace {
 
 constexpr int kMostRecent = 8;
-// The rows that could not be read listed, the rest counted: a hundred
-// thousand items take the window most of a second.
-constexpr std::size_t kListedProblems = 1'000;
 const QString kRecentKey = QStringLiteral("planner/recentFiles");
 const QString kRecoveredFromKey = QStringLiteral("planner/recoveredFrom");
 
@@ -110,19 +107,7 @@ void PlannerWindow::adopt(const QString& path, RunsDocument document, bool modif
     problems_ = std::move(document.problems);
     path_ = path;
     problemList_->clear();
-    const std::size_t listed = std::min(problems_.size(), kListedProblems);
-    for (std::size_t i = 0; i < listed; ++i) {
-        const RowProblem& problem = problems_[i];
-        const QString lines = problem.firstLine == problem.lastLine
-                                  ? tr("Line %1").arg(problem.firstLine)
-                                  : tr("Lines %1-%2").arg(problem.firstLine).arg(problem.lastLine);
-        problemList_->addItem(lines + ": " + QString::fromStdString(problem.reason));
-    }
-    if (problems_.size() > listed) {
-        problemList_->addItem(
-            tr("... and %1 more rows that could not be read").arg(problems_.size() - listed));
-    }
-    problemList_->setVisible(!problems_.empty());
+    listProblems(problems_, tr("Line %1"), tr("Lines %1-%2"));
     sizeColumns_ = true;
     recheck();
     if (modified) {
@@ -151,7 +136,7 @@ bool PlannerWindow::save() {
     }
     std::ostringstream csv;
     writeRunsCsv(csv, runs_);
-    if (!writeFile(path_, csv.str())) {
+    if (!writeFile(path_, std::move(csv).str())) {
         return false;
     }
     undo_.setClean();
@@ -306,9 +291,11 @@ void PlannerWindow::writeRecovery() {
     QDir().mkpath(QFileInfo(recoveryPath()).absolutePath());
     std::ostringstream csv;
     writeRunsCsv(csv, runs_);
+    // Taken from the stream, not copied: a large building's rows take tens of megabytes.
+    const std::string bytes = std::move(csv).str();
     QSaveFile file(recoveryPath());
     if (file.open(QIODevice::WriteOnly)) {
-        file.write(csv.str().data(), static_cast<qint64>(csv.str().size()));
+        file.write(bytes.data(), static_cast<qint64>(bytes.size()));
         if (file.commit()) {
             QSettings().setValue(kRecoveredFromKey, path_);
         }

@@ -27,6 +27,7 @@
 #include <QTimer>
 #include <QUndoCommand>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 #include <set>
 #include <sstream>
@@ -114,9 +115,7 @@ QComboBox* listBox(const QString& name, const QStringList& entries) {
 }  // namespace
 
 PlannerWindow::PlannerWindow(QWidget* parent)
-    : QMainWindow(parent),
-      model_(new RunsModel(runs_, results_, this)),
-      filter_(new RunsFilter(*model_, this)) {
+    : QMainWindow(parent), model_(new RunsModel(runs_, results_, this)) {
     setAcceptDrops(true);
 
     auto* splitter = new QSplitter(Qt::Vertical);
@@ -129,7 +128,7 @@ PlannerWindow::PlannerWindow(QWidget* parent)
     table_ = new QTableView;
     table_->setObjectName(QStringLiteral("runs"));
     table_->setAccessibleName(tr("Runs"));
-    table_->setModel(filter_);
+    table_->setModel(model_);
     table_->setSortingEnabled(true);
     table_->sortByColumn(-1, Qt::AscendingOrder);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -156,6 +155,7 @@ PlannerWindow::PlannerWindow(QWidget* parent)
     connect(model_, &RunsModel::editRequested, this,
             [this](const RunsEdit& change) { edit(change, tr("Change run")); });
     connect(model_, &RunsModel::editRefused, this, &PlannerWindow::tell);
+    connect(model_, &RunsModel::sortRequested, this, &PlannerWindow::check);
     connect(&undo_, &QUndoStack::cleanChanged, this, &PlannerWindow::updateTitle);
     connect(&undo_, &QUndoStack::indexChanged, this, &PlannerWindow::scheduleRecovery);
 
@@ -287,7 +287,7 @@ QWidget* PlannerWindow::buildInputs() {
     }
     connect(unit_, &QComboBox::currentIndexChanged, this, &PlannerWindow::unitChanged);
     connect(presets_, &QPushButton::clicked, this, &PlannerWindow::usePresets);
-    connect(failingOnly_, &QCheckBox::toggled, filter_, &RunsFilter::setFailingOnly);
+    connect(failingOnly_, &QCheckBox::toggled, model_, &RunsModel::setFailingOnly);
     return box;
 }
 
@@ -353,7 +353,7 @@ QWidget* PlannerWindow::buildResults() {
             return;
         }
         if (rankingStale_) {
-            recheck();
+            check();
         } else {
             showChoice();
         }
@@ -410,29 +410,35 @@ void PlannerWindow::unitChanged() {
     recheck();
 }
 
-// A large building is checked on a thread of its own: until it is back the
-// results shown stand (the runs edited since wait), and a later change
-// supersedes an unfinished check.
+// The inputs or the runs changed: what was ranked holds no more.
 void PlannerWindow::recheck() {
+    ranking_.clear();
+    rankingStale_ = true;
+    check();
+}
+
+// A large building is checked (and sorted as the table asks) on a thread of
+// its own: until it is back the results shown stand (the runs edited since
+// wait), and a later change supersedes an unfinished check.
+void PlannerWindow::check() {
     if (maxDigital_ == nullptr || choice_ == nullptr) {
         return;  // still being built
     }
     check_.reset();
-    ranking_.clear();
-    rankingStale_ = true;
-    PlanCheck check{.scenario = scenario(),
+    PlanCheck asked{.scenario = scenario(),
                     .wording = wording(),
                     .runs = runs_,
-                    .rank = tabs_->currentWidget() == choicePage_,
+                    .rank = rankingStale_ && tabs_->currentWidget() == choicePage_,
+                    .sort = model_->sortAsked(),
                     .shown = chosenCombination(),
                     .unit = unit(),
                     .room = std::move(room_)};
-    if (quickToCheck(check)) {
+    if (quickToCheck(asked)) {
         const std::atomic<bool> never = false;
-        takeIn(checkPlan(std::move(check), never));
+        takeIn(checkPlan(std::move(asked), never));
         return;
     }
-    check_ = std::make_unique<BackgroundCheck>(std::move(check));
+    check_ = std::make_unique<BackgroundCheck>(std::move(asked));
     connect(check_.get(), &BackgroundCheck::checked, this, [this] {
         BackgroundCheck* done = check_.release();
         done->deleteLater();
@@ -455,9 +461,11 @@ void PlannerWindow::takeIn(CheckedPlan checked) {
     room_ = std::move(results_.runs);
     results_ = std::move(checked.results);
     inputsOverflow_ = checked.overflow;
-    ranking_ = std::move(checked.ranking);
-    rankingStale_ = !checked.ranked;
-    filter_->refresh(wording());
+    if (checked.ranked) {
+        ranking_ = std::move(checked.ranking);
+        rankingStale_ = false;
+    }
+    model_->checked(wording(), std::move(checked.order));
     if (sizeColumns_) {
         sizeColumns_ = false;
         table_->resizeColumnsToContents();
@@ -532,7 +540,7 @@ void PlannerWindow::addRun() {
     const std::size_t at = runs_.size();
     edit(RunsEdit{at, {}, {PlannedRun{"new " + std::to_string(at + 1), 30, chosenCombination()}}},
          tr("Add run"));
-    const QModelIndex added = filter_->mapFromSource(model_->index(static_cast<int>(at), 0));
+    const QModelIndex added = model_->index(model_->rowOf(at), 0);
     table_->setCurrentIndex(added);
     table_->edit(added);
 }
@@ -542,7 +550,7 @@ void PlannerWindow::addRun() {
 void PlannerWindow::deleteRuns() {
     std::set<std::size_t> rows;
     for (const QModelIndex& index : table_->selectionModel()->selectedIndexes()) {
-        rows.insert(static_cast<std::size_t>(filter_->mapToSource(index).row()));
+        rows.insert(model_->runAt(index.row()));
     }
     if (rows.empty()) {
         return;
@@ -562,6 +570,23 @@ void PlannerWindow::deleteRuns() {
     undo_.endMacro();
 }
 
+// The rows kept with their line and reason (a hundred thousand items would
+// take the window most of a second), the rest counted.
+void PlannerWindow::listProblems(const RowProblems& problems, const QString& line,
+                                 const QString& lines) {
+    for (const RowProblem& problem : problems.kept) {
+        const QString where = problem.firstLine == problem.lastLine
+                                  ? line.arg(problem.firstLine)
+                                  : lines.arg(problem.firstLine).arg(problem.lastLine);
+        problemList_->addItem(where + ": " + QString::fromStdString(problem.reason));
+    }
+    if (problems.count > problems.kept.size()) {
+        problemList_->addItem(tr("... and %1 more rows that could not be read")
+                                  .arg(problems.count - problems.kept.size()));
+    }
+    problemList_->setVisible(problemList_->count() > 0);
+}
+
 void PlannerWindow::pasteRuns() {
     const std::string pasted = QApplication::clipboard()->text().toStdString();
     RunsDocument document;
@@ -571,11 +596,7 @@ void PlannerWindow::pasteRuns() {
         tell(tr("The clipboard holds no runs: %1").arg(QString::fromStdString(error.what())));
         return;
     }
-    for (const RowProblem& problem : document.problems) {
-        problemList_->addItem(tr("Pasted line %1: %2")
-                                  .arg(problem.firstLine)
-                                  .arg(QString::fromStdString(problem.reason)));
-    }
+    listProblems(document.problems, tr("Pasted line %1"), tr("Pasted lines %1-%2"));
     if (document.runs.empty()) {
         tell(tr("The clipboard holds no runs (identifier and length, separated by tabs)."));
         return;
@@ -587,18 +608,18 @@ void PlannerWindow::pasteRuns() {
 // to undo, so that an undone Apply leaves nothing of it behind.
 class PlannerWindow::ChoiceCommand : public QUndoCommand {
   public:
-    ChoiceCommand(PlannerWindow& window, RunsEdit edit, Choice before, Choice after)
+    ChoiceCommand(PlannerWindow& window, RunsMove move, Choice before, Choice after)
         : QUndoCommand(tr("Apply recommendation")),
           window_(window),
-          edit_(std::move(edit)),
+          move_(std::move(move)),
           before_(before),
           after_(after) {}
-    void redo() override { window_.applyChoice(edit_, after_); }
-    void undo() override { window_.applyChoice(inverse(edit_), before_); }
+    void redo() override { window_.applyChoice(move_, false, after_); }
+    void undo() override { window_.applyChoice(move_, true, before_); }
 
   private:
     PlannerWindow& window_;
-    RunsEdit edit_;
+    RunsMove move_;
     Choice before_;
     Choice after_;
 };
@@ -608,8 +629,13 @@ PlannerWindow::Choice PlannerWindow::choice() const {
 }
 
 // The inputs are set quietly and the runs checked once, not once per input.
-void PlannerWindow::applyChoice(const RunsEdit& change, const Choice& choice) {
-    changeRuns(change);
+void PlannerWindow::applyChoice(const RunsMove& move, bool back, const Choice& choice) {
+    if (movesAny(move)) {
+        check_.reset();
+        back ? undo(runs_, move) : planning::apply(runs_, move);
+        std::ranges::fill(results_.runs, RunResult{});  // each waits for its check
+        model_->refresh();
+    }
     {
         const QSignalBlocker quietProduct(product_);
         const QSignalBlocker quietCable(cable_);
@@ -629,21 +655,13 @@ void PlannerWindow::applyRecommendation() {
     const Choice before = choice();
     const Choice after{best.combination,
                        best.plan.feed.suggestedLevel().value_or(before.levelDbmv)};
-    std::vector<PlannedRun> moved = runs_;
-    for (PlannedRun& run : moved) {
-        run.combination = best.combination;
-    }
-    RunsEdit change;
-    if (moved != runs_) {
-        change = RunsEdit{0, runs_, std::move(moved)};
-    }
+    RunsMove move = moveOnto(runs_, best.combination);
     // The level box holds hundredths.
-    if (change.inserted.empty() && after.combination.product == before.combination.product &&
-        after.combination.cable == before.combination.cable &&
+    if (!movesAny(move) && after.combination == before.combination &&
         std::abs(after.levelDbmv - before.levelDbmv) < 0.005) {
         return;  // in place already: nothing to undo
     }
-    undo_.push(new ChoiceCommand(*this, std::move(change), before, after));
+    undo_.push(new ChoiceCommand(*this, std::move(move), before, after));
 }
 
 void PlannerWindow::updateTitle() {

@@ -30,7 +30,6 @@ namespace tarvelle::planner {
 
 class BackgroundCheck;
 class RunsModel;
-class RunsFilter;
 
 class PlannerWindow : public QMainWindow {
     Q_OBJECT
@@ -69,6 +68,8 @@ class PlannerWindow : public QMainWindow {
     void changeRuns(const planning::RunsEdit& edit);
     void addRun();
     void deleteRuns();
+    void listProblems(const planning::RowProblems& problems, const QString& line,
+                      const QString& lines);
     void pasteRuns();
     void applyRecommendation();
     // What Apply sets beside the runs it moves, undone and redone with them.
@@ -78,10 +79,12 @@ class PlannerWindow : public QMainWindow {
     };
     class ChoiceCommand;
     Choice choice() const;
-    void applyChoice(const planning::RunsEdit& edit, const Choice& choice);
+    // The runs moved onto the choice's product and cable, or back.
+    void applyChoice(const planning::RunsMove& move, bool back, const Choice& choice);
     void usePresets();
     void unitChanged();
     void recheck();
+    void check();
     void takeIn(planning::CheckedPlan checked);
     void showChoice();
     void showChart(const planning::CheckedPlan& checked);
@@ -105,7 +108,7 @@ class PlannerWindow : public QMainWindow {
     planning::PlanResults results_;
     std::vector<planning::RunResult> room_;  // for the next check's results
     std::vector<planning::CombinationSummary> ranking_;
-    std::vector<planning::RowProblem> problems_;
+    planning::RowProblems problems_;
     bool inputsOverflow_ = false;
     bool rankingStale_ = true;
     bool sizeColumns_ = false;  // to the first results of a file opened
@@ -115,7 +118,6 @@ class PlannerWindow : public QMainWindow {
     std::function<void(const QString&)> present_;
 
     RunsModel* model_;
-    RunsFilter* filter_;
     QTableView* table_ = nullptr;
     QListWidget* problemList_ = nullptr;
     QLabel* summary_ = nullptr;

@@ -2,13 +2,13 @@
 
 #include <QTimer>
 #include <algorithm>
+#include <numeric>
 
 #include "engine/arithmetic_error.h"
 #include "planning/hidden_characters.h"
 #include "planning/printed_number.h"
 #include "planning/reading/length_text.h"
 #include "planning/reading/names.h"
-#include "planning/run_order.h"
 #include "planning/table_names.h"
 #include "planning/wording.h"
 
@@ -48,83 +48,223 @@ RunsModel::RunsModel(const std::vector<PlannedRun>& runs, const PlanResults& res
 
 void RunsModel::reset() {
     beginResetModel();
-    shownRows_ = static_cast<int>(std::min<std::size_t>(runs_.size(), kRowsAtATime));
+    order_.clear();
+    rows_.clear();
+    revealed_ = std::min<std::size_t>(runs_.size(), kRowsAtATime);
+    for (std::uint32_t run = 0; run < revealed_; ++run) {
+        if (shows(run)) {
+            rows_.push_back(run);
+        }
+    }
     endResetModel();
-    if (static_cast<std::size_t>(shownRows_) < runs_.size()) {
+    if (revealed_ < runs_.size()) {
         QTimer::singleShot(0, this, &RunsModel::showMore);
     }
 }
 
 void RunsModel::showMore() {
-    const int more =
-        static_cast<int>(std::min<std::size_t>(runs_.size() - shownRows_, kRowsAtATime));
-    if (more <= 0) {
+    if (revealed_ >= runs_.size()) {
         return;
     }
-    beginInsertRows({}, shownRows_, shownRows_ + more - 1);
-    shownRows_ += more;
-    endInsertRows();
-    if (static_cast<std::size_t>(shownRows_) < runs_.size()) {
-        QTimer::singleShot(0, this, &RunsModel::showMore);
-    } else {
-        emit allShown();
+    const std::size_t end = std::min(runs_.size(), revealed_ + kRowsAtATime);
+    std::vector<std::uint32_t> more;
+    for (auto run = static_cast<std::uint32_t>(revealed_); run < end; ++run) {
+        if (shows(run)) {
+            more.push_back(run);
+        }
     }
-}
-
-// While a large building's rows are still being shown, runs beyond them wait
-// for their piece.
-void RunsModel::edited(const RunsEdit& edit) {
-    const auto shown = static_cast<std::size_t>(shownRows_);
-    const std::size_t before = runs_.size() + edit.removed.size() - edit.inserted.size();
-    if (shown < before && edit.at >= shown) {
-        return;
-    }
-    const int at = static_cast<int>(edit.at);
-    const int removed = static_cast<int>(std::min(edit.removed.size(), shown - edit.at));
-    const int inserted = static_cast<int>(edit.inserted.size());
-    const int changed = std::min(removed, inserted);
-    if (removed > changed) {
-        beginRemoveRows({}, at + changed, at + removed - 1);
-        shownRows_ -= removed - changed;
-        endRemoveRows();
-    }
-    if (inserted > changed) {
-        beginInsertRows({}, at + changed, at + inserted - 1);
-        shownRows_ += inserted - changed;
+    revealed_ = end;
+    if (!more.empty()) {
+        const int first = static_cast<int>(rows_.size());
+        beginInsertRows({}, first, first + static_cast<int>(more.size()) - 1);
+        rows_.insert(rows_.end(), more.begin(), more.end());
         endInsertRows();
     }
-    if (changed > 0) {
-        emit dataChanged(index(at, 0), index(at + changed - 1, kColumns - 1));
+    if (revealed_ < runs_.size()) {
+        QTimer::singleShot(0, this, &RunsModel::showMore);
+    } else if (placed()) {
+        place();
     }
 }
 
-void RunsModel::refresh(const Wording& wording, bool cells) {
+// The runs edited keep their rows; those removed go, those inserted come
+// where the run after them is shown, until the next check places them.
+void RunsModel::edited(const RunsEdit& edit) {
+    const std::size_t changed = std::min(edit.removed.size(), edit.inserted.size());
+    if (edit.removed.size() > changed) {
+        runsRemoved(edit.at + changed, edit.removed.size() - changed);
+    }
+    if (edit.inserted.size() > changed) {
+        runsInserted(edit.at + changed, edit.inserted.size() - changed);
+    }
+    if (changed == 1) {
+        if (const int row = rowOf(edit.at); row >= 0) {
+            emit dataChanged(index(row, 0), index(row, kColumns - 1));
+        }
+    } else if (changed > 1) {
+        refresh();
+    }
+}
+
+void RunsModel::runsRemoved(std::size_t at, std::size_t count) {
+    const auto moved = [at, count](std::size_t run) -> std::int64_t {
+        return run < at           ? static_cast<std::int64_t>(run)
+               : run < at + count ? -1
+                                  : static_cast<std::int64_t>(run - count);
+    };
+    const auto renumber = [&](std::vector<std::uint32_t>& runs) {
+        std::erase_if(runs, [&](std::uint32_t run) { return moved(run) < 0; });
+        for (std::uint32_t& run : runs) {
+            run = static_cast<std::uint32_t>(moved(run));
+        }
+    };
+    renumber(order_);
+    revealed_ -= revealed_ > at ? std::min(count, revealed_ - at) : 0;
+    // The rows removed: one block in the file's order, scattered when sorted.
+    int first = -1;
+    int last = -1;
+    bool block = true;
+    for (std::size_t row = 0; row < rows_.size(); ++row) {
+        if (moved(rows_[row]) < 0) {
+            block = block && (first < 0 || last + 1 == static_cast<int>(row));
+            first = first < 0 ? static_cast<int>(row) : first;
+            last = static_cast<int>(row);
+        }
+    }
+    std::vector<std::uint32_t> rows = rows_;
+    renumber(rows);
+    if (first < 0) {
+        rows_ = std::move(rows);
+    } else if (block) {
+        beginRemoveRows({}, first, last);
+        rows_ = std::move(rows);
+        endRemoveRows();
+    } else {
+        relayout(std::move(rows), moved);
+    }
+}
+
+void RunsModel::runsInserted(std::size_t at, std::size_t count) {
+    const auto renumber = [at, count](std::vector<std::uint32_t>& runs) {
+        for (std::uint32_t& run : runs) {
+            run += run >= at ? static_cast<std::uint32_t>(count) : 0;
+        }
+    };
+    const auto insertNew = [&](std::vector<std::uint32_t>& runs,
+                               std::vector<std::uint32_t>::iterator before) {
+        const auto inserted = runs.insert(before, count, 0);
+        std::iota(inserted, inserted + static_cast<std::ptrdiff_t>(count),
+                  static_cast<std::uint32_t>(at));
+    };
+    renumber(order_);
+    if (!order_.empty()) {
+        insertNew(order_, std::ranges::find(order_, at + count));
+    }
+    if (at > revealed_) {
+        return;  // shown with their piece
+    }
+    revealed_ += count;
+    renumber(rows_);
+    const auto before =
+        sort_ ? std::ranges::find(rows_, at + count) : std::ranges::lower_bound(rows_, at + count);
+    const int row = static_cast<int>(before - rows_.begin());
+    beginInsertRows({}, row, row + static_cast<int>(count) - 1);
+    insertNew(rows_, rows_.begin() + row);
+    endInsertRows();
+}
+
+void RunsModel::refresh() {
+    if (!rows_.empty()) {
+        emit dataChanged(index(0, 0), index(static_cast<int>(rows_.size()) - 1, kColumns - 1));
+    }
+}
+
+void RunsModel::checked(const Wording& wording, std::vector<std::uint32_t> order) {
     wording_ = wording;
-    if (cells && shownRows_ > 0) {
-        emit dataChanged(index(0, 0), index(shownRows_ - 1, kColumns - 1));
+    order_ = std::move(order);
+    if (placed()) {
+        place();
+    } else {
+        refresh();
     }
     emit headerDataChanged(Qt::Horizontal, Level0, Level3);
 }
 
-const RunResult& RunsModel::resultOf(std::size_t row) const {
-    static const RunResult waiting;
-    return row < results_.runs.size() ? results_.runs[row] : waiting;
+void RunsModel::setFailingOnly(bool failingOnly) {
+    failingOnly_ = failingOnly;
+    place();
 }
 
-bool RunsModel::failing(int row) const {
-    return !resultOf(static_cast<std::size_t>(row)).pass;
-}
-
-bool RunsModel::sortsBefore(int left, int right, int column) const {
+void RunsModel::sort(int column, Qt::SortOrder order) {
     static_assert(static_cast<int>(RunKey::Verdict) == Verdict);
-    const auto a = static_cast<std::size_t>(left);
-    const auto b = static_cast<std::size_t>(right);
-    return planning::sortsBefore(static_cast<RunKey>(std::min<int>(column, Verdict)), runs_[a],
-                                 resultOf(a), runs_[b], resultOf(b));
+    if (column < 0) {
+        sort_.reset();
+        order_.clear();
+        place();
+        return;
+    }
+    sort_ =
+        RunSort{static_cast<RunKey>(std::min<int>(column, Verdict)), order == Qt::DescendingOrder};
+    emit sortRequested();
+}
+
+int RunsModel::rowOf(std::size_t run) const {
+    if (run < rows_.size() && rows_[run] == run) {
+        return static_cast<int>(run);
+    }
+    const auto found = std::ranges::find(rows_, run);
+    return found == rows_.end() ? -1 : static_cast<int>(found - rows_.begin());
+}
+
+bool RunsModel::shows(std::size_t run) const {
+    return !failingOnly_ || !resultOf(run).pass;
+}
+
+void RunsModel::place() {
+    std::vector<std::uint32_t> rows;
+    const auto take = [&](std::uint32_t run) {
+        if (run < revealed_ && shows(run)) {
+            rows.push_back(run);
+        }
+    };
+    if (order_.empty()) {
+        for (std::uint32_t run = 0; run < revealed_; ++run) {
+            take(run);
+        }
+    } else {
+        std::ranges::for_each(order_, take);
+    }
+    relayout(std::move(rows), [](std::size_t run) { return static_cast<std::int64_t>(run); });
+}
+
+template <typename Moved>
+void RunsModel::relayout(std::vector<std::uint32_t> rows, Moved moved) {
+    emit layoutAboutToBeChanged();
+    const QModelIndexList before = persistentIndexList();
+    QModelIndexList after;
+    if (!before.isEmpty()) {
+        std::vector<int> rowOfRun(runs_.size(), -1);
+        for (std::size_t row = 0; row < rows.size(); ++row) {
+            rowOfRun[rows[row]] = static_cast<int>(row);
+        }
+        for (const QModelIndex& shown : before) {
+            const std::int64_t run = moved(rows_[static_cast<std::size_t>(shown.row())]);
+            const int row = run < 0 ? -1 : rowOfRun[static_cast<std::size_t>(run)];
+            after << (row < 0 ? QModelIndex() : index(row, shown.column()));
+        }
+    }
+    rows_ = std::move(rows);
+    changePersistentIndexList(before, after);
+    emit layoutChanged();
+}
+
+const RunResult& RunsModel::resultOf(std::size_t run) const {
+    static const RunResult waiting;
+    return run < results_.runs.size() ? results_.runs[run] : waiting;
 }
 
 int RunsModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : shownRows_;
+    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
 }
 
 int RunsModel::columnCount(const QModelIndex& parent) const {
@@ -132,12 +272,12 @@ int RunsModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant RunsModel::data(const QModelIndex& index, int role) const {
-    const auto row = static_cast<std::size_t>(index.row());
-    if (!index.isValid() || row >= runs_.size()) {
+    if (!index.isValid() || static_cast<std::size_t>(index.row()) >= rows_.size()) {
         return {};
     }
-    const PlannedRun& run = runs_[row];
-    const RunResult& result = resultOf(row);
+    const std::size_t shown = runAt(index.row());
+    const PlannedRun& run = runs_[shown];
+    const RunResult& result = resultOf(shown);
     const bool computed = result.status == RunStatus::Computed;
     const int column = index.column();
     if (role == Qt::EditRole) {
@@ -198,7 +338,8 @@ QVariant RunsModel::headerData(int section, Qt::Orientation orientation, int rol
         return {};
     }
     if (orientation == Qt::Vertical) {
-        return section + 1;
+        return section < rowCount() ? QVariant(static_cast<qulonglong>(runAt(section) + 1))
+                                    : QVariant();
     }
     const QString header = QString::fromLatin1(kHeaders[section]);
     return section >= Level0 && section <= Level3
@@ -215,7 +356,7 @@ bool RunsModel::setData(const QModelIndex& index, const QVariant& value, int rol
     if (role != Qt::EditRole || !index.isValid()) {
         return false;
     }
-    const auto row = static_cast<std::size_t>(index.row());
+    const std::size_t row = runAt(index.row());
     PlannedRun changed = runs_[row];
     const std::string typed = value.toString().trimmed().toStdString();
     switch (index.column()) {
@@ -267,46 +408,6 @@ bool RunsModel::setData(const QModelIndex& index, const QVariant& value, int rol
         emit editRequested(RunsEdit{row, {runs_[row]}, {changed}});
     }
     return true;
-}
-
-RunsFilter::RunsFilter(RunsModel& runs, QObject* parent)
-    : QSortFilterProxyModel(parent), model_(runs) {
-    setDynamicSortFilter(false);
-    setSourceModel(&runs);
-    connect(&runs, &RunsModel::allShown, this, &RunsFilter::sortAndFilter);
-}
-
-// Told cell by cell, a sorted table would sort a million rows again only to
-// say which of its rows the cells are in.
-void RunsFilter::refresh(const Wording& wording) {
-    const bool whole = places();
-    model_.refresh(wording, !whole);
-    if (whole) {
-        invalidate();
-    }
-}
-
-bool RunsFilter::places() const {
-    return failingOnly_ || sortColumn() >= 0;
-}
-
-void RunsFilter::setFailingOnly(bool failingOnly) {
-    failingOnly_ = failingOnly;
-    invalidate();
-}
-
-void RunsFilter::sortAndFilter() {
-    if (places()) {
-        invalidate();
-    }
-}
-
-bool RunsFilter::filterAcceptsRow(int row, const QModelIndex&) const {
-    return !failingOnly_ || model_.failing(row);
-}
-
-bool RunsFilter::lessThan(const QModelIndex& left, const QModelIndex& right) const {
-    return model_.sortsBefore(left.row(), right.row(), left.column());
 }
 
 }  // namespace tarvelle::planner

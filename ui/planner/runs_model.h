@@ -1,16 +1,20 @@
 #pragma once
 
 // The runs and their results as a table for a view: it shows what the
-// planning library worked out and turns a typed cell into an edit for the
-// window to do (and undo).
+// planning library worked out, in the order and with the filter asked for,
+// and turns a typed cell into an edit for the window to do (and undo).
 
 #include <QAbstractTableModel>
-#include <QSortFilterProxyModel>
+#include <optional>
 
 #include "planning/plan_results.h"
 
 namespace tarvelle::planner {
 
+// The runs are sorted with their check, on its thread, and shown in that
+// order when it is back; a table sorting a million runs itself holds the
+// window for most of a second. The failing runs alone are picked from that
+// order at once.
 class RunsModel : public QAbstractTableModel {
     Q_OBJECT
 
@@ -39,14 +43,19 @@ class RunsModel : public QAbstractTableModel {
     // Shows an edit already made to the runs: rows changed, removed or
     // inserted, so that the rest, the selection and an open editor stay.
     void edited(const planning::RunsEdit& edit);
-    // Shown again after the results changed; every cell told of unless the
-    // rows are placed again whole.
-    void refresh(const planning::Wording& wording, bool cells = true);
+    // Shows every cell again: every run moved onto another product or cable.
+    void refresh();
+    // Shows the results of a check, and the runs in `order` when it sorted them.
+    void checked(const planning::Wording& wording, std::vector<std::uint32_t> order);
+    void setFailingOnly(bool failingOnly);
 
-    // Whether a run fails, or waits for its check.
-    bool failing(int row) const;
-    // Whether one run sorts before another by a column; the fix sorts as the verdict.
-    bool sortsBefore(int left, int right, int column) const;
+    // The order asked for by a click on a heading; none: the file's.
+    std::optional<planning::RunSort> sortAsked() const { return sort_; }
+    void sort(int column, Qt::SortOrder order) override;
+
+    // The run a row shows, and the row that shows a run (-1 when none does).
+    std::size_t runAt(int row) const { return rows_[static_cast<std::size_t>(row)]; }
+    int rowOf(std::size_t run) const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -58,41 +67,31 @@ class RunsModel : public QAbstractTableModel {
   signals:
     void editRequested(const planning::RunsEdit& edit);
     void editRefused(const QString& reason);
-    // A large building's last piece shown.
-    void allShown();
+    // A sort asked for: the runs are sorted with their next check.
+    void sortRequested();
 
   private:
     void showMore();
-    const planning::RunResult& resultOf(std::size_t row) const;
+    bool placed() const { return sort_ || failingOnly_; }
+    bool shows(std::size_t run) const;
+    // The runs shown so far placed again whole, in order_ and filtered.
+    void place();
+    // `rows` shown instead; `moved` says where each run shown before went
+    // (-1: it is gone).
+    template <typename Moved>
+    void relayout(std::vector<std::uint32_t> rows, Moved moved);
+    void runsRemoved(std::size_t at, std::size_t count);
+    void runsInserted(std::size_t at, std::size_t count);
+    const planning::RunResult& resultOf(std::size_t run) const;
 
     const std::vector<planning::PlannedRun>& runs_;
     const planning::PlanResults& results_;
     planning::Wording wording_;
-    int shownRows_ = 0;
-};
-
-// Sorting by value, and the failing runs alone when asked: sorted and
-// filtered again all at once when the results change, not run by run as each
-// changes, which takes minutes for a million interleaved runs.
-class RunsFilter : public QSortFilterProxyModel {
-    Q_OBJECT
-
-  public:
-    RunsFilter(RunsModel& runs, QObject* parent);
-    void setFailingOnly(bool failingOnly);
-    // The runs shown again with new results.
-    void refresh(const planning::Wording& wording);
-
-  protected:
-    bool filterAcceptsRow(int row, const QModelIndex& parent) const override;
-    bool lessThan(const QModelIndex& left, const QModelIndex& right) const override;
-
-  private:
-    bool places() const;
-    void sortAndFilter();
-
-    RunsModel& model_;
+    std::optional<planning::RunSort> sort_;
     bool failingOnly_ = false;
+    std::vector<std::uint32_t> order_;  // every run as last sorted; empty: the file's order
+    std::vector<std::uint32_t> rows_;   // the run each row shows
+    std::size_t revealed_ = 0;          // the runs given to the table so far, in the file's order
 };
 
 }  // namespace tarvelle::planner
