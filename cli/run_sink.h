@@ -15,7 +15,7 @@ namespace tarvelle::cli {
 
 // A run with every figure it shows already computed.
 struct CheckedRun {
-    const CableRun* run = nullptr;
+    const planning::CableRun* run = nullptr;
     double feet = 0;
     EdgeLevels edges{};  // on the run's own cable and product
     planning::RunVerdict verdict;

@@ -42,7 +42,7 @@ void writePlanReport(std::ostream& out, ReportInputs report, const PlanScenario&
         marks.add(run.meters, row.verdict.pass, run.combination);
     }
     for (const RowProblem& problem : problems.kept) {
-        page.addSkipped(cli::lineRange(problem.firstLine, problem.lastLine), problem.reason);
+        page.addSkipped(lineRange(problem.firstLine, problem.lastLine), problem.reason);
     }
     page.countSkipped(problems.count - problems.kept.size());
     page.finish(marks);

@@ -11,9 +11,9 @@ namespace tarvelle::planning {
 namespace {
 
 // Counts what passes through and stops when asked.
-class WatchedInput : public cli::InputSource {
+class WatchedInput : public InputSource {
   public:
-    WatchedInput(cli::InputSource& source, const std::atomic<bool>& cancel,
+    WatchedInput(InputSource& source, const std::atomic<bool>& cancel,
                  std::atomic<std::size_t>& bytesRead)
         : source_(source), cancel_(cancel), bytesRead_(bytesRead) {}
 
@@ -27,19 +27,19 @@ class WatchedInput : public cli::InputSource {
     }
 
   private:
-    cli::InputSource& source_;
+    InputSource& source_;
     const std::atomic<bool>& cancel_;
     std::atomic<std::size_t>& bytesRead_;
 };
 
-RunsDocument readAll(cli::InputSource& source, Combination defaults) {
-    cli::RunsReader reader(source, cli::RunDefaults{defaults.cable, defaults.product});
+RunsDocument readAll(InputSource& source, Combination defaults) {
+    RunsReader reader(source, RunDefaults{defaults.cable, defaults.product});
     RunsDocument document;
-    cli::RunsRow row;
+    RunsRow row;
     while (reader.next(row)) {
-        if (row.kind == cli::RunsRow::Kind::Problem) {
+        if (row.kind == RunsRow::Kind::Problem) {
             document.problems.add({row.firstLine, row.lastLine, row.problem});
-        } else if (row.kind == cli::RunsRow::Kind::Run) {
+        } else if (row.kind == RunsRow::Kind::Run) {
             document.runs.push_back(
                 {row.run.id, row.run.meters, Combination{row.run.product, row.run.cable}});
         }
@@ -79,14 +79,14 @@ void RowProblems::add(RowProblem problem) {
     ++count;
 }
 
-RunsDocument readRuns(cli::InputSource& source, Combination defaults,
-                      const std::atomic<bool>& cancel, std::atomic<std::size_t>& bytesRead) {
+RunsDocument readRuns(InputSource& source, Combination defaults, const std::atomic<bool>& cancel,
+                      std::atomic<std::size_t>& bytesRead) {
     WatchedInput watched(source, cancel, bytesRead);
     return readAll(watched, defaults);
 }
 
 RunsDocument readPastedRuns(const std::string& text, Combination defaults) {
-    cli::MemoryInput input(text);
+    MemoryInput input(text);
     return readAll(input, defaults);
 }
 
@@ -136,8 +136,8 @@ void writeRunsCsv(std::ostream& out, const std::vector<PlannedRun>& runs) {
     out << "id,length_m,cable,product\n";
     for (const PlannedRun& run : runs) {
         out << csvField(run.id) << ',' << exactMeters(run.meters) << ','
-            << cli::cableName(run.combination.cable) << ','
-            << cli::productName(run.combination.product) << '\n';
+            << cableName(run.combination.cable) << ',' << productName(run.combination.product)
+            << '\n';
     }
 }
 

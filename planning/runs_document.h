@@ -59,9 +59,9 @@ struct ReadCancelled : std::runtime_error {
 
 // Every run and every unreadable row of `source`. `bytesRead` counts as the
 // read goes on; when `cancel` turns true the read stops with ReadCancelled.
-// Throws cli::RunsFileError, cli::NotTextError and the source's errors.
-RunsDocument readRuns(cli::InputSource& source, Combination defaults,
-                      const std::atomic<bool>& cancel, std::atomic<std::size_t>& bytesRead);
+// Throws RunsFileError, NotTextError and the source's errors.
+RunsDocument readRuns(InputSource& source, Combination defaults, const std::atomic<bool>& cancel,
+                      std::atomic<std::size_t>& bytesRead);
 
 // Rows pasted from a spreadsheet (tab-separated, a header allowed), read as
 // a runs file is.

@@ -91,13 +91,13 @@ bool writeAll(int descriptor, std::string_view content) {
 }  // namespace
 
 void checkOutputFile(std::string_view option, const std::string& path, std::string_view extension,
-                     const std::vector<FileIdentity>& inputs) {
+                     const std::vector<planning::FileIdentity>& inputs) {
     const std::string named = std::string(option) + " '" + path + "': ";
     if (!planning::endsWithIgnoringCase(path, extension)) {
         throw OutputFileError(named + "the file is written as " + std::string(extension.substr(1)) +
                               "; give it a name ending in " + std::string(extension));
     }
-    const auto identity = identityOf(path);
+    const auto identity = planning::identityOf(path);
     if (!identity) {
         const fs::path folder = fs::path(path).parent_path();
         std::error_code error;
@@ -145,7 +145,7 @@ AtomicFile::AtomicFile(const std::string& path) : path_(path), stream_(nullptr) 
     }
     temporary_.reset(new Temporary{target, mode, owner, TemporaryFile(target)});
     if (!temporary_->file.opened()) {
-        throw OutputFileError(path + ": cannot be written: " + systemReason());
+        throw OutputFileError(path + ": cannot be written: " + planning::systemReason());
     }
     buffer_ = std::make_unique<Buffer>(temporary_->file.descriptor());
     stream_.rdbuf(buffer_.get());
@@ -171,7 +171,7 @@ void AtomicFile::complete() {
     }
     if (!written || ::fchmod(descriptor, temporary_->mode) != 0 || ::fsync(descriptor) != 0 ||
         !temporary_->file.closeFile()) {
-        throw OutputFileError(path_ + ": cannot be written: " + systemReason());
+        throw OutputFileError(path_ + ": cannot be written: " + planning::systemReason());
     }
     completed_ = true;
 }
@@ -179,7 +179,7 @@ void AtomicFile::complete() {
 void AtomicFile::commit() {
     complete();
     if (!temporary_->file.renameTo(temporary_->target)) {
-        throw OutputFileError(path_ + ": cannot be written: " + systemReason());
+        throw OutputFileError(path_ + ": cannot be written: " + planning::systemReason());
     }
 }
 

@@ -27,7 +27,7 @@ struct OutputFileError : std::runtime_error {
 // and one that exists but is not a regular file (a directory, /dev/null).
 // `option` and the path name it in the message.
 void checkOutputFile(std::string_view option, const std::string& path, std::string_view extension,
-                     const std::vector<FileIdentity>& inputs);
+                     const std::vector<planning::FileIdentity>& inputs);
 
 // A file written a piece at a time, so that a large one needs no more memory
 // than a small one, and put in place only by commit(): until then, and when

@@ -49,16 +49,16 @@ fs::path resolved(const OutputTarget& target) {
 }  // namespace
 
 void checkOutputTargets(const std::vector<OutputTarget>& targets,
-                        const std::vector<FileIdentity>& inputs) {
+                        const std::vector<planning::FileIdentity>& inputs) {
     struct Checked {
         fs::path file;
-        std::optional<FileIdentity> identity;
+        std::optional<planning::FileIdentity> identity;
     };
     std::vector<Checked> checked;
     for (std::size_t i = 0; i < targets.size(); ++i) {
         const OutputTarget& target = targets[i];
         checkOutputFile(target.option, target.path, target.extension, inputs);
-        Checked mine{resolved(target), identityOf(target.path)};
+        Checked mine{resolved(target), planning::identityOf(target.path)};
         for (std::size_t j = 0; j < checked.size(); ++j) {
             if (checked[j].file == mine.file ||
                 (mine.identity && checked[j].identity == mine.identity)) {

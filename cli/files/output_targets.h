@@ -23,6 +23,6 @@ struct OutputTarget {
 
 // Throws OutputFileError naming the option and the path.
 void checkOutputTargets(const std::vector<OutputTarget>& targets,
-                        const std::vector<FileIdentity>& inputs);
+                        const std::vector<planning::FileIdentity>& inputs);
 
 }  // namespace tarvelle::cli

@@ -4,7 +4,7 @@
 
 #include "planning/reading/field_separator.h"
 
-namespace tarvelle::cli {
+namespace tarvelle::planning {
 
 namespace {
 
@@ -378,4 +378,4 @@ bool CsvReader::next(CsvRecord& record) {
     }
 }
 
-}  // namespace tarvelle::cli
+}  // namespace tarvelle::planning

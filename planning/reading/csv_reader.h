@@ -15,7 +15,7 @@
 
 #include "planning/reading/input_source.h"
 
-namespace tarvelle::cli {
+namespace tarvelle::planning {
 
 inline constexpr std::size_t kMaxRecordBytes = 64 * 1024;
 
@@ -112,4 +112,4 @@ class CsvReader {
     std::size_t ambiguousLine_ = 0;
 };
 
-}  // namespace tarvelle::cli
+}  // namespace tarvelle::planning

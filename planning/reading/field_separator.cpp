@@ -2,7 +2,7 @@
 
 #include <array>
 
-namespace tarvelle::cli {
+namespace tarvelle::planning {
 
 namespace {
 
@@ -66,4 +66,4 @@ SeparatorGuess guessSeparator(std::string_view line) {
     return guess;
 }
 
-}  // namespace tarvelle::cli
+}  // namespace tarvelle::planning

@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-namespace tarvelle::cli {
+namespace tarvelle::planning {
 
 struct SeparatorGuess {
     char separator = ',';   // ',', ';' or '\t'
@@ -28,4 +28,4 @@ constexpr bool decimalCommaAllowed(char separator) {
     return separator != ',';
 }
 
-}  // namespace tarvelle::cli
+}  // namespace tarvelle::planning

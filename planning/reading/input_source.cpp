@@ -11,7 +11,7 @@
 
 #include "planning/reading/quoted_text.h"
 
-namespace tarvelle::cli {
+namespace tarvelle::planning {
 
 std::optional<FileIdentity> identityOf(const std::string& path) {
     struct stat status {};
@@ -73,4 +73,4 @@ std::size_t MemoryInput::read(char* buffer, std::size_t size) {
     return count;
 }
 
-}  // namespace tarvelle::cli
+}  // namespace tarvelle::planning

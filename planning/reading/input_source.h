@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-namespace tarvelle::cli {
+namespace tarvelle::planning {
 
 // A file that cannot be opened or read: one line naming it and the reason.
 struct InputFileError : std::runtime_error {
@@ -66,4 +66,4 @@ class MemoryInput : public InputSource {
     std::string_view bytes_;
 };
 
-}  // namespace tarvelle::cli
+}  // namespace tarvelle::planning

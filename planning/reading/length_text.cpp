@@ -4,7 +4,7 @@
 #include "engine/number_rule.h"
 #include "planning/ascii_text.h"
 
-namespace tarvelle::cli {
+namespace tarvelle::planning {
 
 using planning::endsWithIgnoringCase;
 
@@ -66,4 +66,4 @@ bool beyondLongestRun(std::string_view text, std::optional<LengthUnit> bareUnit,
     return meters && !(*meters <= kLongestRunMeters);
 }
 
-}  // namespace tarvelle::cli
+}  // namespace tarvelle::planning

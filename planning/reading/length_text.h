@@ -5,7 +5,7 @@
 #include <optional>
 #include <string_view>
 
-namespace tarvelle::cli {
+namespace tarvelle::planning {
 
 enum class LengthUnit { Metres, Feet };
 
@@ -29,4 +29,4 @@ std::optional<double> parseLength(std::string_view text,
 bool beyondLongestRun(std::string_view text, std::optional<LengthUnit> bareUnit = std::nullopt,
                       bool decimalComma = false);
 
-}  // namespace tarvelle::cli
+}  // namespace tarvelle::planning

@@ -4,7 +4,7 @@
 
 #include <array>
 
-namespace tarvelle::cli {
+namespace tarvelle::planning {
 
 namespace {
 
@@ -102,4 +102,4 @@ std::string_view spelledCableName(CableSpelling spelling) {
     return spelling < kCables.size() ? kCables[spelling].text : "none";
 }
 
-}  // namespace tarvelle::cli
+}  // namespace tarvelle::planning

@@ -8,7 +8,7 @@
 #include <optional>
 #include <string_view>
 
-namespace tarvelle::cli {
+namespace tarvelle::planning {
 
 // balun, 8-port, 16-port or 0, 1, 2, in any case.
 std::optional<std::int16_t> productByName(std::string_view name);
@@ -33,4 +33,4 @@ constexpr CableSpelling firstSpelling(std::int16_t cable) {
 }
 std::string_view spelledCableName(CableSpelling spelling);
 
-}  // namespace tarvelle::cli
+}  // namespace tarvelle::planning

@@ -3,7 +3,7 @@
 #include <cerrno>
 #include <system_error>
 
-namespace tarvelle::cli {
+namespace tarvelle::planning {
 
 std::string quotedShort(std::string_view text) {
     constexpr std::size_t kShown = 60;
@@ -17,4 +17,4 @@ std::string systemReason() {
     return std::generic_category().message(errno);
 }
 
-}  // namespace tarvelle::cli
+}  // namespace tarvelle::planning

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace tarvelle::cli {
+namespace tarvelle::planning {
 
 // A text from the input as a message quotes it: 'text', cut short when long,
 // since a row may be 64 KiB.
@@ -15,4 +15,4 @@ std::string quotedShort(std::string_view text);
 // The system's words for the error of the last failed call (errno).
 std::string systemReason();
 
-}  // namespace tarvelle::cli
+}  // namespace tarvelle::planning

@@ -9,7 +9,7 @@
 #include "planning/reading/names.h"
 #include "planning/reading/quoted_text.h"
 
-namespace tarvelle::cli {
+namespace tarvelle::planning {
 
 namespace {
 
@@ -213,4 +213,4 @@ std::string lineRange(std::size_t firstLine, std::size_t lastLine) {
                : "lines " + std::to_string(firstLine) + "-" + std::to_string(lastLine);
 }
 
-}  // namespace tarvelle::cli
+}  // namespace tarvelle::planning

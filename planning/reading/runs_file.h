@@ -15,9 +15,7 @@
 #include "planning/reading/length_text.h"
 #include "planning/reading/names.h"
 
-namespace tarvelle::cli {
-
-using planning::CableRun;
+namespace tarvelle::planning {
 
 // What a row is, with the lines it spans.
 struct RunsRow {
@@ -75,4 +73,4 @@ class RunsReader {
 // spans several.
 std::string lineRange(std::size_t firstLine, std::size_t lastLine);
 
-}  // namespace tarvelle::cli
+}  // namespace tarvelle::planning

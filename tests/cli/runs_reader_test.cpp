@@ -16,6 +16,8 @@
 namespace tarvelle::cli {
 namespace {
 
+using namespace tarvelle::planning;
+
 using Fields = std::vector<std::string>;
 
 std::string writeRecord(const Fields& fields, std::string_view lineEnd) {

@@ -12,7 +12,7 @@
 
 namespace {
 
-using tarvelle::cli::RunsRow;
+using tarvelle::planning::RunsRow;
 
 // Lines as the reader counts them: LF, CRLF and a lone CR each end one.
 std::size_t lineCount(std::string_view text) {
@@ -37,9 +37,10 @@ bool sound(const RunsRow& row) {
         case RunsRow::Kind::Problem:
             return !row.problem.empty();
         case RunsRow::Kind::Run:
-            return !row.run.id.empty() && row.run.id.size() <= tarvelle::cli::kMaxRecordBytes &&
+            return !row.run.id.empty() &&
+                   row.run.id.size() <= tarvelle::planning::kMaxRecordBytes &&
                    std::isfinite(row.run.meters) && row.run.meters >= 0 &&
-                   row.run.meters <= tarvelle::cli::kLongestRunMeters && row.run.cable >= 0 &&
+                   row.run.meters <= tarvelle::planning::kLongestRunMeters && row.run.cable >= 0 &&
                    row.run.cable <= 2 && row.run.product >= 0 && row.run.product <= 2;
     }
     return false;
@@ -49,8 +50,8 @@ bool sound(const RunsRow& row) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    tarvelle::cli::MemoryInput input(text);
-    tarvelle::cli::RunsReader reader(input, {1, 2});
+    tarvelle::planning::MemoryInput input(text);
+    tarvelle::planning::RunsReader reader(input, {1, 2});
     RunsRow row;
     std::size_t lastLine = 0;
     bool headerSeen = false;
@@ -63,9 +64,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             headerSeen = headerSeen || row.kind == RunsRow::Kind::Header;
             lastLine = row.lastLine;
         }
-    } catch (const tarvelle::cli::RunsFileError&) {
+    } catch (const tarvelle::planning::RunsFileError&) {
         return 0;
-    } catch (const tarvelle::cli::NotTextError&) {
+    } catch (const tarvelle::planning::NotTextError&) {
         return 0;
     }
     if (lastLine != lineCount(text)) {

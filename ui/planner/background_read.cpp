@@ -9,7 +9,7 @@ BackgroundRead::BackgroundRead(const QString& path, planning::Combination defaul
     : QObject(parent), path_(path), size_(QFileInfo(path).size()) {
     thread_ = QThread::create([this, defaults] {
         try {
-            cli::FileInput input(path_.toStdString());
+            planning::FileInput input(path_.toStdString());
             document_ = planning::readRuns(input, defaults, cancel_, bytesRead_);
         } catch (const planning::ReadCancelled&) {
             wasCancelled_ = true;

@@ -315,7 +315,7 @@ void PlannerWindow::offerRecovery() {
         return;
     }
     try {
-        cli::FileInput input(path.toStdString());
+        FileInput input(path.toStdString());
         std::atomic<bool> never = false;
         std::atomic<std::size_t> bytes = 0;
         RunsDocument document = readRuns(input, chosenCombination(), never, bytes);

@@ -287,9 +287,9 @@ QVariant RunsModel::data(const QModelIndex& index, int role) const {
             case Length:
                 return text(fixed(run.meters)) + " m";
             case Cable:
-                return text(std::string(cli::cableName(run.combination.cable)));
+                return text(std::string(cableName(run.combination.cable)));
             case Product:
-                return text(std::string(cli::productName(run.combination.product)));
+                return text(std::string(productName(run.combination.product)));
             default:
                 return {};
         }
@@ -369,9 +369,9 @@ bool RunsModel::setData(const QModelIndex& index, const QVariant& value, int rol
             break;
         case Length: {
             // A bare number is in metres, as the length_m column reads it.
-            auto meters = cli::parseLength(typed);
+            auto meters = parseLength(typed);
             if (!meters) {
-                meters = cli::parseLength(typed, cli::LengthUnit::Metres);
+                meters = parseLength(typed, LengthUnit::Metres);
             }
             if (!meters) {
                 emit editRefused(tr("'%1' is not a length (a number with m or ft, up to 10 km).")
@@ -382,7 +382,7 @@ bool RunsModel::setData(const QModelIndex& index, const QVariant& value, int rol
             break;
         }
         case Cable: {
-            const auto cable = cli::cableByName(typed);
+            const auto cable = cableByName(typed);
             if (!cable) {
                 emit editRefused(tr("'%1' is not a cable category (cat5e, cat6, cat6a, cat7).")
                                      .arg(value.toString()));
@@ -392,7 +392,7 @@ bool RunsModel::setData(const QModelIndex& index, const QVariant& value, int rol
             break;
         }
         case Product: {
-            const auto product = cli::productByName(typed);
+            const auto product = productByName(typed);
             if (!product) {
                 emit editRefused(
                     tr("'%1' is not a product (balun, 8-port, 16-port).").arg(value.toString()));
