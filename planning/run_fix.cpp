@@ -78,8 +78,10 @@ FixWords fixWords(const RunFix& fix, const Wording& wording) {
             words.after += fix.attenuationEnough
                                ? ", and no standard pad (" + padsText() + ") fits"
                                : ", and a pad alone takes the low frequencies below the minimum";
-            words.after += "; at least " + length(fix.shortestMeters) + " of " + cable +
-                           " brings it into the window";
+            words.after += fix.shortestMeters ? "; at least " + length(*fix.shortestMeters) +
+                                                    " of " + cable + " brings it into the window"
+                                              : "; no length of " + cable +
+                                                    " brings it into the window at this feed level";
             return words;
         }
         case FixKind::TooLong: {
@@ -105,13 +107,14 @@ FixWords fixWords(const RunFix& fix, const Wording& wording) {
 }
 
 // Everything fixWords depends on, as bits: the kind (2), product (2), cable
-// (2), whether attenuation alone is enough (1), the pad (3) and the other
-// products and cables that carry the run (9).
+// (2), whether attenuation alone is enough (1), the pad (3), the other
+// products and cables that carry the run (9) and whether some length does (1).
 std::uint32_t wordsKey(const RunFix& fix) {
     std::uint32_t key = static_cast<std::uint32_t>(fix.kind) |
                         static_cast<std::uint32_t>(fix.combination.product) << 2 |
                         static_cast<std::uint32_t>(fix.combination.cable) << 4 |
-                        (fix.attenuationEnough ? 1U : 0U) << 6;
+                        (fix.attenuationEnough ? 1U : 0U) << 6 |
+                        (fix.shortestMeters ? 1U : 0U) << 19;
     if (fix.padDb) {
         const auto pad = std::ranges::find(kStandardPadsDb, *fix.padDb);
         key |= static_cast<std::uint32_t>(std::distance(kStandardPadsDb.begin(), pad) + 1) << 7;
@@ -253,31 +256,40 @@ RunFix RunFixer::fixFor(const PlanRun& run, const EdgeLevels& edges) {
         return fix;
     }
     const Allowed& own = allowed(run.combination);
-    if (own.shortfall) {
-        fix.kind = FixKind::WindowTooNarrow;
-        fix.shortfallDb = *own.shortfall;
-    } else if (unpadded.aboveMaximum) {
-        // With some length passing, no edge can lie below its minimum here too:
-        // every level falls with the length.
-        fix.kind = FixKind::TooShort;
-        fix.shortestMeters = own.lengths.minimum;
+    if (unpadded.aboveMaximum) {
+        RunFix hot = fix;
+        hot.kind = FixKind::TooShort;
         double excess = -INFINITY;
         for (const EdgeLevel& edge : edges) {
             excess = std::max(excess, (Checked(edge.received) - edge.window.maximum).value());
         }
-        fix.attenuationDb = excess;
+        hot.attenuationDb = excess;
         // More loss only takes the coldest edge further down: the first pad
         // that clears the maximum is the only one that can work.
         for (std::size_t pad = 1; pad <= kStandardPadsDb.size(); ++pad) {
             if (!belowZeroAsPrinted(padOf(pad) - excess)) {
                 if (outside(run.combination, run.meters, pad).passes()) {
-                    fix.padDb = padOf(pad);
+                    hot.padDb = padOf(pad);
                 }
                 break;
             }
         }
         // A pad that works is no less than the attenuation: the attenuation works.
-        fix.attenuationEnough = fix.padDb || outsideOf(edges, excess).passes();
+        hot.attenuationEnough = hot.padDb || outsideOf(edges, excess).passes();
+        // With some length passing, no edge can lie below its minimum here too:
+        // every level falls with the length. With none, a flat loss may still
+        // bring the run in where its windows are wide enough for its levels.
+        if (!own.shortfall) {
+            hot.shortestMeters = own.lengths.minimum;
+            return hot;
+        }
+        if (hot.attenuationEnough) {
+            return hot;
+        }
+    }
+    if (own.shortfall) {
+        fix.kind = FixKind::WindowTooNarrow;
+        fix.shortfallDb = *own.shortfall;
     } else {
         fix.kind = FixKind::TooLong;
         fix.longestMeters = own.lengths.maximum;

@@ -26,7 +26,7 @@ enum class FixKind {
     None,             // the run passes
     TooShort,         // an edge lies above its window's maximum
     TooLong,          // an edge lies below its window's minimum
-    WindowTooNarrow,  // no length of its cable passes at this feed
+    WindowTooNarrow,  // no length of its cable passes at this feed, nor any flat loss
 };
 
 struct RunFix {
@@ -36,11 +36,12 @@ struct RunFix {
     // TooShort: the flat loss, dB, that brings every edge to its maximum or
     // below; whether that loss alone brings the run in (else the cable's tilt
     // is needed too); the smallest standard pad that brings it in, if one
-    // does; and the shortest length its cable allows.
+    // does; and the shortest length its cable allows, unless no length does
+    // at this feed (the loss alone then brings it in).
     double attenuationDb = 0;
     bool attenuationEnough = false;
     std::optional<double> padDb;
-    double shortestMeters = 0;
+    std::optional<double> shortestMeters;
 
     // TooLong: the longest length its cable allows, and the other products
     // and cables on which it passes at this length and feed: other cables

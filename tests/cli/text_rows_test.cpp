@@ -76,6 +76,20 @@ class TextRowsTest : public QObject {
                  qPrintable(outcome.out));
     }
 
+    // 28 dBmV through the hub over 8 m of Cat6: 550 MHz arrives at
+    // 43 - 4.14 = 38.86 dBmV, 23.86 over the maximum, more than the largest
+    // pad. No length works: 550 MHz falls to 15 only beyond 54.1 m, 55 MHz only
+    // beyond 90.5 m, where 550 MHz is below 0. A flat 23.86 dB does: 55 MHz at
+    // 28 - 1.15 - 23.86 = 2.99, 860 MHz at 43 - 5.41 - 23.86 = 13.73.
+    void a_run_too_hot_for_any_length_is_told_the_attenuation() {
+        const Outcome outcome = runCli(
+            {"--pin", "28", "--product", "8-port", "--cable", "cat6", "--runs", "-"}, "A,8m\n");
+        QVERIFY2(outcome.out.contains("too short: needs 23.86 dB of attenuation, and no standard "
+                                      "pad (3, 6, 10, 12, 15 or 20 dB) fits; no length of Cat6 "
+                                      "brings it into the window at this feed level"),
+                 qPrintable(outcome.out));
+    }
+
     // cat7 and cat6a name one row of the cable table, cat5 and cat5e another:
     // a run keeps the name its row, or --cable, gave it; a digit is its row's.
     void a_run_keeps_the_cable_name_it_was_given() {
