@@ -11,6 +11,7 @@
 #include "planning/printed_number.h"
 #include "planning/table_names.h"
 #include "planning/verdict.h"
+#include "planning/wording.h"
 
 namespace tarvelle::planning {
 
@@ -105,8 +106,7 @@ double drawAllowedLengths(Svg& svg, const Scale& meters, const Scenario& chart,
     y += 24;
     const Combination shown{chart.inputs.productPosition, chart.inputs.cableIndex};
     for (const UsedCable& cable : used) {
-        std::string after =
-            ", " + std::to_string(cable.runs) + (cable.runs == 1 ? " run" : " runs");
+        std::string after = ", " + counted(cable.runs, "run", "runs");
         if (cable.on.product != shown.product) {
             after += " on the " + std::string(productLabel(cable.on.product));
         }

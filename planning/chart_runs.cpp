@@ -8,6 +8,7 @@
 #include "planning/chart_palette.h"
 #include "planning/markup.h"
 #include "planning/printed_number.h"
+#include "planning/wording.h"
 
 namespace tarvelle::planning {
 
@@ -44,13 +45,9 @@ std::string shortCount(std::size_t count) {
     return formatNumber(value / 1e12, 0) + "T";
 }
 
-std::string counted(std::size_t count) {
-    return std::to_string(count) + (count == 1 ? " run" : " runs");
-}
-
 std::string bandTitle(const RunMarks::Band& band) {
-    return counted(band.passed + band.failed) + " from " + fixed(band.from) + " to " +
-           fixed(band.to) + " m: " + std::to_string(band.passed) + " pass, " +
+    return counted(band.passed + band.failed, "run", "runs") + " from " + fixed(band.from) +
+           " to " + fixed(band.to) + " m: " + std::to_string(band.passed) + " pass, " +
            std::to_string(band.failed) + " fail";
 }
 

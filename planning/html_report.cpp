@@ -319,10 +319,6 @@ void HtmlReport::Notes::add(std::string item) {
 
 namespace {
 
-std::string counted(std::size_t count, std::string_view one, std::string_view many) {
-    return std::to_string(count) + " " + std::string(count == 1 ? one : many);
-}
-
 // An identifier of up to this many characters never wraps.
 constexpr std::size_t kUnbrokenIdentifier = 40;
 

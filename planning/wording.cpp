@@ -28,6 +28,10 @@ Wording wordingFor(LevelUnit unit) {
     return wording;
 }
 
+std::string counted(std::size_t count, std::string_view one, std::string_view many) {
+    return std::to_string(count) + " " + std::string(count == 1 ? one : many);
+}
+
 std::string listed(const std::vector<std::string>& items) {
     std::string text;
     for (std::size_t i = 0; i < items.size(); ++i) {

@@ -38,6 +38,9 @@ Wording wordingFor(LevelUnit unit);
 // "a, b or c"
 std::string listed(const std::vector<std::string>& items);
 
+// "1 run", "2 runs": `count` and the word for one or for many.
+std::string counted(std::size_t count, std::string_view one, std::string_view many);
+
 // "8.00 dB"
 std::string decibels(double db);
 

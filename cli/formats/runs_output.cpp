@@ -14,6 +14,7 @@
 #include "planning/hidden_characters.h"
 #include "planning/printed_number.h"
 #include "planning/reading/names.h"
+#include "planning/wording.h"
 
 namespace tarvelle::cli {
 
@@ -370,8 +371,8 @@ class TextRuns final : public RunsOutput {
     }
 
     void end(std::ostream& out, const BatchTotals& totals) const override {
-        out << totals.checked() << " runs checked: " << totals.passed << " pass, " << totals.failed
-            << " fail";
+        out << counted(totals.checked(), "run", "runs") << " checked: " << totals.passed
+            << " pass, " << totals.failed << " fail";
         const auto count = [&](std::size_t n, std::string_view what) {
             if (n > 0) {
                 out << "; " << n << ' ' << what << (n == 1 ? "" : "s");

@@ -90,7 +90,7 @@ const Row kRows[] = {
     // An analog window 1 dB wide: no length of cable brings both of its edges into it.
     {"window too narrow", "N1,20m\n", {},
      {"--pin", "20", "--pmin-analog", "10", "--pmax-analog", "11", "--runs", "runs.csv"}, 1,
-     {"out:dB too narrow for the levels at the outlet\n"}},
+     {"out:dB too narrow for the levels at the outlet\n", "out:\n1 run checked: 0 pass, 1 fail"}},
     // A run too short, one too long and one that fails at the same edge as the long one.
     {"each failing edge named", "S1,1m\nL1,200m\nM1,40m\n", {},
      {"--pin", "20", "--pmax-digital", "5", "--pmin-digital", "-60", "--format", "csv",
