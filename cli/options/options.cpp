@@ -284,6 +284,11 @@ void checkTyped(const CLI::App& app, const Typed& typed, Options& options) {
     if (options.feedRange && !runs) {
         throw UsageError("--feed-range needs --length or --runs: the runs to find a level for");
     }
+    if (options.feedRange && options.format != Format::Text) {
+        throw UsageError(
+            "--feed-range writes text only: leave out --format, or use --choose, "
+            "whose CSV and JSON give each combination's feed range");
+    }
     // The recommended combination is known only once every run is read: its
     // report, its chart and the runs failing at the level found come from a
     // second reading.

@@ -354,6 +354,10 @@ class CliTest : public QObject {
         QTest::newRow("format") << QStringList{"--format", "xml"}
                                 << "tarvelle-cli: --format 'xml': is not a format (text, csv or "
                                    "json)";
+        QTest::newRow("feed range as JSON")
+            << QStringList{"--length", "45m", "--feed-range", "--format", "json"}
+            << "tarvelle-cli: --feed-range writes text only: leave out --format, or use --choose, "
+               "whose CSV and JSON give each combination's feed range";
         QTest::newRow("unknown option")
             << QStringList{"--colour"} << "tarvelle-cli: unknown option '--colour' (see --help)";
         QTest::newRow("missing value")
