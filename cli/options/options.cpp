@@ -120,7 +120,8 @@ void declare(CLI::App& app, Options& options, Typed& typed) {
     length->excludes(runs);
     app.add_flag("--choose", options.choose,
                  "with --length or --runs: every product against every\n"
-                 "cable, and the combination that passes with most to spare")
+                 "cable, and the one to choose: a feed level passing every\n"
+                 "run, the widest range of them, most runs passing")
         ->disable_flag_override()
         ->group(modes);
     app.add_option("--plot", typed.plot, "draw received level against cable length")
