@@ -2,6 +2,9 @@
 
 #include <cmath>
 #include <cstddef>
+#include <string>
+
+#include "planning/printed_number.h"
 
 namespace tarvelle::planning {
 
@@ -40,21 +43,23 @@ std::string recommendationReason(const CombinationSummary& best, const Wording& 
     const FeedRange& feed = plan.feed;
     const std::string name = wording.combination(best.combination);
     const std::string atFeed = "at " + wording.level(plan.levelIn) + " ";
-    const std::string tightest =
-        plan.passesAll()
-            ? "every run passes with at least " + decibels(plan.smallestMargin) + " to spare"
-            : runsText(plan.runsPassed, plan.runsChecked) + ", the tightest short by " +
-                  decibels(-plan.smallestMargin);
+    const std::string shortBy = ", the tightest short by " + decibels(-plan.smallestMargin);
     if (feed.everyRunPasses) {
         return name + ": every run passes at a feed from " +
                wording.level(feed.everyRunPasses->lowest) + " to " +
                wording.level(feed.everyRunPasses->highest) +
-               ", the widest range of any combination; " + atFeed + tightest + "; " +
-               wording.level(*feed.suggestedLevel()) + " gives the most margin";
+               ", the widest range of any combination; " + atFeed +
+               (plan.passesAll() ? "every run passes with at least " +
+                                       decibels(plan.smallestMargin) + " to spare"
+                                 : runsText(plan.runsPassed, plan.runsChecked) + shortBy) +
+               "; " + wording.level(*feed.suggestedLevel()) + " gives the most margin";
     }
+    // Ranked by the runs passing, then by the margin: others may pass as many.
     std::string text = name + ": no feed level passes every run on any combination; " + atFeed +
-                       tightest + ", the most of any combination";
-    if (feed.mostRunsPass) {
+                       runsText(plan.runsPassed, plan.runsChecked) +
+                       ", as many as on any combination" + shortBy;
+    // Said once where the feed given is already the level found.
+    if (feed.mostRunsPass && fixed(*feed.suggestedLevel()) != fixed(plan.levelIn)) {
         text += "; at " + wording.level(*feed.suggestedLevel()) + " " +
                 runsText(feed.mostRunsPassing, feed.runs);
     }

@@ -186,8 +186,8 @@ TEST(Ranking, MoreRunsPassingBeforeSmallerShortfall) {
     EXPECT_EQ(order, expected);
     EXPECT_EQ(recommendationReason(summaries.front(), kShortNames),
               "the 16-port hub to balun on Cat6A/Cat7: no feed level passes every run on any "
-              "combination; at 20.00 dBmV 3 of 4 runs pass, the tightest short by 8.46 dB, the "
-              "most of any combination; at 20.64 dBmV 3 of 4 runs pass");
+              "combination; at 20.00 dBmV 3 of 4 runs pass, as many as on any combination, the "
+              "tightest short by 8.46 dB; at 20.64 dBmV 3 of 4 runs pass");
 }
 
 }  // namespace
