@@ -3,11 +3,15 @@
 #include <array>
 #include <nlohmann/json.hpp>
 
+#include "cli/formats/csv_field.h"
 #include "cli/formats/text_table.h"
 #include "engine/distance_model.h"
+#include "planning/choose.h"
 #include "planning/explain.h"
 #include "planning/margins.h"
 #include "planning/printed_number.h"
+#include "planning/run_fix.h"
+#include "planning/wording.h"
 
 namespace tarvelle::cli {
 
@@ -31,17 +35,21 @@ std::string levelKey(const Scenario& scenario, std::string_view name) {
     return std::string(name) + "_" + std::string(unitKey(scenario.unit));
 }
 
+// A failing length's fix, as a run of that length in a runs file is told it.
+std::string fixOf(const Scenario& scenario, const CheckedLength& length) {
+    const PlanRun run{length.budget.lengthMeters,
+                      {scenario.inputs.productPosition, scenario.inputs.cableIndex}};
+    return fixText(fixFor(planScenario(scenario.inputs, scenario.plan), run),
+                   wordingFor(scenario.unit));
+}
+
 std::string verdictWords(const Scenario& scenario, const CheckedLength& length) {
     const RunVerdict& verdict = length.verdict;
     if (verdict.pass) {
         return "PASS";
     }
-    std::string words = "FAIL  " + edgeText(scenario, verdict.edge) + ": " + shortfallText(verdict);
-    if (const auto attenuation = attenuationNeeded(length.budget.edges)) {
-        words += "; too short: it needs " + fixed(attenuation->db) + " dB of attenuation" +
-                 (attenuation->enough ? "" : ", and that alone is not enough");
-    }
-    return words;
+    return "FAIL  " + edgeText(scenario, verdict.edge) + ": " + shortfallText(verdict) + "; " +
+           fixOf(scenario, length);
 }
 
 void textResults(std::ostream& out, const OutputStyle&, const Scenario& scenario,
@@ -99,7 +107,7 @@ void csvResults(std::ostream& out, const OutputStyle&, const Scenario& scenario,
         return;
     }
     const Budget& budget = length->budget;
-    out << "\nedge,frequency_mhz," << levelKey(scenario, "source") << ",loss_db_per_100m,"
+    out << "\nedge,frequency_mhz," << levelKey(scenario, "into_cable") << ",loss_db_per_100m,"
         << levelKey(scenario, "received") << ",margin_to_minimum_db,margin_to_maximum_db\n";
     for (std::size_t e = 0; e < budget.edges.size(); ++e) {
         const EdgeLevel& edge = budget.edges[e];
@@ -111,12 +119,13 @@ void csvResults(std::ostream& out, const OutputStyle&, const Scenario& scenario,
     out << "\nband,tilt_db\nanalog," << fixed(budget.analogTilt) << "\ndigital,"
         << fixed(budget.digitalTilt) << '\n';
     const RunVerdict& verdict = length->verdict;
-    out << "\nresult,failing_edge,limit,margin_db\n";
+    out << "\nresult,failing_edge,limit,margin_db,fix\n";
     if (verdict.pass) {
-        out << "pass,,,\n";
+        out << "pass,,,,\n";
     } else {
         out << "fail," << edgeText(scenario, verdict.edge) << ','
-            << (verdict.atMinimum ? "minimum" : "maximum") << ',' << fixed(verdict.margin) << '\n';
+            << (verdict.atMinimum ? "minimum" : "maximum") << ',' << fixed(verdict.margin) << ','
+            << csvQuoted(fixOf(scenario, *length)) << '\n';
     }
 }
 
@@ -143,7 +152,8 @@ void jsonResults(std::ostream& out, const OutputStyle& style, const Scenario& sc
             json["edges"].push_back(
                 {{"edge", kEdgeNames[e]},
                  {"frequency_mhz", std::lround(edge.point.frequencyMHz)},
-                 {levelKey(scenario, "source"), printedValue(shown(scenario, edge.levelIntoCable))},
+                 {levelKey(scenario, "into_cable"),
+                  printedValue(shown(scenario, edge.levelIntoCable))},
                  {"loss_db_per_100m", printedValue(edge.lossPer100m)},
                  {levelKey(scenario, "received"), printedValue(shown(scenario, edge.received))},
                  {"margin_to_minimum_db", printedValue(marginToMinimum(edge))},
@@ -157,6 +167,7 @@ void jsonResults(std::ostream& out, const OutputStyle& style, const Scenario& sc
             json["failing_edge"] = edgeText(scenario, verdict.edge);
             json["limit"] = verdict.atMinimum ? "minimum" : "maximum";
             json["margin_db"] = printedValue(verdict.margin);
+            json["fix"] = fixOf(scenario, *length);
         }
     }
     out << root.dump(2, ' ', style.terminal, Json::error_handler_t::replace) << '\n';

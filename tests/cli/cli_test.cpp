@@ -233,7 +233,7 @@ class CliTest : public QObject {
         QCOMPARE(edges.size(), 4);
         const QJsonObject low = edges[0].toObject();
         QCOMPARE(low["edge"].toString(), "analog low edge");
-        QCOMPARE(low["source_dbmv"].toDouble(), 20.0);
+        QCOMPARE(low["into_cable_dbmv"].toDouble(), 20.0);
         QCOMPARE(low["loss_db_per_100m"].toDouble(), 14.37);
         QCOMPARE(low["received_dbmv"].toDouble(), 13.53);
         QCOMPARE(low["margin_to_minimum_db"].toDouble(), 13.53);
@@ -582,7 +582,8 @@ class CliTest : public QObject {
             << Check([](const Outcome& outcome, const QDir&) {
                    QVERIFY(outcome.out.contains(
                        "Verdict: FAIL  analog high edge (550 MHz): 3.44 dB above the maximum; too "
-                       "short: it needs 3.44 dB of attenuation\n"));
+                       "short: needs 3.44 dB of attenuation; a 6 dB pad brings it into the "
+                       "window\n"));
                });
         QTest::newRow("10: --length says PASS in JSON too")
             << QByteArrayList{} << (hub8 + QStringList{"--length", "45m", "--format", "json"})

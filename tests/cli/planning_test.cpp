@@ -295,7 +295,7 @@ class PlanningTest : public QObject {
         for (int i = 0; i < 4; ++i) {
             const QJsonObject edgeA = edgesA[i].toObject();
             const QJsonObject edgeB = edgesB[i].toObject();
-            for (const char* level : {"source", "received"}) {
+            for (const char* level : {"into_cable", "received"}) {
                 const double dbmv = edgeA[QString(level) + "_dbmv"].toDouble();
                 const double dbuv = edgeB[QString(level) + "_dbuv"].toDouble();
                 QVERIFY2(qAbs(dbuv - (dbmv + 60)) < 1e-9, level);
