@@ -18,6 +18,7 @@ struct PlanSummary {
     // The smallest margin of any run at levelIn, dB: negative, the shortfall.
     double smallestMargin = 0;
     FeedRange feed;
+    bool mixed = false;  // not every run on one product and cable
 
     bool passesAll() const { return runsChecked > 0 && runsPassed == runsChecked; }
 };
@@ -37,6 +38,8 @@ class PlanTally {
     FeedRangeAccumulator feed_;
     std::size_t runsPassed_ = 0;
     std::size_t runsChecked_ = 0;
+    Combination first_;
+    bool mixed_ = false;
     double smallestMargin_ = 0;
 };
 

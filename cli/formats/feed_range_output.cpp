@@ -2,14 +2,6 @@
 
 namespace tarvelle::cli {
 
-namespace {
-
-std::string runsText(std::size_t count) {
-    return std::to_string(count) + (count == 1 ? " run" : " runs");
-}
-
-}  // namespace
-
 void StillFailing::add(const std::string& quotedName) {
     if (++total <= kNamed) {
         names.push_back(quotedName);
@@ -19,7 +11,8 @@ void StillFailing::add(const std::string& quotedName) {
 void printFeedRange(std::ostream& out, const PlanSummary& plan, const StillFailing& failing,
                     const Wording& wording) {
     const FeedRange& feed = plan.feed;
-    const std::string checked = runsText(feed.runs) + ", each on its own cable and product";
+    const std::string checked = counted(feed.runs, "run", "runs") +
+                                (plan.mixed ? ", each on its own cable and product" : "");
     if (feed.everyRunPasses) {
         out << "Every run passes at a feed from " << wording.level(feed.everyRunPasses->lowest)
             << " to " << wording.level(feed.everyRunPasses->highest) << "; "
@@ -35,7 +28,7 @@ void printFeedRange(std::ostream& out, const PlanSummary& plan, const StillFaili
     }
     out << "No feed level passes every run (" << checked << "); at "
         << wording.level(*feed.suggestedLevel()) << ", " << feed.mostRunsPassing << " of "
-        << runsText(feed.runs) << " pass, the most";
+        << counted(feed.runs, "run", "runs") << " pass, the most";
     if (feed.stepDb > 0.01) {
         out << " (levels worked in steps of " << decibels(feed.stepDb) << ")";
     }

@@ -61,18 +61,18 @@ class PlanAnswerTest : public QObject {
         QTest::newRow("one 45 m run: a range, its middle")
             << hub + QStringList{"--length", "45m", "--feed-range"} << QByteArray() << 0
             << "Every run passes at a feed from 8.29 dBmV to 21.47 dBmV; 14.88 dBmV gives the "
-               "most margin (1 run, each on its own cable and product).\n";
+               "most margin (1 run).\n";
         QTest::newRow("20 m and 70 m: no level in common, the 70 m still fails at the 20 m's")
             << hub + QStringList{"--runs", "@runs.csv", "--feed-range"}
             << QByteArray("near,20m\nfar,70m\n") << 1
-            << "No feed level passes every run (2 runs, each on its own cable and product); at "
-               "6.61 dBmV, 1 of 2 runs pass, the most.\nStill failing there: 'far'.\n";
+            << "No feed level passes every run (2 runs); at 6.61 dBmV, 1 of 2 runs pass, the "
+               "most.\nStill failing there: 'far'.\n";
         QTest::newRow("in dBuV: the same levels 60 dB up")
             << hub +
                    QStringList{"--units", "dBuV", "--pin", "80", "--length", "45m", "--feed-range"}
             << QByteArray() << 0
             << "Every run passes at a feed from 68.29 dBµV to 81.47 dBµV; 74.88 dBµV gives the "
-               "most margin (1 run, each on its own cable and product).\n";
+               "most margin (1 run).\n";
     }
 
     // The choice's feed span in the unit shown: the 45 m run's 8.29 to
