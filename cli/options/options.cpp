@@ -282,6 +282,12 @@ void checkTyped(const CLI::App& app, const Typed& typed, Options& options) {
     if (options.reportFile && !runs) {
         throw UsageError("--report needs --length or --runs: the runs to report on");
     }
+    if (!options.reportFile &&
+        !(options.project.empty() && options.site.empty() && options.preparedBy.empty())) {
+        throw UsageError(
+            "--project, --site and --prepared-by are printed on the report: give "
+            "--report too");
+    }
     if (options.feedRange && !runs) {
         throw UsageError("--feed-range needs --length or --runs: the runs to find a level for");
     }

@@ -354,6 +354,10 @@ class CliTest : public QObject {
         QTest::newRow("format") << QStringList{"--format", "xml"}
                                 << "tarvelle-cli: --format 'xml': is not a format (text, csv or "
                                    "json)";
+        QTest::newRow("project without a report")
+            << QStringList{"--length", "45m", "--project", "Harbour View"}
+            << "tarvelle-cli: --project, --site and --prepared-by are printed on the report: give "
+               "--report too";
         QTest::newRow("feed range as JSON")
             << QStringList{"--length", "45m", "--feed-range", "--format", "json"}
             << "tarvelle-cli: --feed-range writes text only: leave out --format, or use --choose, "
