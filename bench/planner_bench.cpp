@@ -2,7 +2,8 @@
 // open and a change of an input to check every run again, each until its
 // results are shown; the longest the event loop waits meanwhile; a click on
 // a heading and the longest wait while the runs are sorted; the resident
-// memory before and after Apply; and the peak resident memory.
+// memory before and after Apply; the longest wait after a length is typed
+// over, its recovery file included; and the peak resident memory.
 // Usage: planner_bench [RUNS]   (100000 by default)
 
 #include <QApplication>
@@ -154,15 +155,34 @@ int main(int argc, char* argv[]) {
     untilChecked([] { return true; });
     settle(1'500);
     const long afterApply = residentKib("VmRSS:");
+    const qint64 applyStall = longestStall;
+
+    // A length typed over on the Results tab: the runs checked again at once,
+    // and the recovery file written a second later; the longest stall over both.
+    window.findChild<QTabWidget*>()->setCurrentIndex(0);
+    settle();
+    const QModelIndex first = table->model()->index(0, tarvelle::planner::RunsModel::Length);
+    table->setCurrentIndex(first);
+    longestStall = 0;
+    QTest::keyClick(table, Qt::Key_F2);
+    QWidget* editor = table->indexWidget(first);
+    QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(editor, QStringLiteral("12"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    untilChecked([] { return true; });
+    settle(1'500);
+    const qint64 editStall = longestStall;
 
     std::printf(
         "%d runs: open %lld ms, re-check after an input change %lld to %lld ms, longest "
         "event-loop stall %lld ms, peak resident memory %ld KiB; two clicks on a heading sorted "
         "in %lld ms, longest stall %lld ms; resident memory %ld KiB before Apply, %ld KiB after, "
-        "longest stall %lld ms; peak resident memory %ld KiB\n",
+        "longest stall %lld ms; an edit and its recovery file, longest stall %lld ms; peak "
+        "resident memory %ld KiB\n",
         runs, static_cast<long long>(openMs), static_cast<long long>(fastest),
         static_cast<long long>(slowest), static_cast<long long>(checkStall), checkPeak,
         static_cast<long long>(sortMs), static_cast<long long>(sortStall), beforeApply, afterApply,
-        static_cast<long long>(longestStall), residentKib("VmHWM:"));
+        static_cast<long long>(applyStall), static_cast<long long>(editStall),
+        residentKib("VmHWM:"));
     return 0;
 }
