@@ -132,8 +132,12 @@ void undo(std::vector<PlannedRun>& runs, const RunsMove& move) {
     }
 }
 
-void writeRunsCsv(std::ostream& out, const std::vector<PlannedRun>& runs) {
-    out << "id,length_m,cable,product\n";
+void writeRunsCsv(std::ostream& out, std::span<const PlannedRun> runs) {
+    out << kRunsCsvHeader;
+    writeRunsCsvRows(out, runs);
+}
+
+void writeRunsCsvRows(std::ostream& out, std::span<const PlannedRun> runs) {
     for (const PlannedRun& run : runs) {
         out << csvField(run.id) << ',' << exactMeters(run.meters) << ','
             << cableName(run.combination.cable) << ',' << productName(run.combination.product)

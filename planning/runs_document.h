@@ -9,8 +9,10 @@
 #include <cstdint>
 #include <functional>
 #include <ostream>
+#include <span>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "planning/plan_inputs.h"
@@ -98,6 +100,9 @@ void apply(std::vector<PlannedRun>& runs, const RunsMove& move);
 void undo(std::vector<PlannedRun>& runs, const RunsMove& move);
 
 // "id,length_m,cable,product", one row a run, as the reader reads it back.
-void writeRunsCsv(std::ostream& out, const std::vector<PlannedRun>& runs);
+inline constexpr std::string_view kRunsCsvHeader = "id,length_m,cable,product\n";
+void writeRunsCsv(std::ostream& out, std::span<const PlannedRun> runs);
+// The rows without the header: a large building written a piece at a time.
+void writeRunsCsvRows(std::ostream& out, std::span<const PlannedRun> runs);
 
 }  // namespace tarvelle::planning
