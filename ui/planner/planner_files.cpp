@@ -32,6 +32,7 @@
 #include "planning/plan_report.h"
 #include "ui/planner/background_check.h"
 #include "ui/planner/background_read.h"
+#include "ui/planner/background_write.h"
 #include "ui/planner/runs_model.h"
 
 namespace tarvelle::planner {
@@ -100,7 +101,7 @@ void PlannerWindow::openFile(const QString& path) {
 
 void PlannerWindow::adopt(const QString& path, RunsDocument document, bool modified) {
     undo_.clear();
-    check_.reset();
+    stopReadingRuns();
     runs_ = std::move(document.runs);
     results_ = PlanResults{};
     model_->reset();
@@ -140,7 +141,7 @@ bool PlannerWindow::save() {
         return false;
     }
     undo_.setClean();
-    QFile::remove(recoveryPath());
+    dropRecovery();
     statusBar()->showMessage(tr("Saved %1").arg(path_), 5000);
     return true;
 }
@@ -230,7 +231,7 @@ bool PlannerWindow::keepOrDiscard() {
         return save();
     }
     if (answer == QMessageBox::Discard) {
-        QFile::remove(recoveryPath());
+        dropRecovery();
         undo_.clear();
         return true;
     }
@@ -282,24 +283,23 @@ void PlannerWindow::scheduleRecovery() {
 }
 
 // Written whole or not at all, so that a crash while writing leaves the
-// previous recovery file.
+// previous recovery file; on a thread of its own, so that the window answers
+// while a large building is written.
 void PlannerWindow::writeRecovery() {
     if (undo_.isClean()) {
-        QFile::remove(recoveryPath());
+        dropRecovery();
         return;
     }
+    recovery_.reset();  // one write at a time
     QDir().mkpath(QFileInfo(recoveryPath()).absolutePath());
-    std::ostringstream csv;
-    writeRunsCsv(csv, runs_);
-    // Taken from the stream, not copied: a large building's rows take tens of megabytes.
-    const std::string bytes = std::move(csv).str();
-    QSaveFile file(recoveryPath());
-    if (file.open(QIODevice::WriteOnly)) {
-        file.write(bytes.data(), static_cast<qint64>(bytes.size()));
-        if (file.commit()) {
-            QSettings().setValue(kRecoveredFromKey, path_);
-        }
-    }
+    recovery_ = std::make_unique<BackgroundWrite>(
+        recoveryPath(), runs_, [from = path_] { QSettings().setValue(kRecoveredFromKey, from); });
+}
+
+// An unfinished write stopped first, so that it cannot put back what is removed.
+void PlannerWindow::dropRecovery() {
+    recovery_.reset();
+    QFile::remove(recoveryPath());
 }
 
 void PlannerWindow::offerRecovery() {
@@ -311,7 +311,7 @@ void PlannerWindow::offerRecovery() {
         this, windowTitle(), tr("Runs edited earlier were not saved. Recover them?"),
         QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
     if (answer != QMessageBox::Yes) {
-        QFile::remove(path);
+        dropRecovery();
         return;
     }
     try {

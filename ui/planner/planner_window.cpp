@@ -36,6 +36,7 @@
 #include "planning/printed_number.h"
 #include "planning/table_names.h"
 #include "ui/planner/background_check.h"
+#include "ui/planner/background_write.h"
 #include "ui/planner/runs_model.h"
 
 namespace tarvelle::planner {
@@ -530,10 +531,15 @@ void PlannerWindow::apply(const RunsEdit& change) {
 
 // The results kept in step with the runs until they are checked again.
 void PlannerWindow::changeRuns(const RunsEdit& change) {
-    check_.reset();
+    stopReadingRuns();
     planning::apply(runs_, change);
     planning::apply(results_.runs, change);
     model_->edited(change);
+}
+
+void PlannerWindow::stopReadingRuns() {
+    check_.reset();
+    recovery_.reset();  // the next edit writes the recovery file again
 }
 
 void PlannerWindow::addRun() {
@@ -631,7 +637,7 @@ PlannerWindow::Choice PlannerWindow::choice() const {
 // The inputs are set quietly and the runs checked once, not once per input.
 void PlannerWindow::applyChoice(const RunsMove& move, bool back, const Choice& choice) {
     if (movesAny(move)) {
-        check_.reset();
+        stopReadingRuns();
         back ? undo(runs_, move) : planning::apply(runs_, move);
         std::ranges::fill(results_.runs, RunResult{});  // each waits for its check
         model_->refresh();

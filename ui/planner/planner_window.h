@@ -29,6 +29,7 @@ class QTimer;
 namespace tarvelle::planner {
 
 class BackgroundCheck;
+class BackgroundWrite;
 class RunsModel;
 
 class PlannerWindow : public QMainWindow {
@@ -66,6 +67,7 @@ class PlannerWindow : public QMainWindow {
     void edit(const planning::RunsEdit& edit, const QString& what);
     void apply(const planning::RunsEdit& edit);
     void changeRuns(const planning::RunsEdit& edit);
+    void stopReadingRuns();
     void addRun();
     void deleteRuns();
     void listProblems(const planning::RowProblems& problems, const QString& line,
@@ -95,6 +97,7 @@ class PlannerWindow : public QMainWindow {
     void showRecent();
     void scheduleRecovery();
     void writeRecovery();
+    void dropRecovery();
     void updateTitle();
     void tell(const QString& message);
 
@@ -103,7 +106,8 @@ class PlannerWindow : public QMainWindow {
     planning::LevelUnit unit() const;
     planning::Wording wording() const;
 
-    // Read by an unfinished check on its own thread: changed only once it is stopped.
+    // Read by an unfinished check and recovery write on their own threads:
+    // changed only once they are stopped.
     std::vector<planning::PlannedRun> runs_;
     planning::PlanResults results_;
     std::vector<planning::RunResult> room_;  // for the next check's results
@@ -114,7 +118,8 @@ class PlannerWindow : public QMainWindow {
     bool sizeColumns_ = false;  // to the first results of a file opened
     QString path_;
     QUndoStack undo_;
-    std::unique_ptr<BackgroundCheck> check_;  // the one unfinished check, if any
+    std::unique_ptr<BackgroundCheck> check_;     // the one unfinished check, if any
+    std::unique_ptr<BackgroundWrite> recovery_;  // the recovery file being written, if any
     std::function<void(const QString&)> present_;
 
     RunsModel* model_;
