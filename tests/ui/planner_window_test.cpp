@@ -367,6 +367,19 @@ class PlannerWindowTest : public QObject {
         QVERIFY(!QFile::exists(recovery));
     }
 
+    // Closed straight after the last edit is undone, before the recovery file is due.
+    void edits_undone_leave_nothing_to_recover_after_closing() {
+        open(path_);
+        typeInto(0, RunsModel::Length, QStringLiteral("61.5"));
+        const QString recovery = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+                                 "/planner-recovery.csv";
+        QTRY_VERIFY(QFile::exists(recovery));
+        QTest::keyClick(window_.get(), Qt::Key_Z, Qt::ControlModifier);
+        clickMenu(0, QStringLiteral("&Quit"));
+        QVERIFY(!window_->isVisible());
+        QVERIFY(!QFile::exists(recovery));
+    }
+
     void a_large_read_can_be_cancelled() {
         open(path_);
         QByteArray many = "id,length_m\n";

@@ -240,6 +240,9 @@ bool PlannerWindow::keepOrDiscard() {
 
 void PlannerWindow::closeEvent(QCloseEvent* event) {
     if (keepOrDiscard()) {
+        // Nothing is left unsaved: no write outlives the window, nor a file of
+        // edits undone since it was written.
+        dropRecovery();
         event->accept();
     } else {
         event->ignore();
