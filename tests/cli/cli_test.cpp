@@ -364,6 +364,8 @@ class CliTest : public QObject {
                "whose CSV and JSON give each combination's feed range";
         QTest::newRow("unknown option")
             << QStringList{"--colour"} << "tarvelle-cli: unknown option '--colour' (see --help)";
+        QTest::newRow("argument that is no option")
+            << QStringList{"colour"} << "tarvelle-cli: unexpected argument 'colour' (see --help)";
         QTest::newRow("missing value")
             << QStringList{"--pin"} << "tarvelle-cli: --pin needs a value";
         QTest::newRow("missing runs file")

@@ -235,6 +235,28 @@ class PlannerWindowTest : public QObject {
         QCOMPARE(table()->model()->headerData(0, Qt::Vertical).toInt(), 97);
     }
 
+    // The receiver presets, 0 to 15 dBmV analog and -12 to 15 dBmV digital, are
+    // 60 dB higher in dBuV.
+    void the_preset_windows_are_in_the_unit_shown() {
+        QTest::keyClick(window_->findChild<QComboBox*>(QStringLiteral("Level unit")), Qt::Key_Down);
+        auto* maxAnalog = window_->findChild<QDoubleSpinBox*>(QStringLiteral("Analog maximum"));
+        QTest::mouseClick(maxAnalog, Qt::LeftButton);
+        QTest::keyClick(maxAnalog, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(maxAnalog, QStringLiteral("3"));
+        QTest::keyClick(maxAnalog, Qt::Key_Return);
+        for (QPushButton* button : window_->findChildren<QPushButton*>()) {
+            if (button->text() == QStringLiteral("Preset &windows")) {
+                QTest::mouseClick(button, Qt::LeftButton);
+            }
+        }
+        QStringList levels;
+        for (const char* name :
+             {"Analog minimum", "Digital minimum", "Analog maximum", "Digital maximum"}) {
+            levels << window_->findChild<QDoubleSpinBox*>(QString::fromLatin1(name))->text();
+        }
+        QCOMPARE(levels, (QStringList{"60.00", "48.00", "75.00", "75.00"}));
+    }
+
     // Ctrl+F shows the failing runs; a change of an input shows those failing then.
     void the_failing_runs_shown_follow_the_inputs() {
         open(path_);
