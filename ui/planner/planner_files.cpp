@@ -81,6 +81,7 @@ void PlannerWindow::openFile(const QString& path) {
     poll->start(50);
     connect(progress, &QProgressDialog::canceled, job, &BackgroundRead::cancel);
     const auto done = [job, progress] {
+        progress->hide();  // before any message: not left standing behind it
         progress->deleteLater();
         job->deleteLater();
     };
