@@ -90,6 +90,16 @@ class TextRowsTest : public QObject {
                  qPrintable(outcome.out));
     }
 
+    // Plan 1 ends the analog band lower, so on the hub over Cat6 at 20 dBmV its
+    // longest run is set by 860 MHz falling to -12 dBmV: 47 / 0.6765 = 69.48 m.
+    void plan_one_gives_its_own_longest_length() {
+        const Outcome outcome = runCli(
+            {"--plan", "1", "--pin", "20", "--product", "8-port", "--cable", "cat6", "--runs", "-"},
+            "A,90m\n");
+        QVERIFY2(outcome.out.contains("too long: at most 69.48 m (227.94 ft) on Cat6"),
+                 qPrintable(outcome.out));
+    }
+
     // cat7 and cat6a name one row of the cable table, cat5 and cat5e another:
     // a run keeps the name its row, or --cable, gave it; a digit is its row's.
     void a_run_keeps_the_cable_name_it_was_given() {
