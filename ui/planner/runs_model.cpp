@@ -287,7 +287,7 @@ QVariant RunsModel::data(const QModelIndex& index, int role) const {
             case Length:
                 return text(fixed(run.meters)) + " m";
             case Cable:
-                return text(std::string(cableName(run.combination.cable)));
+                return text(std::string(spelledCableName(run.cableSpelling)));
             case Product:
                 return text(std::string(productName(run.combination.product)));
             default:
@@ -389,6 +389,7 @@ bool RunsModel::setData(const QModelIndex& index, const QVariant& value, int rol
                 return false;
             }
             changed.combination.cable = *cable;
+            changed.cableSpelling = *cableSpellingByName(typed);
             break;
         }
         case Product: {
