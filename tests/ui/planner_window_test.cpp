@@ -358,6 +358,9 @@ class PlannerWindowTest : public QObject {
     void saved_runs_read_back_as_edited() {
         open(path_);
         typeInto(1, RunsModel::Id, QStringLiteral("Room \"7\", east"));
+        QTimer::singleShot(100, [] {  // over the row B, which could not be read
+            QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_W);  // Save Anyway
+        });
         QTest::keyClick(window_.get(), Qt::Key_S, Qt::ControlModifier);
         QVERIFY(!window_->windowTitle().contains('*'));
         window_ = std::make_unique<PlannerWindow>();
@@ -366,6 +369,40 @@ class PlannerWindowTest : public QObject {
         QCOMPARE(cell(1, RunsModel::Id), QStringLiteral("Room \"7\", east"));
         QCOMPARE(cell(1, RunsModel::Length), QStringLiteral("45.72 m (150.00 ft)"));
         QVERIFY(window_->findChild<QListWidget*>(QStringLiteral("problems"))->count() == 0);
+    }
+
+    // Saved over, a file would lose rows not read and columns not kept: asked
+    // first, Save As the default (Save Anyway: above). Cables are kept as named.
+    void saving_over_what_the_runs_do_not_keep_asks_first() {
+        const QByteArray mine =
+            "room,length,cable,notes,floor\n101,40m,cat7,\"behind the wardrobe\",1\n"
+            "102,40 metres,cat6,\"typo in length\",1\n103,150ft,cat6a,,2\n";
+        write(path_, mine);
+        open(path_);
+        typeInto(1, RunsModel::Cable, QStringLiteral("CAT5"));
+        QString asked;
+        const QString copy = dir_.filePath(QStringLiteral("copy.csv"));
+        for (const Qt::Key answer : {Qt::Key_Escape, Qt::Key_Return}) {  // Cancel, Save As
+            QTimer::singleShot(100, [&] {
+                if (QWidget* box = QApplication::activeModalWidget()) {
+                    asked = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))->text();
+                    QTest::keyClick(box, answer);
+                }
+                QTimer::singleShot(100, [answer, &copy] {  // the file dialog of Save As
+                    if (answer == Qt::Key_Return) {
+                        QTest::keyClicks(QApplication::focusWidget(), copy + "\r");
+                    }
+                });
+            });
+            QTest::keyClick(window_.get(), Qt::Key_S, Qt::ControlModifier);
+            window_->activateWindow();  // as a window manager does once the box is gone
+            QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+        }
+        QVERIFY2(asked.contains("1 row that could not be read and the columns 'notes', 'floor'"),
+                 qPrintable(asked));
+        QCOMPARE(read(copy),
+                 "id,length_m,cable,product\n101,40,cat7,balun\n103,45.72,cat5,balun\n");
+        QCOMPARE(read(path_), mine);
     }
 
     void unsaved_edits_are_offered_at_the_next_start() {
@@ -498,6 +535,10 @@ class PlannerWindowTest : public QObject {
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(bytes);
+    }
+    static QByteArray read(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
     void open(const QString& path) {

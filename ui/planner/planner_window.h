@@ -61,6 +61,7 @@ class PlannerWindow : public QMainWindow {
     void chooseFile();
     bool save();
     bool saveAs();
+    bool saveRuns(const QString& path);
     void saveReport();
     void print();
     void adopt(const QString& path, planning::RunsDocument document, bool modified);
@@ -113,6 +114,8 @@ class PlannerWindow : public QMainWindow {
     std::vector<planning::RunResult> room_;  // for the next check's results
     std::vector<planning::CombinationSummary> ranking_;
     planning::RowProblems problems_;
+    QString readFrom_;                       // the file the runs were read from
+    std::vector<std::string> otherColumns_;  // its columns the runs do not keep
     bool inputsOverflow_ = false;
     bool rankingStale_ = true;
     bool sizeColumns_ = false;  // to the first results of a file opened
