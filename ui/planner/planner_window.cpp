@@ -13,6 +13,7 @@
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -155,7 +156,22 @@ PlannerWindow::PlannerWindow(QWidget* parent)
 
     connect(model_, &RunsModel::editRequested, this,
             [this](const RunsEdit& change) { edit(change, tr("Change run")); });
-    connect(model_, &RunsModel::editRefused, this, &PlannerWindow::tell);
+    // Said once the editor has closed, then the cell edited again from what was
+    // typed: a box shown while the editor closes left the focus on the first
+    // control. Closing the window closes the editor too: said at once, as the
+    // window goes.
+    connect(model_, &RunsModel::editRefused, this,
+            [this](const QModelIndex& index, const QString& typed, const QString& reason) {
+                if (isHidden()) {
+                    tell(reason);
+                    return;
+                }
+                QTimer::singleShot(0, this,
+                                   [this, cell = QPersistentModelIndex(index), typed, reason] {
+                                       tell(reason);
+                                       editAgain(cell, typed);
+                                   });
+            });
     connect(model_, &RunsModel::sortRequested, this, &PlannerWindow::check);
     connect(&undo_, &QUndoStack::cleanChanged, this, &PlannerWindow::updateTitle);
     connect(&undo_, &QUndoStack::indexChanged, this, &PlannerWindow::scheduleRecovery);
@@ -522,6 +538,18 @@ void PlannerWindow::showChart(const CheckedPlan& checked) {
 
 void PlannerWindow::edit(const RunsEdit& change, const QString& what) {
     undo_.push(new RunsCommand(change, what, [this](const RunsEdit& e) { apply(e); }));
+}
+
+void PlannerWindow::editAgain(const QPersistentModelIndex& cell, const QString& typed) {
+    if (!cell.isValid()) {
+        return;
+    }
+    table_->setFocus();
+    table_->setCurrentIndex(cell);
+    table_->edit(cell);
+    if (auto* editor = qobject_cast<QLineEdit*>(table_->indexWidget(cell))) {
+        editor->setText(typed);
+    }
 }
 
 void PlannerWindow::apply(const RunsEdit& change) {

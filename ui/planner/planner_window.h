@@ -19,6 +19,7 @@ class QDoubleSpinBox;
 class QLabel;
 class QListWidget;
 class QMenu;
+class QPersistentModelIndex;
 class QPushButton;
 class QSvgWidget;
 class QTableView;
@@ -66,6 +67,7 @@ class PlannerWindow : public QMainWindow {
     void print();
     void adopt(const QString& path, planning::RunsDocument document, bool modified);
     void edit(const planning::RunsEdit& edit, const QString& what);
+    void editAgain(const QPersistentModelIndex& cell, const QString& typed);
     void apply(const planning::RunsEdit& edit);
     void changeRuns(const planning::RunsEdit& edit);
     void stopReadingRuns();
