@@ -40,10 +40,12 @@ RunsDocument readAll(InputSource& source, Combination defaults) {
         if (row.kind == RunsRow::Kind::Problem) {
             document.problems.add({row.firstLine, row.lastLine, row.problem});
         } else if (row.kind == RunsRow::Kind::Run) {
-            document.runs.push_back(
-                {row.run.id, row.run.meters, Combination{row.run.product, row.run.cable}});
+            document.runs.push_back({row.run.id, row.run.meters,
+                                     Combination{row.run.product, row.run.cable},
+                                     row.run.cableSpelling});
         }
     }
+    document.otherColumns = reader.otherColumns();
     return document;
 }
 
@@ -104,8 +106,9 @@ RunsEdit inverse(const RunsEdit& edit) {
 RunsMove moveOnto(const std::vector<PlannedRun>& runs, Combination after) {
     RunsMove move{{}, after};
     for (const PlannedRun& run : runs) {
-        if (move.before.empty() || move.before.back().combination != run.combination) {
-            move.before.push_back({0, run.combination});
+        if (move.before.empty() || move.before.back().product != run.combination.product ||
+            move.before.back().cableSpelling != run.cableSpelling) {
+            move.before.push_back({0, run.combination.product, run.cableSpelling});
         }
         ++move.before.back().runs;
     }
@@ -114,11 +117,14 @@ RunsMove moveOnto(const std::vector<PlannedRun>& runs, Combination after) {
 
 bool movesAny(const RunsMove& move) {
     return std::ranges::any_of(
-        move.before, [&](const RunsMove::Span& span) { return span.combination != move.after; });
+        move.before, [&](const RunsMove::Span& span) { return span.combination() != move.after; });
 }
 
 void apply(std::vector<PlannedRun>& runs, const RunsMove& move) {
     for (PlannedRun& run : runs) {
+        if (run.combination.cable != move.after.cable) {
+            run.cableSpelling = firstSpelling(move.after.cable);
+        }
         run.combination = move.after;
     }
 }
@@ -127,7 +133,8 @@ void undo(std::vector<PlannedRun>& runs, const RunsMove& move) {
     auto run = runs.begin();
     for (const RunsMove::Span& span : move.before) {
         for (const auto end = run + static_cast<std::ptrdiff_t>(span.runs); run != end; ++run) {
-            run->combination = span.combination;
+            run->combination = span.combination();
+            run->cableSpelling = span.cableSpelling;
         }
     }
 }
@@ -140,7 +147,7 @@ void writeRunsCsv(std::ostream& out, std::span<const PlannedRun> runs) {
 void writeRunsCsvRows(std::ostream& out, std::span<const PlannedRun> runs) {
     for (const PlannedRun& run : runs) {
         out << csvField(run.id) << ',' << exactMeters(run.meters) << ','
-            << cableName(run.combination.cable) << ',' << productName(run.combination.product)
+            << spelledCableName(run.cableSpelling) << ',' << productName(run.combination.product)
             << '\n';
     }
 }

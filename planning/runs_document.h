@@ -17,6 +17,7 @@
 
 #include "planning/plan_inputs.h"
 #include "planning/reading/input_source.h"
+#include "planning/reading/names.h"
 #include "planning/reading/runs_file.h"
 
 namespace tarvelle::planning {
@@ -25,11 +26,9 @@ struct PlannedRun {
     std::string id;
     double meters = 0;
     Combination combination;
-    bool operator==(const PlannedRun& other) const {
-        return id == other.id && meters == other.meters &&
-               combination.product == other.combination.product &&
-               combination.cable == other.combination.cable;
-    }
+    // Which of its cable's names the run was given, written back as given.
+    CableSpelling cableSpelling = firstSpelling(combination.cable);
+    bool operator==(const PlannedRun&) const = default;
 };
 
 // A row of the file that holds no run, and why.
@@ -52,6 +51,8 @@ struct RowProblems {
 struct RunsDocument {
     std::vector<PlannedRun> runs;
     RowProblems problems;
+    // The header's columns the runs do not keep, as a message names them.
+    std::vector<std::string> otherColumns;
 };
 
 // A read stopped on request before its end.
@@ -83,11 +84,14 @@ RunsEdit inverse(const RunsEdit& edit);
 // Every run moved onto one product and cable, and back. What the runs had
 // before is kept as spans of runs alike: a building's runs share a few
 // products and cables, so that the move of a million runs is undone from a
-// few spans, not from a copy of the runs.
+// few spans, not from a copy of the runs. A run that keeps its cable keeps
+// its cable's name.
 struct RunsMove {
     struct Span {
         std::uint32_t runs = 0;
-        Combination combination;
+        std::int16_t product = 0;
+        CableSpelling cableSpelling = 0;  // which tells the cable too
+        Combination combination() const { return {product, spelledCable(cableSpelling)}; }
     };
     std::vector<Span> before;
     Combination after;
@@ -99,7 +103,8 @@ bool movesAny(const RunsMove& move);
 void apply(std::vector<PlannedRun>& runs, const RunsMove& move);
 void undo(std::vector<PlannedRun>& runs, const RunsMove& move);
 
-// "id,length_m,cable,product", one row a run, as the reader reads it back.
+// "id,length_m,cable,product", one row a run, as the reader reads it back,
+// each cable by the name the run was given.
 inline constexpr std::string_view kRunsCsvHeader = "id,length_m,cable,product\n";
 void writeRunsCsv(std::ostream& out, std::span<const PlannedRun> runs);
 // The rows without the header: a large building written a piece at a time.

@@ -102,4 +102,8 @@ std::string_view spelledCableName(CableSpelling spelling) {
     return spelling < kCables.size() ? kCables[spelling].text : "none";
 }
 
+std::int16_t spelledCable(CableSpelling spelling) {
+    return kCables.at(spelling).row;
+}
+
 }  // namespace tarvelle::planning

@@ -32,5 +32,7 @@ constexpr CableSpelling firstSpelling(std::int16_t cable) {
     return static_cast<CableSpelling>(cable);
 }
 std::string_view spelledCableName(CableSpelling spelling);
+// The row of the table a spelling names.
+std::int16_t spelledCable(CableSpelling spelling);
 
 }  // namespace tarvelle::planning

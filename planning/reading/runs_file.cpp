@@ -87,6 +87,9 @@ bool RunsReader::next(RunsRow& row) {
         }
     }
     readRun(row);
+    if (row.kind == RunsRow::Kind::Run && !unnamedColumns_.empty()) {
+        noteUnnamedFilled();
+    }
     return true;
 }
 
@@ -100,9 +103,11 @@ bool RunsReader::takeHeader() {
     }
     std::array<std::optional<std::size_t>, 6> found;
     bool anyKnown = false;
+    std::vector<std::size_t> others;
     for (std::size_t i = 0; i < record_.fieldCount(); ++i) {
         const auto role = roleOf(record_.field(i));
         if (!role) {
+            others.push_back(i);
             continue;
         }
         anyKnown = true;
@@ -138,7 +143,26 @@ bool RunsReader::takeHeader() {
     columns_.product = found[static_cast<std::size_t>(Role::Product)];
     columns_.fields = record_.fieldCount();
     columns_.named = true;
+    for (const std::size_t column : others) {
+        if (record_.field(column).empty()) {
+            unnamedColumns_.push_back(column);
+        } else {
+            otherColumns_.push_back(quoted(record_.field(column)));
+        }
+    }
     return true;
+}
+
+// A column without a name holds nothing until a run has something in it,
+// as a spreadsheet's export with a separator at the end of each line has.
+void RunsReader::noteUnnamedFilled() {
+    std::erase_if(unnamedColumns_, [this](std::size_t column) {
+        if (column >= record_.fieldCount() || record_.field(column).empty()) {
+            return false;
+        }
+        otherColumns_.push_back("unnamed column " + std::to_string(column + 1));
+        return true;
+    });
 }
 
 void RunsReader::readRun(RunsRow& row) const {

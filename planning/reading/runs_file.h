@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "planning/cable_run.h"
 #include "planning/reading/csv_reader.h"
@@ -48,6 +49,11 @@ class RunsReader {
     // RunsFileError, NotTextError and the source's read errors.
     bool next(RunsRow& row);
 
+    // The header's columns no run takes, as a message names them ('notes',
+    // and "unnamed column 5" once a run has something in a column without a
+    // name): what a runs file written from the runs would not hold.
+    const std::vector<std::string>& otherColumns() const { return otherColumns_; }
+
   private:
     struct Columns {
         std::size_t id = 0;
@@ -61,12 +67,15 @@ class RunsReader {
 
     bool takeHeader();
     void readRun(RunsRow& row) const;
+    void noteUnnamedFilled();
 
     CsvReader csv_;
     CsvRecord record_;
     RunDefaults defaults_;
     bool headerDecided_ = false;
     Columns columns_;
+    std::vector<std::string> otherColumns_;
+    std::vector<std::size_t> unnamedColumns_;  // none of their rows has held anything yet
 };
 
 // Where a row lies in its file: "line 7", or "lines 2-4" for a record that

@@ -17,6 +17,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProgressDialog>
+#include <QPushButton>
 #include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
@@ -107,7 +108,9 @@ void PlannerWindow::adopt(const QString& path, RunsDocument document, bool modif
     results_ = PlanResults{};
     model_->reset();
     problems_ = std::move(document.problems);
+    otherColumns_ = std::move(document.otherColumns);
     path_ = path;
+    readFrom_ = path;
     problemList_->clear();
     listProblems(problems_, tr("Line %1"), tr("Lines %1-%2"));
     sizeColumns_ = true;
@@ -133,29 +136,68 @@ bool PlannerWindow::writeFile(const QString& path, const std::string& bytes) {
 }
 
 bool PlannerWindow::save() {
-    if (path_.isEmpty()) {
-        return saveAs();
-    }
-    std::ostringstream csv;
-    writeRunsCsv(csv, runs_);
-    if (!writeFile(path_, std::move(csv).str())) {
-        return false;
-    }
-    undo_.setClean();
-    dropRecovery();
-    statusBar()->showMessage(tr("Saved %1").arg(path_), 5000);
-    return true;
+    return path_.isEmpty() ? saveAs() : saveRuns(path_);
 }
 
 bool PlannerWindow::saveAs() {
     const QString path =
         QFileDialog::getSaveFileName(this, tr("Save Runs"), path_, tr("Runs files (*.csv)"));
-    if (path.isEmpty()) {
+    return !path.isEmpty() && saveRuns(path);
+}
+
+// Saved over the file they were read from, the runs replace what they do not
+// keep of it: said first, with a new file offered instead.
+bool PlannerWindow::saveRuns(const QString& path) {
+    const QString target = QFileInfo(path).canonicalFilePath();
+    const bool over = !target.isEmpty() && target == QFileInfo(readFrom_).canonicalFilePath();
+    if (over && (problems_.count > 0 || !otherColumns_.empty())) {
+        QStringList unkept;
+        if (problems_.count > 0) {
+            unkept << (problems_.count == 1
+                           ? tr("1 row that could not be read")
+                           : tr("%1 rows that could not be read").arg(problems_.count));
+        }
+        if (!otherColumns_.empty()) {
+            QStringList names;
+            for (const std::string& name : otherColumns_) {
+                names << QString::fromStdString(name);
+            }
+            unkept << (names.size() == 1 ? tr("the column %1") : tr("the columns %1"))
+                          .arg(names.join(QStringLiteral(", ")));
+        }
+        QMessageBox question(QMessageBox::Warning, windowTitle(),
+                             tr("%1 holds %2, which the runs do not keep: saved over, the "
+                                "file loses them. Save the runs as a new file?")
+                                 .arg(QFileInfo(path).fileName(), unkept.join(tr(" and "))),
+                             QMessageBox::Cancel, this);
+        QPushButton* newFile = question.addButton(tr("Save &As..."), QMessageBox::AcceptRole);
+        QPushButton* anyway = question.addButton(tr("Save Any&way"), QMessageBox::DestructiveRole);
+        question.setDefaultButton(newFile);
+        question.exec();
+        if (question.clickedButton() == newFile) {
+            return saveAs();
+        }
+        if (question.clickedButton() != anyway) {
+            return false;
+        }
+    }
+    std::ostringstream csv;
+    writeRunsCsv(csv, runs_);
+    if (!writeFile(path, std::move(csv).str())) {
         return false;
     }
-    path_ = path;
-    rememberRecent(path);
-    return save();
+    if (over) {
+        readFrom_.clear();  // it holds the runs alone now
+    }
+    if (path != path_) {
+        path_ = path;
+        rememberRecent(path);
+    }
+    undo_.setClean();
+    updateTitle();
+    dropRecovery();
+    statusBar()->showMessage(tr("Saved %1").arg(path_), 5000);
+    return true;
 }
 
 std::string PlannerWindow::reportHtml() const {

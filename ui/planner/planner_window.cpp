@@ -13,6 +13,7 @@
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -64,20 +65,15 @@ class RunsCommand : public QUndoCommand {
     std::function<void(const RunsEdit&)> apply_;
 };
 
-// Undo and Redo pressed in a number box act on the plan, as everywhere else
-// in the window: a number box's own undo history is the text typed into it,
-// and only typing the box has not yet taken is undone there first.
-class PlanUndoKeys : public QObject {
+// Lets the keys of the window's actions through a box that would take them
+// for itself, where and when `through` says.
+class KeysThrough : public QObject {
   public:
-    PlanUndoKeys(QList<QAction*> actions, QObject* parent)
-        : QObject(parent), actions_(std::move(actions)) {}
+    KeysThrough(QList<QAction*> actions, std::function<bool(QObject*)> through, QObject* parent)
+        : QObject(parent), actions_(std::move(actions)), through_(std::move(through)) {}
 
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() != QEvent::ShortcutOverride) {
-            return false;
-        }
-        const auto* box = static_cast<QDoubleSpinBox*>(watched);
-        if (box->cleanText() != box->textFromValue(box->value())) {
+        if (event->type() != QEvent::ShortcutOverride || !through_(watched)) {
             return false;
         }
         const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
@@ -92,7 +88,20 @@ class PlanUndoKeys : public QObject {
 
   private:
     QList<QAction*> actions_;
+    std::function<bool(QObject*)> through_;
 };
+
+// A standard key beside one the window names, each once: where the platform's
+// standard key is the same, a key given twice is ambiguous and does nothing.
+QList<QKeySequence> keysWith(const QKeySequence& named, QKeySequence::StandardKey standard) {
+    QList<QKeySequence> keys{named};
+    for (const QKeySequence& key : QKeySequence::keyBindings(standard)) {
+        if (!keys.contains(key)) {
+            keys << key;
+        }
+    }
+    return keys;
+}
 
 QDoubleSpinBox* levelBox(const QString& name, double value) {
     auto* box = new QDoubleSpinBox;
@@ -155,7 +164,22 @@ PlannerWindow::PlannerWindow(QWidget* parent)
 
     connect(model_, &RunsModel::editRequested, this,
             [this](const RunsEdit& change) { edit(change, tr("Change run")); });
-    connect(model_, &RunsModel::editRefused, this, &PlannerWindow::tell);
+    // Said once the editor has closed, then the cell edited again from what was
+    // typed: a box shown while the editor closes left the focus on the first
+    // control. Closing the window closes the editor too: said at once, as the
+    // window goes.
+    connect(model_, &RunsModel::editRefused, this,
+            [this](const QModelIndex& index, const QString& typed, const QString& reason) {
+                if (isHidden()) {
+                    tell(reason);
+                    return;
+                }
+                QTimer::singleShot(0, this,
+                                   [this, cell = QPersistentModelIndex(index), typed, reason] {
+                                       tell(reason);
+                                       editAgain(cell, typed);
+                                   });
+            });
     connect(model_, &RunsModel::sortRequested, this, &PlannerWindow::check);
     connect(&undo_, &QUndoStack::cleanChanged, this, &PlannerWindow::updateTitle);
     connect(&undo_, &QUndoStack::indexChanged, this, &PlannerWindow::scheduleRecovery);
@@ -217,16 +241,34 @@ void PlannerWindow::buildMenus() {
     QAction* undoAction = undo_.createUndoAction(this, tr("&Undo"));
     undoAction->setShortcut(QKeySequence::Undo);
     QAction* redoAction = undo_.createRedoAction(this, tr("&Redo"));
-    redoAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence::Redo});
+    redoAction->setShortcuts(
+        keysWith(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence::Redo));
     editMenu->addAction(undoAction);
     editMenu->addAction(redoAction);
-    auto* undoKeys = new PlanUndoKeys({undoAction, redoAction}, this);
+    // Undo and Redo pressed in a number box act on the plan, as everywhere
+    // else in the window: a number box's own undo history is the text typed
+    // into it, and only typing the box has not yet taken is undone there first.
+    auto* undoKeys = new KeysThrough(
+        {undoAction, redoAction},
+        [](QObject* watched) {
+            const auto* box = static_cast<QDoubleSpinBox*>(watched);
+            return box->cleanText() == box->textFromValue(box->value());
+        },
+        this);
     for (QDoubleSpinBox* spin : {level_, minAnalog_, minDigital_, maxAnalog_, maxDigital_}) {
         spin->installEventFilter(undoKeys);
     }
     editMenu->addSeparator();
     QAction* add = editMenu->addAction(tr("&Add Run"), this, &PlannerWindow::addRun);
     add->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Insert));
+    // Wherever the focus is in the window, also in a box that copies with it
+    // (the source level's, where the window starts) or a cell being edited.
+    QApplication::instance()->installEventFilter(new KeysThrough(
+        {add},
+        [this](QObject* watched) {
+            return watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this;
+        },
+        this));
     QAction* remove = editMenu->addAction(tr("&Delete Runs"), this, &PlannerWindow::deleteRuns);
     remove->setShortcut(QKeySequence::Delete);
     remove->setShortcutContext(Qt::WidgetWithChildrenShortcut);
@@ -522,6 +564,18 @@ void PlannerWindow::showChart(const CheckedPlan& checked) {
 
 void PlannerWindow::edit(const RunsEdit& change, const QString& what) {
     undo_.push(new RunsCommand(change, what, [this](const RunsEdit& e) { apply(e); }));
+}
+
+void PlannerWindow::editAgain(const QPersistentModelIndex& cell, const QString& typed) {
+    if (!cell.isValid()) {
+        return;
+    }
+    table_->setFocus();
+    table_->setCurrentIndex(cell);
+    table_->edit(cell);
+    if (auto* editor = qobject_cast<QLineEdit*>(table_->indexWidget(cell))) {
+        editor->setText(typed);
+    }
 }
 
 void PlannerWindow::apply(const RunsEdit& change) {

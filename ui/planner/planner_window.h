@@ -19,6 +19,7 @@ class QDoubleSpinBox;
 class QLabel;
 class QListWidget;
 class QMenu;
+class QPersistentModelIndex;
 class QPushButton;
 class QSvgWidget;
 class QTableView;
@@ -61,10 +62,12 @@ class PlannerWindow : public QMainWindow {
     void chooseFile();
     bool save();
     bool saveAs();
+    bool saveRuns(const QString& path);
     void saveReport();
     void print();
     void adopt(const QString& path, planning::RunsDocument document, bool modified);
     void edit(const planning::RunsEdit& edit, const QString& what);
+    void editAgain(const QPersistentModelIndex& cell, const QString& typed);
     void apply(const planning::RunsEdit& edit);
     void changeRuns(const planning::RunsEdit& edit);
     void stopReadingRuns();
@@ -113,6 +116,8 @@ class PlannerWindow : public QMainWindow {
     std::vector<planning::RunResult> room_;  // for the next check's results
     std::vector<planning::CombinationSummary> ranking_;
     planning::RowProblems problems_;
+    QString readFrom_;                       // the file the runs were read from
+    std::vector<std::string> otherColumns_;  // its columns the runs do not keep
     bool inputsOverflow_ = false;
     bool rankingStale_ = true;
     bool sizeColumns_ = false;  // to the first results of a file opened

@@ -287,7 +287,7 @@ QVariant RunsModel::data(const QModelIndex& index, int role) const {
             case Length:
                 return text(fixed(run.meters)) + " m";
             case Cable:
-                return text(std::string(cableName(run.combination.cable)));
+                return text(std::string(spelledCableName(run.cableSpelling)));
             case Product:
                 return text(std::string(productName(run.combination.product)));
             default:
@@ -362,7 +362,7 @@ bool RunsModel::setData(const QModelIndex& index, const QVariant& value, int rol
     switch (index.column()) {
         case Id:
             if (typed.empty()) {
-                emit editRefused(tr("An identifier cannot be empty."));
+                emit editRefused(index, value.toString(), tr("An identifier cannot be empty."));
                 return false;
             }
             changed.id = typed;
@@ -374,7 +374,8 @@ bool RunsModel::setData(const QModelIndex& index, const QVariant& value, int rol
                 meters = parseLength(typed, LengthUnit::Metres);
             }
             if (!meters) {
-                emit editRefused(tr("'%1' is not a length (a number with m or ft, up to 10 km).")
+                emit editRefused(index, value.toString(),
+                                 tr("'%1' is not a length (a number with m or ft, up to 10 km).")
                                      .arg(value.toString()));
                 return false;
             }
@@ -384,17 +385,20 @@ bool RunsModel::setData(const QModelIndex& index, const QVariant& value, int rol
         case Cable: {
             const auto cable = cableByName(typed);
             if (!cable) {
-                emit editRefused(tr("'%1' is not a cable category (cat5e, cat6, cat6a, cat7).")
+                emit editRefused(index, value.toString(),
+                                 tr("'%1' is not a cable category (cat5e, cat6, cat6a, cat7).")
                                      .arg(value.toString()));
                 return false;
             }
             changed.combination.cable = *cable;
+            changed.cableSpelling = *cableSpellingByName(typed);
             break;
         }
         case Product: {
             const auto product = productByName(typed);
             if (!product) {
                 emit editRefused(
+                    index, value.toString(),
                     tr("'%1' is not a product (balun, 8-port, 16-port).").arg(value.toString()));
                 return false;
             }

@@ -66,7 +66,8 @@ class RunsModel : public QAbstractTableModel {
 
   signals:
     void editRequested(const planning::RunsEdit& edit);
-    void editRefused(const QString& reason);
+    // What was typed into the cell at `index` is no value for it.
+    void editRefused(const QModelIndex& index, const QString& typed, const QString& reason);
     // A sort asked for: the runs are sorted with their next check.
     void sortRequested();
 
