@@ -66,4 +66,9 @@ std::string recommendationReason(const CombinationSummary& best, const Wording& 
     return text;
 }
 
+std::string recommendationLine(const CombinationSummary& best, const Wording& wording) {
+    return (best.plan.feed.everyRunPasses ? "Choose " : "Best: ") +
+           recommendationReason(best, wording) + ".";
+}
+
 }  // namespace tarvelle::planning

@@ -26,4 +26,8 @@ bool ranksBefore(const CombinationSummary& a, const CombinationSummary& b);
 // Why the first-ranked combination won, at what feed level, in one sentence.
 std::string recommendationReason(const CombinationSummary& best, const Wording& wording);
 
+// The reason as said on its own: "Choose the ...: ...." or, when no feed level
+// passes every run, "Best: the ...: ....".
+std::string recommendationLine(const CombinationSummary& best, const Wording& wording);
+
 }  // namespace tarvelle::planning

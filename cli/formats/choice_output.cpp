@@ -28,11 +28,6 @@ std::string lengths(const CombinationResult& result) {
            " ft)";
 }
 
-std::string recommendationLine(const Recommendation& best, const Wording& wording) {
-    const std::string reason = recommendationReason({best.combination, best.plan}, wording);
-    return (best.plan.feed.everyRunPasses ? "Choose " : "Best: ") + reason + ".";
-}
-
 // "14.00 to 26.00 dBmV", or "none"
 std::string feedRange(const PlanSummary& plan, const Wording& wording) {
     const auto& range = plan.feed.everyRunPasses;
@@ -66,7 +61,7 @@ void text(std::ostream& out, const ChoiceAccumulator& choice,
                 {0, Align::Left},
                 {0, Align::Left}});
     if (best) {
-        out << recommendationLine(*best, wording) << '\n';
+        out << recommendationLine({best->combination, best->plan}, wording) << '\n';
     }
 }
 
@@ -147,7 +142,7 @@ void json(std::ostream& out, const ChoiceAccumulator& choice,
             << cableLabel(best->combination.cable)
             << "\", \"passes_all\": " << (best->passesAll ? "true" : "false")
             << ", \"smallest_margin_db\": " << fixed(best->smallestMargin) << ", \"text\": \""
-            << recommendationLine(*best, wording) << "\"}";
+            << recommendationLine({best->combination, best->plan}, wording) << "\"}";
     } else {
         out << "null";
     }

@@ -546,7 +546,7 @@ void PlannerWindow::showChoice() {
         }
         choice_->item(entry.combination.product, entry.combination.cable)->setText(cell);
     }
-    recommendation_->setText(text(recommendationReason(ranking_.front(), wording())));
+    recommendation_->setText(text(recommendationLine(ranking_.front(), wording())));
 }
 
 void PlannerWindow::showChart(const CheckedPlan& checked) {
