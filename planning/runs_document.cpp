@@ -32,8 +32,8 @@ class WatchedInput : public InputSource {
     std::atomic<std::size_t>& bytesRead_;
 };
 
-RunsDocument readAll(InputSource& source, Combination defaults) {
-    RunsReader reader(source, RunDefaults{defaults.cable, defaults.product});
+RunsDocument readAll(InputSource& source, RunDefaults defaults) {
+    RunsReader reader(source, defaults);
     RunsDocument document;
     RunsRow row;
     while (reader.next(row)) {
@@ -84,12 +84,14 @@ void RowProblems::add(RowProblem problem) {
 RunsDocument readRuns(InputSource& source, Combination defaults, const std::atomic<bool>& cancel,
                       std::atomic<std::size_t>& bytesRead) {
     WatchedInput watched(source, cancel, bytesRead);
-    return readAll(watched, defaults);
+    return readAll(watched, RunDefaults{defaults.cable, defaults.product});
 }
 
 RunsDocument readPastedRuns(const std::string& text, Combination defaults) {
     MemoryInput input(text);
-    return readAll(input, defaults);
+    return readAll(
+        input,
+        RunDefaults{.cable = defaults.cable, .product = defaults.product, .bareMetres = true});
 }
 
 void apply(std::vector<PlannedRun>& runs, const RunsEdit& edit) {

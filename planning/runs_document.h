@@ -67,7 +67,7 @@ RunsDocument readRuns(InputSource& source, Combination defaults, const std::atom
                       std::atomic<std::size_t>& bytesRead);
 
 // Rows pasted from a spreadsheet (tab-separated, a header allowed), read as
-// a runs file is.
+// a runs file is, but that a bare length is in metres, as a cell takes it.
 RunsDocument readPastedRuns(const std::string& text, Combination defaults);
 
 // Replaces `removed.size()` runs from `at` on with `inserted`: a change of

@@ -60,6 +60,11 @@ std::optional<double> parseLength(std::string_view text, std::optional<LengthUni
     return meters && *meters <= kLongestRunMeters ? meters : std::nullopt;
 }
 
+std::optional<double> parseTypedLength(std::string_view text, bool decimalComma) {
+    const auto meters = parseLength(text, std::nullopt, decimalComma);
+    return meters ? meters : parseLength(text, LengthUnit::Metres, decimalComma);
+}
+
 bool beyondLongestRun(std::string_view text, std::optional<LengthUnit> bareUnit,
                       bool decimalComma) {
     const auto meters = anyLength(text, bareUnit, decimalComma);

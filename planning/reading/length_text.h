@@ -24,6 +24,10 @@ std::optional<double> parseLength(std::string_view text,
                                   std::optional<LengthUnit> bareUnit = std::nullopt,
                                   bool decimalComma = false);
 
+// A length as the planner's user types it, into a cell or a pasted row: a
+// number with its unit, or a bare number in metres.
+std::optional<double> parseTypedLength(std::string_view text, bool decimalComma = false);
+
 // Whether the text is a length but one beyond kLongestRunMeters, for a message
 // that says so.
 bool beyondLongestRun(std::string_view text, std::optional<LengthUnit> bareUnit = std::nullopt,

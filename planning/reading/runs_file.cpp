@@ -182,15 +182,19 @@ void RunsReader::readRun(RunsRow& row) const {
     }
     const std::string_view lengthText = record_.field(columns_.length);
     const bool decimalComma = decimalCommaAllowed(csv_.separator());
-    const auto meters = parseLength(lengthText, columns_.unit, decimalComma);
+    const bool typed = defaults_.bareMetres && !columns_.unit;
+    const auto meters = typed ? parseTypedLength(lengthText, decimalComma)
+                              : parseLength(lengthText, columns_.unit, decimalComma);
     if (!meters) {
-        if (beyondLongestRun(lengthText, columns_.unit, decimalComma)) {
+        if (beyondLongestRun(lengthText, columns_.unit, decimalComma) ||
+            (typed && beyondLongestRun(lengthText, LengthUnit::Metres, decimalComma))) {
             row.problem = quoted(lengthText) + " is beyond 10 km: no cable run is that long";
             return;
         }
         row.problem =
             quoted(lengthText) + " is not a length " +
-            (!columns_.unit                         ? "(a number with m or ft)"
+            (typed            ? "(a number with m or ft, or in metres without)"
+             : !columns_.unit ? "(a number with m or ft)"
              : *columns_.unit == LengthUnit::Metres ? "in metres (a number, with m or without)"
                                                     : "in feet (a number, with ft or without)");
         return;

@@ -39,6 +39,9 @@ struct RunDefaults {
     std::int16_t cable = 0;
     std::int16_t product = 0;
     CableSpelling cableSpelling = firstSpelling(cable);
+    // Rows typed by hand (pasted into the planner) read a bare length in a
+    // column that names no unit as metres; a runs file refuses it there.
+    bool bareMetres = false;
 };
 
 class RunsReader {

@@ -292,28 +292,39 @@ class PlannerWindowTest : public QObject {
         QCOMPARE(ids(), (QStringList{"A", "C"}));
     }
 
+    // Pasted rows that name no cable or product take those chosen, the
+    // 16-port hub on Cat6A/Cat7 here; a bare length is in metres, as typed.
     void pasted_rows_are_added_and_delete_removes_the_selected_runs() {
         open(path_);
+        QTest::keyClick(window_->findChild<QComboBox*>(QStringLiteral("Product")), Qt::Key_End);
+        QTest::keyClick(window_->findChild<QComboBox*>(QStringLiteral("Cable")), Qt::Key_End);
         QApplication::clipboard()->setText(
-            QStringLiteral("id\tlength\tcable\tproduct\nD\t45m\tcat6\t8-port\nE\t100ft\n"));
+            QStringLiteral("id\tlength\tcable\tproduct\nD\t45m\tcat6\t8-port\nE\t100ft\nF\t25\n"));
         clickCell(0, RunsModel::Id);
         QTest::keyClick(table(), Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(ids(), (QStringList{"A", "C", "D", "E"}));
+        QCOMPARE(ids(), (QStringList{"A", "C", "D", "E", "F"}));
         QCOMPARE(cell(3, RunsModel::Length), QStringLiteral("30.48 m (100.00 ft)"));
         QCOMPARE(cell(2, RunsModel::Margin), QStringLiteral("1.47"));  // as A, worked above
+        // 25 m of Cat6A/Cat7 lose 47.72 x 0.25 = 11.93 dB at 550 MHz, where the
+        // hub adds 13: 20 + 13 - 11.93 = 21.07 dBmV, 6.07 above the maximum.
+        QCOMPARE(cell(4, RunsModel::Length), QStringLiteral("25.00 m (82.02 ft)"));
+        QCOMPARE(
+            cell(4, RunsModel::Verdict),
+            QStringLiteral("FAIL: 6.07 dB above the maximum at the analog high edge (550 MHz)"));
         clickCell(0, RunsModel::Id);
         clickCell(2, RunsModel::Id, Qt::ControlModifier);
         QTest::keyClick(table(), Qt::Key_Delete);
-        QCOMPARE(ids(), (QStringList{"C", "E"}));
+        QCOMPARE(ids(), (QStringList{"C", "E", "F"}));
         QTest::keyClick(window_.get(), Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(ids(), (QStringList{"A", "C", "D", "E"}));
+        QCOMPARE(ids(), (QStringList{"A", "C", "D", "E", "F"}));
     }
 
-    // Pasted rows that hold no run are listed, also under a file that had none.
+    // Pasted rows that hold no run are listed, also under a file that had none;
+    // a bare 12 is a run of 12 m.
     void pasted_rows_that_hold_no_run_are_listed() {
         write(path_, "id,length_m\nX,12\n");
         open(path_);
-        QApplication::clipboard()->setText(QStringLiteral("Y\t12m\nZ\tfar\n"));
+        QApplication::clipboard()->setText(QStringLiteral("Y\t12\nZ\tfar\n"));
         clickCell(0, RunsModel::Id);
         QTest::keyClick(table(), Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(ids(), (QStringList{"X", "Y"}));

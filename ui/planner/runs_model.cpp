@@ -368,11 +368,7 @@ bool RunsModel::setData(const QModelIndex& index, const QVariant& value, int rol
             changed.id = typed;
             break;
         case Length: {
-            // A bare number is in metres, as the length_m column reads it.
-            auto meters = parseLength(typed);
-            if (!meters) {
-                meters = parseLength(typed, LengthUnit::Metres);
-            }
+            const auto meters = parseTypedLength(typed);
             if (!meters) {
                 emit editRefused(index, value.toString(),
                                  tr("'%1' is not a length (a number with m or ft, up to 10 km).")
