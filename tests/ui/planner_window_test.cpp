@@ -4,6 +4,7 @@
 // and undone; the runs saved, a large read cancelled; and its figures and
 // chart beside the command line's.
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -31,6 +32,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -83,17 +85,26 @@ class PlannerWindowTest : public QObject {
         open(path_);
         QCOMPARE(cell(0, RunsModel::Id), QStringLiteral("A"));
         QCOMPARE(cell(0, RunsModel::Length), QStringLiteral("45.00 m (147.64 ft)"));
-        const QStringList levels{cell(0, RunsModel::Level0), cell(0, RunsModel::Level1),
-                                 cell(0, RunsModel::Level2), cell(0, RunsModel::Level3)};
-        QCOMPARE(levels, (QStringList{"13.53", "11.71", "11.71", "4.56"}));
+        QCOMPARE(levels(0), (QStringList{"13.53", "11.71", "11.71", "4.56"}));
         QCOMPARE(cell(0, RunsModel::Margin), QStringLiteral("1.47"));
         QCOMPARE(cell(0, RunsModel::Verdict), QStringLiteral("PASS"));
         const auto* problems = window_->findChild<QListWidget*>(QStringLiteral("problems"));
         QCOMPARE(problems->count(), 1);
+        QVERIFY(problems->isVisible());
         QVERIFY2(problems->item(0)->text().startsWith(QStringLiteral("Line 3: ")),
                  qPrintable(problems->item(0)->text()));
         QVERIFY(summary().startsWith(QStringLiteral("2 runs: ")));
         QVERIFY(window_->findChild<QSvgWidget*>()->renderer()->isValid());
+    }
+
+    // In dBµV a level reads 60 dB higher (1 mV is 1000 µV): A's, worked above,
+    // in the table and in the report.
+    void levels_in_dbuv_are_shown_and_reported_in_dbuv() {
+        open(path_);
+        QTest::keyClick(window_->findChild<QComboBox*>(QStringLiteral("Level unit")), Qt::Key_End);
+        QCOMPARE(levels(0), (QStringList{"73.53", "71.71", "71.71", "64.56"}));
+        const QByteArray report = savedReport();
+        QVERIFY(report.contains("73.53") && !report.contains("13.53"));
     }
 
     // The report, from File, Save Report, counts them all too.
@@ -105,15 +116,26 @@ class PlannerWindowTest : public QObject {
         QVERIFY(problems->item(999)->text().startsWith(QStringLiteral("Line 1001: ")));
         QCOMPARE(problems->item(1'000)->text(),
                  QStringLiteral("... and 1500 more rows that could not be read"));
-        const QString report = dir_.filePath(QStringLiteral("report.html"));
-        QTimer::singleShot(100, [&report] {
-            QTest::keyClicks(QApplication::focusWidget(), report);
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        });
-        clickMenu(0, QStringLiteral("Save &Report as HTML..."));
-        QFile saved(report);
-        QVERIFY(saved.open(QIODevice::ReadOnly));
-        QVERIFY(saved.readAll().contains("2500 rows of the runs file were skipped"));
+        QVERIFY(savedReport().contains("2500 rows of the runs file were skipped"));
+    }
+
+    // What a screen reader names each control by, the chart among them.
+    void every_control_has_a_name() {
+        open(path_);
+        for (QWidget* control : window_->findChildren<QWidget*>()) {
+            const bool isControl =
+                qobject_cast<QAbstractButton*>(control) || qobject_cast<QComboBox*>(control) ||
+                qobject_cast<QAbstractSpinBox*>(control) ||
+                qobject_cast<QAbstractItemView*>(control) || qobject_cast<QSvgWidget*>(control);
+            // A view's headings and corner are named by the view.
+            if (isControl && control->isVisible() &&
+                !qobject_cast<QAbstractItemView*>(control->parentWidget())) {
+                QVERIFY2(!QAccessible::queryAccessibleInterface(control)
+                              ->text(QAccessible::Name)
+                              .isEmpty(),
+                         control->metaObject()->className());
+            }
+        }
     }
 
     // A run added to an empty plan is named after its row, the first "new 1";
@@ -209,6 +231,10 @@ class PlannerWindowTest : public QObject {
         QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(1).center());
         const QString reason =
             window_->findChild<QLabel*>(QStringLiteral("recommendation"))->text();
+        // Balun to balun on Cat6A/Cat7: C's 45.72 m lose 47.72 x 0.4572 = 21.82 dB
+        // at 550 MHz, 20 - 2.2 - 21.82 = -4.02 dBmV, 4.02 dB below the minimum.
+        QCOMPARE(choiceCell(QStringLiteral("balun to balun"), QStringLiteral("Cat6A/Cat7")),
+                 QStringLiteral("0 of 2 pass, smallest margin -4.02 dB"));
         QTest::mouseClick(window_->findChild<QPushButton*>(QStringLiteral("applyRecommendation")),
                           Qt::LeftButton);
         const QStringList applied = shown();
@@ -227,8 +253,11 @@ class PlannerWindowTest : public QObject {
 
     // A click on a heading sorts by it, a second the other way, runs of equal
     // length in the file's order; runs deleted and brought back stay sorted.
+    // Cables sort Cat5/5e, Cat6, Cat6A/Cat7, whatever their products.
     void a_click_on_a_heading_sorts_the_runs() {
-        write(path_, "id,length_m\nA,45\nB,10\nC,80\nD,45\n");
+        write(path_,
+              "id,length_m,cable,product\nA,45,cat5e,16-port\nB,10,cat6,balun\n"
+              "C,80,cat7,8-port\nD,45,cat6,balun\n");
         open(path_);
         clickHeading(RunsModel::Length);
         QCOMPARE(ids(), (QStringList{"B", "A", "D", "C"}));
@@ -240,6 +269,8 @@ class PlannerWindowTest : public QObject {
         QCOMPARE(ids(), (QStringList{"B", "A", "D", "C"}));
         clickHeading(RunsModel::Length);
         QCOMPARE(ids(), (QStringList{"C", "A", "D", "B"}));
+        clickHeading(RunsModel::Cable);
+        QCOMPARE(ids(), (QStringList{"A", "B", "D", "C"}));
     }
 
     // A large building is sorted with its check, in the background.
@@ -284,12 +315,17 @@ class PlannerWindowTest : public QObject {
         open(path_);
         QTest::keyClick(window_.get(), Qt::Key_F, Qt::ControlModifier);
         QCOMPARE(ids(), QStringList{"C"});
-        auto* level = window_->findChild<QDoubleSpinBox*>(QStringLiteral("Source level"));
-        QTest::mouseClick(level, Qt::LeftButton);
-        QTest::keyClick(level, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(level, QStringLiteral("25"));  // A fails by 3.53 dB, 5 dB above 1.47
-        QTest::keyClick(level, Qt::Key_Return);
+        auto* maximum = window_->findChild<QDoubleSpinBox*>(QStringLiteral("Digital maximum"));
+        QTest::mouseClick(maximum, Qt::LeftButton);
+        QTest::keyClick(maximum, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(maximum, QStringLiteral("10"));
+        QTest::keyClick(maximum, Qt::Key_Return);
         QCOMPARE(ids(), (QStringList{"A", "C"}));
+        // A's 11.71 dBmV at 550 MHz, worked above, is 1.71 dB above a digital
+        // maximum of 10, while the analog maximum stays 15.
+        QCOMPARE(
+            cell(0, RunsModel::Verdict),
+            QStringLiteral("FAIL: 1.71 dB above the maximum at the digital low edge (550 MHz)"));
     }
 
     // Pasted rows that name no cable or product take those chosen, the
@@ -564,6 +600,19 @@ class PlannerWindowTest : public QObject {
     }
 
   private:
+    // The report saved from File, Save Report, as the file dialog is answered.
+    QByteArray savedReport() {
+        const QString report = dir_.filePath(QStringLiteral("report.html"));
+        QFile::remove(report);  // else the dialog asks before replacing it
+        QTimer::singleShot(100, [&report] {
+            QTest::keyClicks(QApplication::focusWidget(), report);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        });
+        clickMenu(0, QStringLiteral("Save &Report as HTML..."));
+        QFile saved(report);
+        return saved.open(QIODevice::ReadOnly) ? saved.readAll() : QByteArray();
+    }
+
     static void write(const QString& path, const QByteArray& bytes) {
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
@@ -600,6 +649,10 @@ class PlannerWindowTest : public QObject {
     QString cell(int row, int column) const {
         return table()->model()->index(row, column).data().toString();
     }
+    QStringList levels(int row) const {
+        return {cell(row, RunsModel::Level0), cell(row, RunsModel::Level1),
+                cell(row, RunsModel::Level2), cell(row, RunsModel::Level3)};
+    }
     QStringList ids() const {
         QStringList identifiers;
         for (int row = 0; row < rows(); ++row) {
@@ -615,6 +668,19 @@ class PlannerWindowTest : public QObject {
         QHeaderView* heading = table()->horizontalHeader();
         const QPoint place(heading->sectionViewportPosition(column) + 5, heading->height() / 2);
         QTest::mouseClick(heading->viewport(), Qt::LeftButton, {}, place);
+    }
+    // The choice's cell for a product (a row) on a cable (a column), by its headings.
+    QString choiceCell(const QString& product, const QString& cable) const {
+        const auto* grid = window_->findChild<QTableWidget*>(QStringLiteral("choice"));
+        for (int row = 0; row < grid->rowCount(); ++row) {
+            for (int column = 0; column < grid->columnCount(); ++column) {
+                if (grid->verticalHeaderItem(row)->text() == product &&
+                    grid->horizontalHeaderItem(column)->text() == cable) {
+                    return grid->item(row, column)->text();
+                }
+            }
+        }
+        return {};
     }
     QString summary() const {
         return window_->findChild<QLabel*>(QStringLiteral("summary"))->text();
