@@ -474,6 +474,33 @@ class PlannerWindowTest : public QObject {
         QCOMPARE(read(path_), mine);
     }
 
+    // A save that fails (the file's folder gone, or Save As cancelled) keeps
+    // the runs unsaved: closing asks again and, saved nowhere, stays open.
+    void a_failed_save_keeps_the_edits_unsaved_and_the_window_open() {
+        QTemporaryDir folder;
+        const QString runs = folder.filePath(QStringLiteral("runs.csv"));
+        write(runs, "id,length_m,cable,product\nA,30,cat6,balun\n");
+        open(runs);
+        typeInto(0, RunsModel::Length, QStringLiteral("40"));
+        QVERIFY(folder.remove());
+        QTest::keyClick(window_.get(), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(messages_.size(), 1);
+        QVERIFY(window_->windowTitle().startsWith(QStringLiteral("runs.csv*")));
+        QCOMPARE(closeAnswering({Qt::Key_Return}), 1);  // Save, which fails again
+        QVERIFY(window_->isVisible());
+        QCOMPARE(messages_.size(), 2);
+
+        window_ = std::make_unique<PlannerWindow>();
+        window_->show();
+        window_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+        QTest::keyClick(window_.get(), Qt::Key_Insert, Qt::ControlModifier);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        // An untitled plan: Save asks where, and that is cancelled.
+        QCOMPARE(closeAnswering({Qt::Key_Return, Qt::Key_Escape}), 2);
+        QVERIFY(window_->isVisible());
+    }
+
     void unsaved_edits_are_offered_at_the_next_start() {
         const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
         QVERIFY(QDir(folder).removeRecursively());  // made when first needed
@@ -481,6 +508,8 @@ class PlannerWindowTest : public QObject {
         typeInto(0, RunsModel::Length, QStringLiteral("61.5"));
         const QString recovery = folder + "/planner-recovery.csv";
         QTRY_VERIFY(QFile::exists(recovery));
+        typeInto(1, RunsModel::Id, QStringLiteral("Lobby"));  // a later edit is written too
+        QTRY_VERIFY(read(recovery).contains("Lobby"));
         window_ = std::make_unique<PlannerWindow>();  // as after a crash: never closed
         window_->show();
         QTimer::singleShot(100, [] {
@@ -488,6 +517,7 @@ class PlannerWindowTest : public QObject {
         });
         window_->offerRecovery();
         QCOMPARE(cell(0, RunsModel::Length), QStringLiteral("61.50 m (201.77 ft)"));
+        QCOMPARE(cell(1, RunsModel::Id), QStringLiteral("Lobby"));
         QVERIFY(window_->windowTitle().startsWith(QStringLiteral("runs.csv*")));
         window_->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window_.get()));
@@ -629,6 +659,22 @@ class PlannerWindowTest : public QObject {
         QTRY_VERIFY(window_->windowTitle().startsWith(QFileInfo(path).fileName()) &&
                     window_->findChild<QProgressDialog*>() == nullptr);
         QVERIFY2(messages_.isEmpty(), qPrintable(messages_.join('\n')));
+    }
+
+    // File, Quit, with each modal box or dialog that opens answered by the next
+    // key; how many opened.
+    int closeAnswering(QList<Qt::Key> keys) {
+        int answered = 0;
+        QTimer poll;
+        poll.callOnTimeout([&] {
+            if (QWidget* modal = QApplication::activeModalWidget(); modal && !keys.isEmpty()) {
+                ++answered;
+                QTest::keyClick(modal, keys.takeFirst());
+            }
+        });
+        poll.start(20);
+        clickMenu(0, QStringLiteral("&Quit"));
+        return answered;
     }
 
     // Clicks a menu of the menu bar, then its entry.
