@@ -88,6 +88,10 @@ class PlannerWindowTest : public QObject {
         QCOMPARE(levels(0), (QStringList{"13.53", "11.71", "11.71", "4.56"}));
         QCOMPARE(cell(0, RunsModel::Margin), QStringLiteral("1.47"));
         QCOMPARE(cell(0, RunsModel::Verdict), QStringLiteral("PASS"));
+        // A verdict too long for its column is read whole as the cell's tooltip.
+        QVERIFY(cell(1, RunsModel::Verdict).startsWith(QStringLiteral("FAIL")));
+        QCOMPARE(table()->model()->index(1, RunsModel::Verdict).data(Qt::ToolTipRole).toString(),
+                 cell(1, RunsModel::Verdict));
         const auto* problems = window_->findChild<QListWidget*>(QStringLiteral("problems"));
         QCOMPARE(problems->count(), 1);
         QVERIFY(problems->isVisible());
