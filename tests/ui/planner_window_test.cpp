@@ -18,12 +18,14 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPainter>
 #include <QProcess>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSet>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -36,6 +38,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 
 #include "ui/planner/planner_window.h"
 #include "ui/planner/runs_model.h"
@@ -65,6 +68,7 @@ class PlannerWindowTest : public QObject {
     }
 
     void init() {
+        QVERIFY(recoveries().removeRecursively());  // made when first needed
         // Qt SVG leaves unfilled what it cannot resolve: the chart's hatching.
         QTest::failOnWarning(QRegularExpression(QStringLiteral("Could not resolve")));
         window_ = std::make_unique<PlannerWindow>();
@@ -506,40 +510,70 @@ class PlannerWindowTest : public QObject {
     }
 
     void unsaved_edits_are_offered_at_the_next_start() {
-        const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-        QVERIFY(QDir(folder).removeRecursively());  // made when first needed
         open(path_);
         typeInto(0, RunsModel::Length, QStringLiteral("61.5"));
-        const QString recovery = folder + "/planner-recovery.csv";
-        QTRY_VERIFY(QFile::exists(recovery));
+        QTRY_COMPARE(recoveries().entryList({QStringLiteral("*.csv")}).size(), 1);
+        const QString recovery =
+            recoveries().filePath(recoveries().entryList({QStringLiteral("*.csv")}).front());
         typeInto(1, RunsModel::Id, QStringLiteral("Lobby"));  // a later edit is written too
         QTRY_VERIFY(read(recovery).contains("Lobby"));
         window_ = std::make_unique<PlannerWindow>();  // as after a crash: never closed
         window_->show();
-        QTimer::singleShot(100, [] {
-            QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Return);  // Yes
-        });
-        window_->offerRecovery();
+        QCOMPARE(recover(*window_).size(), 1);
         QCOMPARE(cell(0, RunsModel::Length), QStringLiteral("61.50 m (201.77 ft)"));
         QCOMPARE(cell(1, RunsModel::Id), QStringLiteral("Lobby"));
         QVERIFY(window_->windowTitle().startsWith(QStringLiteral("runs.csv*")));
         window_->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window_.get()));
         QTest::keyClick(window_.get(), Qt::Key_S, Qt::ControlModifier);
-        QVERIFY(!QFile::exists(recovery));
+        QVERIFY(recoveries().isEmpty());  // the runs, their record and the lock
+    }
+
+    // One file opened by a name relative to the folder started in; the next
+    // start in another. A window started meanwhile, or after, offers neither.
+    void each_window_s_unsaved_edits_are_offered_naming_its_file() {
+        open(path_);
+        typeInto(0, RunsModel::Length, QStringLiteral("61.5"));
+        auto first = std::move(window_);
+        window_ = std::make_unique<PlannerWindow>();
+        window_->show();
+        const QString other = dir_.filePath(QStringLiteral("other.csv"));
+        write(other, kRuns);
+        const QString started = QDir::currentPath();
+        QDir::setCurrent(dir_.path());
+        open(QStringLiteral("other.csv"));
+        typeInto(1, RunsModel::Length, QStringLiteral("12"));
+        QTRY_COMPARE(recoveries().entryList({QStringLiteral("*.csv")}).size(), 2);
+        QVERIFY(recover(PlannerWindow()).isEmpty());
+        first.reset();  // both as after a crash
+        window_ = std::make_unique<PlannerWindow>();
+        QDir::setCurrent(QDir::tempPath());
+        QStringList asked = recover(*window_);
+        QDir::setCurrent(started);
+        asked.sort();
+        const QString question = QStringLiteral("Runs edited in %1 were not saved. Recover them?");
+        QCOMPARE(asked, (QStringList{question.arg(other), question.arg(path_)}));
+        QVERIFY(recover(PlannerWindow()).isEmpty());
+        const QWidgetList shown = QApplication::topLevelWidgets();
+        const auto second = std::ranges::find_if(shown, [this](QWidget* window) {
+            return qobject_cast<PlannerWindow*>(window) != nullptr && window != window_.get();
+        });
+        QVERIFY(second != shown.end());
+        const std::unique_ptr<QWidget> opened(*second);
+        QCOMPARE((QSet<QString>{window_->windowTitle(), opened->windowTitle()}),
+                 (QSet<QString>{QStringLiteral("runs.csv* - Tarvelle Planner"),
+                                QStringLiteral("other.csv* - Tarvelle Planner")}));
     }
 
     // Closed straight after the last edit is undone, before the recovery file is due.
     void edits_undone_leave_nothing_to_recover_after_closing() {
         open(path_);
         typeInto(0, RunsModel::Length, QStringLiteral("61.5"));
-        const QString recovery = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
-                                 "/planner-recovery.csv";
-        QTRY_VERIFY(QFile::exists(recovery));
+        QTRY_COMPARE(recoveries().entryList({QStringLiteral("*.csv")}).size(), 1);
         QTest::keyClick(window_.get(), Qt::Key_Z, Qt::ControlModifier);
         clickMenu(0, QStringLiteral("&Quit"));
         QVERIFY(!window_->isVisible());
-        QVERIFY(!QFile::exists(recovery));
+        QVERIFY(recoveries().isEmpty());  // the runs, their record and the lock
     }
 
     void a_large_read_can_be_cancelled() {
@@ -655,6 +689,25 @@ class PlannerWindowTest : public QObject {
     static QByteArray read(const QString& path) {
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    static QDir recoveries() {
+        return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/recovery";
+    }
+    // The window's offers of recovery, each answered Yes; what they asked.
+    static QStringList recover(PlannerWindow&& window) { return recover(window); }
+    static QStringList recover(PlannerWindow& window) {
+        QStringList asked;
+        QTimer answer;
+        QObject::connect(&answer, &QTimer::timeout, &answer, [&asked] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                asked << box->text();
+                QTest::keyClick(box, Qt::Key_Return);
+            }
+        });
+        answer.start(50);
+        window.offerRecovery();
+        return asked;
     }
 
     void open(const QString& path) {

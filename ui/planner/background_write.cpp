@@ -20,10 +20,11 @@ bool put(QSaveFile& file, std::string_view bytes) {
 }  // namespace
 
 BackgroundWrite::BackgroundWrite(QString path, std::span<const planning::PlannedRun> runs,
-                                 std::function<void()> written)
-    : thread_([path = std::move(path), runs, written = std::move(written)](std::stop_token stop) {
+                                 std::function<bool()> before)
+    : thread_([path = std::move(path), runs, before = std::move(before)](std::stop_token stop) {
           QSaveFile file(path);
-          if (!file.open(QIODevice::WriteOnly) || !put(file, planning::kRunsCsvHeader)) {
+          if (!before() || !file.open(QIODevice::WriteOnly) ||
+              !put(file, planning::kRunsCsvHeader)) {
               return;
           }
           std::ostringstream piece;
@@ -38,9 +39,7 @@ BackgroundWrite::BackgroundWrite(QString path, std::span<const planning::Planned
                   return;
               }
           }
-          if (file.commit()) {
-              written();
-          }
+          file.commit();
       }) {}
 
 }  // namespace tarvelle::planner

@@ -16,11 +16,11 @@ namespace tarvelle::planner {
 class BackgroundWrite {
   public:
     // The runs are read as they are written: they stay unchanged until the
-    // write is done or stopped. `written` is called on the write's thread once
-    // the file is complete, so that what it records goes with the file even
-    // when the window closes straight after.
+    // write is done or stopped. `before` is called on the write's thread first,
+    // so that what it records is in place before the file is; when it fails,
+    // nothing is written.
     BackgroundWrite(QString path, std::span<const planning::PlannedRun> runs,
-                    std::function<void()> written);
+                    std::function<bool()> before);
 
   private:
     std::jthread thread_;  // stopped and waited for when destroyed

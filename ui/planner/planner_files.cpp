@@ -20,7 +20,6 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QStatusBar>
 #include <QSvgRenderer>
 #include <QTableView>
@@ -44,12 +43,6 @@ namespace {
 
 constexpr int kMostRecent = 8;
 const QString kRecentKey = QStringLiteral("planner/recentFiles");
-const QString kRecoveredFromKey = QStringLiteral("planner/recoveredFrom");
-
-QString recoveryPath() {
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
-        .filePath(QStringLiteral("planner-recovery.csv"));
-}
 
 }  // namespace
 
@@ -330,44 +323,73 @@ void PlannerWindow::scheduleRecovery() {
 
 // Written whole or not at all, so that a crash while writing leaves the
 // previous recovery file; on a thread of its own, so that the window answers
-// while a large building is written.
+// while a large building is written. The file the runs came from is recorded
+// as an absolute path: the next start may be in another folder.
 void PlannerWindow::writeRecovery() {
     if (undo_.isClean()) {
         dropRecovery();
         return;
     }
     recovery_.reset();  // one write at a time
-    QDir().mkpath(QFileInfo(recoveryPath()).absolutePath());
-    recovery_ = std::make_unique<BackgroundWrite>(
-        recoveryPath(), runs_, [from = path_] { QSettings().setValue(kRecoveredFromKey, from); });
+    if (!recoveryFile_.hold()) {
+        return;
+    }
+    const QString source = path_.isEmpty() ? QString() : QFileInfo(path_).absoluteFilePath();
+    recovery_ = std::make_unique<BackgroundWrite>(recoveryFile_.runsPath(), runs_,
+                                                  recoveryFile_.sourceRecorder(source));
 }
 
 // An unfinished write stopped first, so that it cannot put back what is removed.
 void PlannerWindow::dropRecovery() {
     recovery_.reset();
-    QFile::remove(recoveryPath());
+    recoveryFile_.remove();
 }
 
 void PlannerWindow::offerRecovery() {
-    const QString path = recoveryPath();
-    if (!QFileInfo::exists(path)) {
-        return;
+    PlannerWindow* into = this;
+    for (RecoveryFile& found : RecoveryFile::unclaimed()) {
+        const QString source = found.source();
+        const QString question =
+            source.isEmpty()
+                ? tr("Runs edited in a new, untitled plan were not saved. Recover them?")
+                : tr("Runs edited in %1 were not saved. Recover them?")
+                      .arg(QDir::toNativeSeparators(source));
+        if (QMessageBox::question(this, windowTitle(), question, QMessageBox::Yes | QMessageBox::No,
+                                  QMessageBox::Yes) != QMessageBox::Yes) {
+            found.remove();
+            continue;
+        }
+        PlannerWindow* window = into;
+        if (window == nullptr) {
+            window = new PlannerWindow;
+            window->setAttribute(Qt::WA_DeleteOnClose);
+            window->present_ = present_;
+        }
+        if (window->recover(std::move(found))) {
+            window->show();
+            into = nullptr;
+        } else if (window != this) {
+            delete window;
+        }
     }
-    const auto answer = QMessageBox::question(
-        this, windowTitle(), tr("Runs edited earlier were not saved. Recover them?"),
-        QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
-    if (answer != QMessageBox::Yes) {
-        dropRecovery();
-        return;
-    }
+}
+
+// The file recovered becomes this window's own, still held: its runs stay
+// until saved or written anew. One that cannot be read is left for the next
+// start.
+bool PlannerWindow::recover(RecoveryFile found) {
     try {
-        FileInput input(path.toStdString());
+        FileInput input(found.runsPath().toStdString());
         std::atomic<bool> never = false;
         std::atomic<std::size_t> bytes = 0;
         RunsDocument document = readRuns(input, chosenCombination(), never, bytes);
-        adopt(QSettings().value(kRecoveredFromKey).toString(), std::move(document), true);
+        recovery_.reset();
+        recoveryFile_ = std::move(found);
+        adopt(recoveryFile_.source(), std::move(document), true);
+        return true;
     } catch (const std::exception& error) {
         tell(tr("The recovered runs cannot be read: %1").arg(QString::fromStdString(error.what())));
+        return false;
     }
 }
 

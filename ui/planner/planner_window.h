@@ -12,6 +12,7 @@
 
 #include "planning/plan_results.h"
 #include "planning/units.h"
+#include "ui/planner/recovery_file.h"
 
 class QCheckBox;
 class QComboBox;
@@ -47,7 +48,9 @@ class PlannerWindow : public QMainWindow {
     // Where messages go; a modal box unless a test records them.
     void setMessagePresenter(std::function<void(const QString&)> present);
 
-    // Offers the runs of an edit session that ended without saving.
+    // Offers in turn the runs of each edit session that ended without saving,
+    // the first recovered taken in here, each further one in a window of its
+    // own.
     void offerRecovery();
 
   protected:
@@ -101,6 +104,7 @@ class PlannerWindow : public QMainWindow {
     void scheduleRecovery();
     void writeRecovery();
     void dropRecovery();
+    bool recover(RecoveryFile found);
     void updateTitle();
     void tell(const QString& message);
 
@@ -124,7 +128,8 @@ class PlannerWindow : public QMainWindow {
     QString path_;
     QUndoStack undo_;
     std::unique_ptr<BackgroundCheck> check_;     // the one unfinished check, if any
-    std::unique_ptr<BackgroundWrite> recovery_;  // the recovery file being written, if any
+    RecoveryFile recoveryFile_;                  // this window's own
+    std::unique_ptr<BackgroundWrite> recovery_;  // its unfinished write, stopped before its lock
     std::function<void(const QString&)> present_;
 
     RunsModel* model_;
