@@ -11,6 +11,7 @@
 #include "planning/explain.h"
 #include "planning/margins.h"
 #include "planning/markup.h"
+#include "planning/page_titles.h"
 #include "planning/printed_number.h"
 #include "planning/run_fix.h"
 #include "planning/scenario.h"
@@ -149,19 +150,12 @@ std::string cssString(std::string_view value) {
 // The printed page's margins: the title block at the top, the page number at
 // the foot.
 std::string pageStyle(const ReportInputs& report) {
-    std::string top = report.project;
-    if (!report.site.empty()) {
-        top += (top.empty() ? "" : " \u2014 ") + report.site;
-    }
-    std::string right =
-        report.preparedBy.empty() ? std::string() : "Prepared by " + report.preparedBy + ", ";
-    right += report.date;
+    const PageTitles titles = pageTitles(report);
     const std::string box = " { font: 8pt \"Liberation Sans\", Arial, sans-serif; color: #444; ";
     return "@page { margin: 16mm 12mm 15mm 12mm;\n  @top-left" + box +
-           "content: " + cssString(top.empty() ? "Cable-run report" : top) + "; }\n  @top-right" +
-           box + "content: " + cssString(right) + "; }\n  @bottom-left" + box +
-           "content: " + cssString("Tarvelle cable-run report, tarvelle-cli " + report.version) +
-           "; }\n  @bottom-right" + box +
+           "content: " + cssString(titles.topLeft) + "; }\n  @top-right" + box +
+           "content: " + cssString(titles.topRight) + "; }\n  @bottom-left" + box +
+           "content: " + cssString(titles.bottomLeft) + "; }\n  @bottom-right" + box +
            "content: \"page \" counter(page) \" of \" counter(pages); }\n}\n";
 }
 
