@@ -594,6 +594,64 @@ class PlannerWindowTest : public QObject {
         QVERIFY(window_->windowTitle().startsWith(QStringLiteral("runs.csv")));
     }
 
+    // Sixty runs, one with an identifier of 40 characters, printed to PDF.
+    void the_printed_report_names_the_project_and_its_page_on_every_page() {
+        QByteArray runs = "id,length,cable,product\n";
+        for (int i = 1; i <= 60; ++i) {
+            runs += QByteArray::number(100 + i) + "," + QByteArray::number(8 + i * 1.45) + "m," +
+                    (i % 3 != 0 ? "cat6" : "cat5e") + ",8-port\n";
+        }
+        const QByteArray longId = "Floor-3-north-wing-outlet-bedroom-12-ab";
+        runs += longId + "X,30m,cat6,8-port\n";
+        const QString building = dir_.filePath(QStringLiteral("building.csv"));
+        write(building, runs);
+        open(building);
+        QTimer::singleShot(100, [] {
+            QWidget* details = QApplication::activeModalWidget();
+            QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Harbour Flats"));
+            QTest::keyClick(details, Qt::Key_Tab);
+            QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Quay Street 4"));
+            QTest::keyClick(details, Qt::Key_Return);
+        });
+        clickMenu(0, QStringLiteral("Report &Details..."));
+        window_->activateWindow();  // as a window manager does once the dialog is gone
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+        const QString pdf = dir_.filePath(QStringLiteral("building-report.pdf"));
+        QTimer::singleShot(100, [pdf] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("filename"));
+            QTest::mouseDClick(name, Qt::LeftButton);
+            QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(name, pdf);
+            QTest::keyClick(dialog, Qt::Key_Return);
+        });
+        QTest::keyClick(window_.get(), Qt::Key_P, Qt::ControlModifier);
+        QVERIFY2(messages_.isEmpty(), qPrintable(messages_.join('\n')));
+
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"),
+                   {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+        QVERIFY(text.waitForFinished());
+        QStringList pages = QString::fromUtf8(text.readAllStandardOutput()).split(u'\f');
+        pages.removeLast();  // after the last page's form feed
+        QVERIFY(pages.size() >= 3);
+        int chartPages = 0;
+        const QRegularExpression runRow(QStringLiteral(R"(^ *1\d\d +\d+\.\d\d +\d+\.\d\d )"),
+                                        QRegularExpression::MultilineOption);
+        for (qsizetype i = 0; i < pages.size(); ++i) {
+            const QString& page = pages[i];
+            QVERIFY2(page.contains(QStringLiteral("page %1 of %2").arg(i + 1).arg(pages.size())) &&
+                         page.contains(QStringLiteral("Harbour Flats \u2014 Quay Street 4")),
+                     qPrintable(page));
+            // A page of runs ("101  9.45  31.00") has the table's heading row.
+            QCOMPARE(page.contains(runRow), page.contains(QStringLiteral("Smallest")));
+            chartPages += page.contains(QStringLiteral("\nChart")) &&
+                          page.contains(QStringLiteral("Received level at each band edge"));
+        }
+        QCOMPARE(chartPages, 1);
+        QVERIFY(pages.join(QString()).contains(QString::fromLatin1(longId + "X")));
+    }
+
     void figures_and_verdicts_equal_the_command_lines() {
         QByteArray runs = "id,length,cable,product\n";
         const char* cables[] = {"cat5e", "cat6", "cat6a"};

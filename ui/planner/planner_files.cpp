@@ -1,34 +1,26 @@
-// The planner window's files: the runs read and saved, the report saved and
-// printed, recent files, and the recovery of unsaved edits.
+// The planner window's files: the runs read and saved, the report saved,
+// recent files, and the recovery of unsaved edits.
 
 #include "ui/planner/planner_window.h"
 
 #include <QCloseEvent>
-#include <QDate>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QImage>
 #include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
-#include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QSettings>
 #include <QStatusBar>
-#include <QSvgRenderer>
 #include <QTableView>
-#include <QTextDocument>
 #include <QTimer>
 #include <sstream>
 
 #include "engine/arithmetic_error.h"
-#include "engine/version.h"
 #include "planning/plan_report.h"
 #include "ui/planner/background_check.h"
 #include "ui/planner/background_read.h"
@@ -193,17 +185,6 @@ bool PlannerWindow::saveRuns(const QString& path) {
     return true;
 }
 
-std::string PlannerWindow::reportHtml() const {
-    ReportInputs report;
-    report.unit = unit();
-    report.runsSource = QFileInfo(path_).fileName().toStdString();
-    report.date = QDate::currentDate().toString(Qt::ISODate).toStdString();
-    report.version = kVersionText;
-    std::ostringstream page;
-    writePlanReport(page, report, scenario(), chosenCombination(), runs_, problems_);
-    return page.str();
-}
-
 void PlannerWindow::saveReport() {
     QString suggested = path_.isEmpty() ? QStringLiteral("report.html")
                                         : QFileInfo(path_).completeBaseName() + "-report.html";
@@ -216,41 +197,6 @@ void PlannerWindow::saveReport() {
         if (writeFile(path, reportHtml())) {
             statusBar()->showMessage(tr("Saved the report as %1").arg(path), 5000);
         }
-    } catch (const ArithmeticError&) {
-        tell(tr("No report: Run-time error: Overflow"));
-    }
-}
-
-// A text document shows no inline SVG: the report's chart is drawn by Qt
-// SVG into a picture the page shows in its place.
-void PlannerWindow::print() {
-    QPrinter printer(QPrinter::HighResolution);
-    QPrintDialog dialog(&printer, this);
-    dialog.setWindowTitle(tr("Print Report"));
-    if (dialog.exec() != QDialog::Accepted) {
-        return;
-    }
-    try {
-        QString page = QString::fromStdString(reportHtml());
-        QTextDocument document;
-        const qsizetype start = page.indexOf(QStringLiteral("<svg"));
-        const qsizetype end = page.indexOf(QStringLiteral("</svg>"), start);
-        if (start >= 0 && end > start) {
-            const qsizetype length = end + 6 - start;
-            QSvgRenderer chart(page.mid(start, length).toUtf8());
-            QImage picture(chart.defaultSize() * 2, QImage::Format_ARGB32);
-            picture.fill(Qt::white);
-            QPainter painter(&picture);
-            chart.render(&painter);
-            painter.end();
-            document.addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("chart.png")),
-                                 picture);
-            page.replace(start, length,
-                         QStringLiteral("<img src=\"chart.png\" width=\"%1\">")
-                             .arg(chart.defaultSize().width()));
-        }
-        document.setHtml(page);
-        document.print(&printer);
     } catch (const ArithmeticError&) {
         tell(tr("No report: Run-time error: Overflow"));
     }

@@ -229,6 +229,7 @@ void PlannerWindow::buildMenus() {
     saveRuns->setShortcut(QKeySequence::Save);
     QAction* saveRunsAs = file->addAction(tr("Save &As..."), this, &PlannerWindow::saveAs);
     saveRunsAs->setShortcut(QKeySequence::SaveAs);
+    file->addAction(tr("Report &Details..."), this, &PlannerWindow::editReportDetails);
     file->addAction(tr("Save &Report as HTML..."), this, &PlannerWindow::saveReport);
     QAction* printReport =
         file->addAction(tr("&Print / Export PDF..."), this, &PlannerWindow::print);

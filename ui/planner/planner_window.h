@@ -10,9 +10,11 @@
 #include <functional>
 #include <memory>
 
+#include "planning/html_report.h"
 #include "planning/plan_results.h"
 #include "planning/units.h"
 #include "ui/planner/recovery_file.h"
+#include "ui/planner/report_details.h"
 
 class QCheckBox;
 class QComboBox;
@@ -67,6 +69,7 @@ class PlannerWindow : public QMainWindow {
     bool saveAs();
     bool saveRuns(const QString& path);
     void saveReport();
+    void editReportDetails();
     void print();
     void adopt(const QString& path, planning::RunsDocument document, bool modified);
     void edit(const planning::RunsEdit& edit, const QString& what);
@@ -96,6 +99,7 @@ class PlannerWindow : public QMainWindow {
     void takeIn(planning::CheckedPlan checked);
     void showChoice();
     void showChart(const planning::CheckedPlan& checked);
+    planning::ReportInputs reportInputs() const;
     std::string reportHtml() const;
     bool writeFile(const QString& path, const std::string& bytes);
     bool keepOrDiscard();
@@ -126,6 +130,7 @@ class PlannerWindow : public QMainWindow {
     bool rankingStale_ = true;
     bool sizeColumns_ = false;  // to the first results of a file opened
     QString path_;
+    ReportDetails details_;
     QUndoStack undo_;
     std::unique_ptr<BackgroundCheck> check_;     // the one unfinished check, if any
     RecoveryFile recoveryFile_;                  // this window's own
