@@ -139,9 +139,10 @@ void Pieces::addText(const ReportBlock& block, QPaintDevice& device, double widt
 }
 
 // A short table, or one kept whole, goes on one page; a long one breaks
-// between rows, its heading rows repeated.
+// between rows, its heading rows repeated, its last three rows together.
 void Pieces::addTable(const ReportBlock& block, QPaintDevice& device, double width, double point) {
     constexpr std::size_t kShortTable = 8;
+    constexpr std::size_t kClosingRows = 3;
     const bool runs = block.className.split(u' ').contains(QStringLiteral("runs"));
     auto table = std::make_unique<TableLayout>(block, font(runs ? kRunsPoints : kTextPoints),
                                                &device, width);
@@ -161,9 +162,11 @@ void Pieces::addTable(const ReportBlock& block, QPaintDevice& device, double wid
     }
     for (std::size_t row = 0; row < table->rows(); ++row) {
         const bool last = row + 1 == table->rows();
+        // Never a row or two alone on the page after the rest.
+        const bool closing = row + kClosingRows >= table->rows();
         add({.height = table->rowHeight(row),
              .spaceBefore = space,
-             .keepWithNext = last ? block.keepWithNext : whole,
+             .keepWithNext = last ? block.keepWithNext : whole || closing,
              .heading = heading},
             TablePart{table.get(), row});
         space = 0;
