@@ -17,6 +17,8 @@ tarvelle_packages=(
     # Tests watching the program on a virtual screen: the screen, a window
     # manager that frames windows, X input, a frame reader, a window grabber.
     xvfb openbox xdotool x11-utils x11-apps
+    # pdftotext, reading the planner's printed report in its test.
+    poppler-utils
     "$@"
 )
 
