@@ -512,11 +512,12 @@ class PlannerWindowTest : public QObject {
     void unsaved_edits_are_offered_at_the_next_start() {
         open(path_);
         typeInto(0, RunsModel::Length, QStringLiteral("61.5"));
-        QTRY_COMPARE(recoveries().entryList({QStringLiteral("*.csv")}).size(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(recoveries().entryList({QStringLiteral("*.csv")}).size(), 1,
+                                  30000);
         const QString recovery =
             recoveries().filePath(recoveries().entryList({QStringLiteral("*.csv")}).front());
         typeInto(1, RunsModel::Id, QStringLiteral("Lobby"));  // a later edit is written too
-        QTRY_VERIFY(read(recovery).contains("Lobby"));
+        QTRY_VERIFY_WITH_TIMEOUT(read(recovery).contains("Lobby"), 30000);
         window_ = std::make_unique<PlannerWindow>();  // as after a crash: never closed
         window_->show();
         QCOMPARE(recover(*window_).size(), 1);
@@ -543,7 +544,8 @@ class PlannerWindowTest : public QObject {
         QDir::setCurrent(dir_.path());
         open(QStringLiteral("other.csv"));
         typeInto(1, RunsModel::Length, QStringLiteral("12"));
-        QTRY_COMPARE(recoveries().entryList({QStringLiteral("*.csv")}).size(), 2);
+        QTRY_COMPARE_WITH_TIMEOUT(recoveries().entryList({QStringLiteral("*.csv")}).size(), 2,
+                                  30000);
         QVERIFY(recover(PlannerWindow()).isEmpty());
         first.reset();  // both as after a crash
         window_ = std::make_unique<PlannerWindow>();
@@ -569,7 +571,8 @@ class PlannerWindowTest : public QObject {
     void edits_undone_leave_nothing_to_recover_after_closing() {
         open(path_);
         typeInto(0, RunsModel::Length, QStringLiteral("61.5"));
-        QTRY_COMPARE(recoveries().entryList({QStringLiteral("*.csv")}).size(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(recoveries().entryList({QStringLiteral("*.csv")}).size(), 1,
+                                  30000);
         QTest::keyClick(window_.get(), Qt::Key_Z, Qt::ControlModifier);
         clickMenu(0, QStringLiteral("&Quit"));
         QVERIFY(!window_->isVisible());
