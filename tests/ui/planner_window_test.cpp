@@ -63,6 +63,8 @@ class PlannerWindowTest : public QObject {
 
   private slots:
     void initTestCase() {
+        // The test's own home: the recovery files of a run beside it are not its own.
+        qputenv("HOME", dir_.path().toLocal8Bit());
         QStandardPaths::setTestModeEnabled(true);
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir_.path());
     }
