@@ -358,6 +358,14 @@ class CliTest : public QObject {
             << QStringList{"--length", "45m", "--project", "Harbour View"}
             << "tarvelle-cli: --project, --site and --prepared-by are printed on the report: give "
                "--report too";
+        QTest::newRow("feed range as CSV")
+            << QStringList{"--length", "45m", "--feed-range", "--format", "csv"}
+            << "tarvelle-cli: --feed-range writes text only: leave out --format, or use --choose, "
+               "whose CSV and JSON give each combination's feed range";
+        QTest::newRow("preparer without a report")
+            << QStringList{"--length", "45m", "--prepared-by", "A. Installer"}
+            << "tarvelle-cli: --project, --site and --prepared-by are printed on the report: give "
+               "--report too";
         QTest::newRow("feed range as JSON")
             << QStringList{"--length", "45m", "--feed-range", "--format", "json"}
             << "tarvelle-cli: --feed-range writes text only: leave out --format, or use --choose, "

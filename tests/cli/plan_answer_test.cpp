@@ -8,8 +8,6 @@
 // printed), 14.88 in the middle; a 20 m run from 2.87 to 10.35, a 70 m run
 // from 21.23 to 25.06: none in common.
 
-#include <algorithm>
-
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
@@ -73,6 +71,20 @@ class PlanAnswerTest : public QObject {
             << QByteArray() << 0
             << "Every run passes at a feed from 68.29 dBµV to 81.47 dBµV; 74.88 dBµV gives the "
                "most margin (1 run).\n";
+    }
+
+    // At the feed the choice itself finds, that level is named once.
+    void the_level_found_is_named_once_at_that_feed() {
+        const QByteArray runs = "near,20m\nfar,70m\n";
+        const QRegularExpression level(
+            QStringLiteral("; at (\\d+\\.\\d\\d) dBmV \\d of 2 runs pass\\.$"),
+            QRegularExpression::MultilineOption);
+        const QRegularExpressionMatch found =
+            level.match(runCli({"--pin", "20", "--choose", "--runs", "-"}, runs).out);
+        QVERIFY(found.hasMatch());
+        const QString there =
+            runCli({"--pin", found.captured(1), "--choose", "--runs", "-"}, runs).out;
+        QCOMPARE(there.count("at " + found.captured(1) + " dBmV"), 1);
     }
 
     // The choice's feed span in the unit shown: the 45 m run's 8.29 to

@@ -370,7 +370,7 @@ class PlannerWindowTest : public QObject {
     void pasted_rows_that_hold_no_run_are_listed() {
         write(path_, "id,length_m\nX,12\n");
         open(path_);
-        QApplication::clipboard()->setText(QStringLiteral("Y\t12\nZ\tfar\n"));
+        QApplication::clipboard()->setText(QStringLiteral("Y\t12\nZ\tfar\nW\t20000\n"));
         clickCell(0, RunsModel::Id);
         QTest::keyClick(table(), Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(ids(), (QStringList{"X", "Y"}));
@@ -378,6 +378,9 @@ class PlannerWindowTest : public QObject {
         QVERIFY(problems->isVisible());
         QVERIFY2(problems->item(0)->text().startsWith(QStringLiteral("Pasted line 2: ")),
                  qPrintable(problems->item(0)->text()));
+        // A bare length is in metres, and 20 km is beyond any run.
+        QVERIFY2(problems->item(1)->text().contains(QStringLiteral("beyond 10 km")),
+                 qPrintable(problems->item(1)->text()));
     }
 
     void a_new_window_says_how_to_begin_and_opens_dropped_and_recent_files() {
