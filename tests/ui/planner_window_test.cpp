@@ -658,6 +658,19 @@ class PlannerWindowTest : public QObject {
         }
         QCOMPARE(chartPages, 1);
         QVERIFY(pages.join(QString()).contains(QString::fromLatin1(longId + "X")));
+
+        // No text squeezed below 6 pt to make a table fit the page.
+        QProcess boxes;
+        boxes.start(QStringLiteral("pdftotext"),
+                    {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+        QVERIFY(boxes.waitForFinished());
+        const QRegularExpression word(
+            QStringLiteral(R"re(<word [^>]*yMin="([\d.]+)"[^>]*yMax="([\d.]+)">([^<]*))re"));
+        for (const QRegularExpressionMatch& box :
+             word.globalMatch(QString::fromUtf8(boxes.readAllStandardOutput()))) {
+            QVERIFY2(box.captured(2).toDouble() - box.captured(1).toDouble() >= 6,
+                     qPrintable(box.captured(3)));
+        }
     }
 
     void figures_and_verdicts_equal_the_command_lines() {
