@@ -1,12 +1,12 @@
 // The planner window's report: its title block, the page the planning library
 // writes for it, and that page printed or exported as PDF.
 
+#include <QBuffer>
 #include <QDate>
 #include <QFileInfo>
 #include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QStatusBar>
 #include <sstream>
 #include <stdexcept>
@@ -44,8 +44,8 @@ void PlannerWindow::editReportDetails() {
     askReportDetails(this, details_);
 }
 
-// A PDF is written beside its file and put in its place once whole, as every
-// file the planner writes.
+// A PDF is made in memory, then written as every file the planner writes:
+// beside its place, and put there once whole.
 void PlannerWindow::print() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(path_.isEmpty()
@@ -57,30 +57,26 @@ void PlannerWindow::print() {
         return;
     }
     try {
-        const ReportInputs inputs = reportInputs();
         const QString page = QString::fromStdString(reportHtml());
+        const PageTitles titles = pageTitles(reportInputs());
         if (printer.outputFormat() != QPrinter::PdfFormat) {
-            printReport(printer, page, pageTitles(inputs));
+            printReport(printer, page, titles);
             return;
         }
-        QSaveFile file(printer.outputFileName());
-        if (!file.open(QIODevice::WriteOnly)) {
-            tell(tr("%1 cannot be written: %2").arg(file.fileName(), file.errorString()));
-            return;
-        }
+        QBuffer pdfBytes;
+        pdfBytes.open(QIODevice::WriteOnly);
         {
-            QPdfWriter pdf(&file);
+            QPdfWriter pdf(&pdfBytes);
             pdf.setPageLayout(printer.pageLayout());
             pdf.setResolution(printer.resolution());
-            pdf.setTitle(QString::fromStdString(pageTitles(inputs).topLeft));
+            pdf.setTitle(QString::fromStdString(titles.topLeft));
             pdf.setCreator(QStringLiteral("tarvelle-planner ") + kVersionText);
-            printReport(pdf, page, pageTitles(inputs));
+            printReport(pdf, page, titles);
         }
-        if (!file.commit()) {
-            tell(tr("%1 cannot be written: %2").arg(file.fileName(), file.errorString()));
-            return;
+        if (writeFile(printer.outputFileName(), pdfBytes.data().toStdString())) {
+            statusBar()->showMessage(tr("Saved the report as %1").arg(printer.outputFileName()),
+                                     5000);
         }
-        statusBar()->showMessage(tr("Saved the report as %1").arg(file.fileName()), 5000);
     } catch (const ArithmeticError&) {
         tell(tr("No report: Run-time error: Overflow"));
     } catch (const std::runtime_error& error) {
