@@ -354,22 +354,21 @@ class CliTest : public QObject {
         QTest::newRow("format") << QStringList{"--format", "xml"}
                                 << "tarvelle-cli: --format 'xml': is not a format (text, csv or "
                                    "json)";
-        QTest::newRow("project without a report")
-            << QStringList{"--length", "45m", "--project", "Harbour View"}
-            << "tarvelle-cli: --project, --site and --prepared-by are printed on the report: give "
-               "--report too";
-        QTest::newRow("feed range as CSV")
-            << QStringList{"--length", "45m", "--feed-range", "--format", "csv"}
-            << "tarvelle-cli: --feed-range writes text only: leave out --format, or use --choose, "
-               "whose CSV and JSON give each combination's feed range";
-        QTest::newRow("preparer without a report")
-            << QStringList{"--length", "45m", "--prepared-by", "A. Installer"}
-            << "tarvelle-cli: --project, --site and --prepared-by are printed on the report: give "
-               "--report too";
-        QTest::newRow("feed range as JSON")
-            << QStringList{"--length", "45m", "--feed-range", "--format", "json"}
-            << "tarvelle-cli: --feed-range writes text only: leave out --format, or use --choose, "
-               "whose CSV and JSON give each combination's feed range";
+        const QString noReport =
+            "tarvelle-cli: --project, --site and --prepared-by are printed "
+            "on the report: give --report too";
+        const QString textOnly =
+            "tarvelle-cli: --feed-range writes text only: leave out --format, "
+            "or use --choose, whose CSV and JSON give each combination's "
+            "feed range";
+        for (const char* option : {"--project", "--prepared-by"}) {
+            QTest::addRow("%s without a report", option)
+                << QStringList{"--length", "45m", option, "A"} << noReport;
+        }
+        for (const char* format : {"csv", "json"}) {
+            QTest::addRow("feed range as %s", format)
+                << QStringList{"--length", "45m", "--feed-range", "--format", format} << textOnly;
+        }
         QTest::newRow("unknown option")
             << QStringList{"--colour"} << "tarvelle-cli: unknown option '--colour' (see --help)";
         QTest::newRow("argument that is no option")
