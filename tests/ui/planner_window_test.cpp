@@ -27,6 +27,7 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QSettings>
+#include <QSplitter>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QSvgRenderer>
@@ -744,6 +745,45 @@ class PlannerWindowTest : public QObject {
             window_->resize(size);
             QTRY_COMPARE(picture(true), picture(false));
         }
+    }
+
+    // Too small to read beside the table, the chart has a window of its own
+    // that follows the inputs and closes with Ctrl+W.
+    void the_chart_in_a_window_of_its_own_follows_the_inputs() {
+        open(path_);
+        const auto chartWindow = [this] {
+            clickMenu(2, QStringLiteral("&Chart in a Window"));
+            return window_->findChild<QSvgWidget*>(QStringLiteral("chartWindow"));
+        };
+        QSvgWidget* chart = chartWindow();
+        QVERIFY(chart != nullptr && chart->isWindow() && chart->renderer()->isValid());
+        QTRY_COMPARE(QApplication::activeWindow(), chart);
+        QTest::keyClick(chart, Qt::Key_W, Qt::ControlModifier);
+        QTRY_VERIFY(window_->findChild<QSvgWidget*>(QStringLiteral("chartWindow")) == nullptr);
+        chart = chartWindow();
+        const QImage before = chart->grab().toImage();
+        auto* level = window_->findChild<QDoubleSpinBox*>(QStringLiteral("Source level"));
+        QTest::mouseClick(level, Qt::LeftButton);
+        QTest::keyClick(level, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(level, QStringLiteral("30"));
+        QTest::keyClick(level, Qt::Key_Return);
+        QTRY_VERIFY(chart->grab().toImage() != before);
+    }
+
+    void the_window_opens_as_it_was_left() {
+        window_->resize(1100, 700);
+        auto* panes = window_->findChild<QSplitter*>();
+        QSplitterHandle* handle = panes->handle(1);
+        const QPoint grip = handle->rect().center();
+        QTest::mousePress(handle, Qt::LeftButton, {}, grip);
+        QTest::mouseMove(handle, grip + QPoint(0, 120));
+        QTest::mouseRelease(handle, Qt::LeftButton, {}, grip + QPoint(0, 120));
+        const QList<int> left = panes->sizes();
+        QCOMPARE(closeAnswering({}), 0);
+        window_ = std::make_unique<PlannerWindow>();
+        window_->show();
+        QCOMPARE(window_->size(), QSize(1100, 700));
+        QCOMPARE(window_->findChild<QSplitter*>()->sizes(), left);
     }
 
   private:

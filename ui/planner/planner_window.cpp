@@ -128,12 +128,12 @@ PlannerWindow::PlannerWindow(QWidget* parent)
     : QMainWindow(parent), model_(new RunsModel(runs_, results_, this)) {
     setAcceptDrops(true);
 
-    auto* splitter = new QSplitter(Qt::Vertical);
+    splitter_ = new QSplitter(Qt::Vertical);
     auto* top = new QWidget;
     auto* topLayout = new QHBoxLayout(top);
     topLayout->addWidget(buildInputs());
     topLayout->addWidget(buildResults(), 1);
-    splitter->addWidget(top);
+    splitter_->addWidget(top);
 
     table_ = new QTableView;
     table_->setObjectName(QStringLiteral("runs"));
@@ -146,16 +146,15 @@ PlannerWindow::PlannerWindow(QWidget* parent)
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table_->horizontalHeader()->setResizeContentsPrecision(200);
     table_->horizontalHeader()->setStretchLastSection(true);
-    splitter->addWidget(table_);
+    splitter_->addWidget(table_);
 
     problemList_ = new QListWidget;
     problemList_->setObjectName(QStringLiteral("problems"));
     problemList_->setAccessibleName(tr("Rows that could not be read"));
     problemList_->setMaximumHeight(90);
-    splitter->addWidget(problemList_);
-    splitter->setStretchFactor(1, 1);
-    splitter->setSizes({360, 10'000, 90});
-    setCentralWidget(splitter);
+    splitter_->addWidget(problemList_);
+    splitter_->setStretchFactor(1, 1);
+    setCentralWidget(splitter_);
 
     recoveryTimer_ = new QTimer(this);
     recoveryTimer_->setSingleShot(true);
@@ -198,7 +197,7 @@ PlannerWindow::PlannerWindow(QWidget* parent)
     setTabOrder(failingOnly_, table_);
     recheck();
     updateTitle();
-    resize(1200, 800);
+    placeWindow();
 }
 
 // An editor still open commits as it closes with the window: by then there
@@ -282,6 +281,9 @@ void PlannerWindow::buildMenus() {
     QAction* find = editMenu->addAction(tr("&Failing Runs Only"));
     find->setShortcut(QKeySequence::Find);
     connect(find, &QAction::triggered, failingOnly_, &QCheckBox::toggle);
+
+    QMenu* view = menuBar()->addMenu(tr("&View"));
+    view->addAction(tr("&Chart in a Window"), this, &PlannerWindow::showChartWindow);
 }
 
 QWidget* PlannerWindow::buildInputs() {
@@ -493,7 +495,7 @@ void PlannerWindow::check() {
     if (results_.runs.empty()) {  // a file just opened: what was shown is another's
         summary_->setText(checking);
         feed_->clear();
-        chart_->load(QByteArray());
+        loadChart({});
         chartProblem_->clear();
     }
     if (tabs_->currentWidget() == choicePage_) {
@@ -551,15 +553,12 @@ void PlannerWindow::showChoice() {
 }
 
 void PlannerWindow::showChart(const CheckedPlan& checked) {
-    chart_->load(QByteArray::fromStdString(checked.chart));
+    loadChart(QByteArray::fromStdString(checked.chart));
     if (checked.chart.empty()) {
         chartProblem_->setText(
             tr("No chart: %1").arg(QString::fromStdString(checked.chartProblem)));
         return;
     }
-    // Its height depends on what it shows: scaled whole, never squeezed. A
-    // drawing loaded anew forgets the mode.
-    chart_->renderer()->setAspectRatioMode(Qt::KeepAspectRatio);
     chartProblem_->clear();
 }
 

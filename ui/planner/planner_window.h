@@ -6,6 +6,7 @@
 // comes from the planning library.
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QUndoStack>
 #include <functional>
 #include <memory>
@@ -24,6 +25,7 @@ class QListWidget;
 class QMenu;
 class QPersistentModelIndex;
 class QPushButton;
+class QSplitter;
 class QSvgWidget;
 class QTableView;
 class QTabWidget;
@@ -99,6 +101,8 @@ class PlannerWindow : public QMainWindow {
     void takeIn(planning::CheckedPlan checked);
     void showChoice();
     void showChart(const planning::CheckedPlan& checked);
+    void loadChart(QByteArray svg);
+    void showChartWindow();
     planning::ReportInputs reportInputs() const;
     std::string reportHtml() const;
     bool writeFile(const QString& path, const std::string& bytes);
@@ -109,6 +113,8 @@ class PlannerWindow : public QMainWindow {
     void writeRecovery();
     void dropRecovery();
     bool recover(RecoveryFile found);
+    void placeWindow();
+    void keepPlacement() const;
     void updateTitle();
     void tell(const QString& message);
 
@@ -138,6 +144,7 @@ class PlannerWindow : public QMainWindow {
     std::function<void(const QString&)> present_;
 
     RunsModel* model_;
+    QSplitter* splitter_ = nullptr;
     QTableView* table_ = nullptr;
     QListWidget* problemList_ = nullptr;
     QLabel* summary_ = nullptr;
@@ -159,6 +166,8 @@ class PlannerWindow : public QMainWindow {
     QLabel* recommendation_ = nullptr;
     QPushButton* applyChoice_ = nullptr;
     QSvgWidget* chart_ = nullptr;
+    QByteArray chartSvg_;               // what both charts show
+    QPointer<QSvgWidget> chartWindow_;  // the chart in a window of its own, once asked for
     QLabel* chartProblem_ = nullptr;
     QMenu* recentMenu_ = nullptr;
     QTimer* recoveryTimer_ = nullptr;
