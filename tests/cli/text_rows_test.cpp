@@ -76,6 +76,23 @@ class TextRowsTest : public QObject {
                  qPrintable(outcome.out));
     }
 
+    // 18 dBmV through two baluns (-0.5 dB at 55 MHz, -2.2 at 550, -2.6 at 860)
+    // over 0.5 m of Cat6: 55 MHz arrives at 18 - 0.5 - 0.07 = 17.43 dBmV, 2.43
+    // over the maximum; behind a 3 dB pad every edge lies in its window, at
+    // 0.5 m as at 0 m. Far down a file of failing runs, where a fix is looked
+    // up among lengths worked out once, the short run keeps its pad.
+    void a_short_run_keeps_its_pad_far_down_a_file() {
+        QByteArray runs;
+        for (int i = 0; i < 70; ++i) {
+            runs += "r" + QByteArray::number(i) + ",0.5m\n";
+        }
+        const Outcome outcome =
+            runCli({"--pin", "18", "--product", "balun", "--cable", "cat6", "--runs", "-"}, runs);
+        QCOMPARE(outcome.out.count("too short: needs 2.43 dB of attenuation; a 3 dB pad brings it "
+                                   "into the window\n"),
+                 70);
+    }
+
     // 28 dBmV through the hub over 8 m of Cat6: 550 MHz arrives at
     // 43 - 4.14 = 38.86 dBmV, 23.86 over the maximum, more than the largest
     // pad. No length works: 550 MHz falls to 15 only beyond 54.1 m, 55 MHz only
