@@ -161,8 +161,13 @@ PlannerWindow::PlannerWindow(QWidget* parent)
     recoveryTimer_->setInterval(kRecoveryDelayMs);
     connect(recoveryTimer_, &QTimer::timeout, this, &PlannerWindow::writeRecovery);
 
-    connect(model_, &RunsModel::editRequested, this,
-            [this](const RunsEdit& change) { edit(change, tr("Change run")); });
+    // Taken once the editor has closed: a run that then passes leaves a view
+    // of failing runs, and an editor whose row is gone never closes, so that
+    // no cell could be edited again.
+    connect(model_, &RunsModel::editRequested, this, [this](const RunsEdit& change) {
+        QMetaObject::invokeMethod(
+            this, [this, change] { edit(change, tr("Change run")); }, Qt::QueuedConnection);
+    });
     // Said once the editor has closed, then the cell edited again from what was
     // typed: a box shown while the editor closes left the focus on the first
     // control. Closing the window closes the editor too: said at once, as the
@@ -601,7 +606,9 @@ void PlannerWindow::addRun() {
     edit(RunsEdit{at, {}, {PlannedRun{"new " + std::to_string(at + 1), 30, chosenCombination()}}},
          tr("Add run"));
     const QModelIndex added = model_->index(model_->rowOf(at), 0);
-    table_->setCurrentIndex(added);
+    // Alone, though Ctrl is held: Delete next removes only the run added.
+    table_->selectionModel()->setCurrentIndex(
+        added, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     table_->edit(added);
 }
 
