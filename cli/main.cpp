@@ -211,8 +211,9 @@ int run(const Options& options) {
         if (reportFile) {
             extras.report.emplace(
                 reportFile->stream(),
-                ReportInputs{extras.scenario, runsSource, reportDate, tarvelle::kVersionText,
-                             options.project, options.site, options.preparedBy, recommendation});
+                ReportInputs{extras.scenario, runsSource, reportDate,
+                             std::string("tarvelle-cli ") + tarvelle::kVersionText, options.project,
+                             options.site, options.preparedBy, recommendation});
         }
     };
 

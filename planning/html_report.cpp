@@ -555,7 +555,7 @@ void HtmlReport::finish(const RunMarks& runs) {
     out_ << "</figure>\n</section>\n";
     modelSection(out_, inputs_);
     out_ << "</main>\n<footer>\n<p>Tarvelle cable-run report, made on " << text(inputs_.date)
-         << " with tarvelle-cli " << text(inputs_.version) << ".</p>\n</footer>\n"
+         << " with " << text(inputs_.madeBy) << ".</p>\n</footer>\n"
          << "</body>\n</html>\n";
 }
 

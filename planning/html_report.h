@@ -34,7 +34,7 @@ namespace tarvelle::planning {
 struct ReportInputs : Scenario {
     std::string runsSource;  // where the runs came from, as the user named it
     std::string date;        // the day the report was made, YYYY-MM-DD
-    std::string version;     // the program's version
+    std::string madeBy;      // the program and its version: "tarvelle-cli 1.0.0"
     // The title block, on the first page and on every printed page.
     std::string project;
     std::string site;

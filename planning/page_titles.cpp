@@ -11,7 +11,7 @@ PageTitles pageTitles(const ReportInputs& report) {
         report.preparedBy.empty() ? std::string() : "Prepared by " + report.preparedBy + ", ";
     right += report.date;
     return {top.empty() ? "Cable-run report" : top, right,
-            "Tarvelle cable-run report, tarvelle-cli " + report.version};
+            "Tarvelle cable-run report, " + report.madeBy};
 }
 
 }  // namespace tarvelle::planning

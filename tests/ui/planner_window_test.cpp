@@ -150,6 +150,27 @@ class PlannerWindowTest : public QObject {
         }
     }
 
+    // Tab goes through the inputs, the table and on to the chart and choice,
+    // and comes round again.
+    void tab_reaches_every_control_in_order() {
+        open(path_);
+        auto* level = window_->findChild<QDoubleSpinBox*>(QStringLiteral("Source level"));
+        QTest::mouseClick(level, Qt::LeftButton);
+        QStringList order;
+        for (QWidget* at = level; order.size() < 20;) {
+            order << at->objectName();
+            QTest::keyClick(at, Qt::Key_Tab);
+            at = QApplication::focusWidget();
+            if (at == level) {
+                break;
+            }
+        }
+        QCOMPARE(order, (QStringList{"Source level", "Product", "Cable", "Frequency plan",
+                                     "Level unit", "Analog minimum", "Digital minimum",
+                                     "Analog maximum", "Digital maximum", "presets", "failingOnly",
+                                     "runs", "qt_tabwidget_tabbar", "problems"}));
+    }
+
     // A run added to an empty plan is named after its row, the first "new 1";
     // Ctrl+Insert adds it from a number box too, which would copy with it.
     void an_added_run_is_named_after_its_row() {
@@ -692,7 +713,8 @@ class PlannerWindowTest : public QObject {
         for (qsizetype i = 0; i < pages.size(); ++i) {
             const QString& page = pages[i];
             QVERIFY2(page.contains(QStringLiteral("page %1 of %2").arg(i + 1).arg(pages.size())) &&
-                         page.contains(QStringLiteral("Harbour Flats \u2014 Quay Street 4")),
+                         page.contains(QStringLiteral("Harbour Flats \u2014 Quay Street 4")) &&
+                         page.contains(QStringLiteral("report, tarvelle-planner 1.0.0")),
                      qPrintable(page));
             // A page of runs ("101  9.45  31.00") has the table's heading row.
             QCOMPARE(page.contains(runRow), page.contains(QStringLiteral("Smallest")));

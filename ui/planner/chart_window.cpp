@@ -39,6 +39,8 @@ void PlannerWindow::showChartWindow() {
                                  ->defaultSize()
                                  .expandedTo({640, 480})
                                  .boundedTo(screen()->availableGeometry().size() * 0.9));
+        // Whole on the screen, where the window manager leaves it to the program.
+        chartWindow_->move(screen()->availableGeometry().center() - chartWindow_->rect().center());
     }
     chartWindow_->show();
     chartWindow_->raise();

@@ -27,7 +27,7 @@ ReportInputs PlannerWindow::reportInputs() const {
     report.unit = unit();
     report.runsSource = QFileInfo(path_).fileName().toStdString();
     report.date = QDate::currentDate().toString(Qt::ISODate).toStdString();
-    report.version = kVersionText;
+    report.madeBy = std::string("tarvelle-planner ") + kVersionText;
     report.project = details_.project.toStdString();
     report.site = details_.site.toStdString();
     report.preparedBy = details_.preparedBy.toStdString();

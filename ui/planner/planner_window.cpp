@@ -140,6 +140,7 @@ PlannerWindow::PlannerWindow(QWidget* parent)
     table_->setAccessibleName(tr("Runs"));
     table_->setModel(model_);
     table_->setSortingEnabled(true);
+    table_->setTabKeyNavigation(false);  // Tab goes on to the chart and choice; arrows move
     table_->sortByColumn(-1, Qt::AscendingOrder);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setWordWrap(false);
@@ -314,8 +315,10 @@ QWidget* PlannerWindow::buildInputs() {
     maxDigital_ = levelBox(tr("Digital maximum"), 0);
     usePresets();
     presets_ = new QPushButton(tr("Preset &windows"));
+    presets_->setObjectName(QStringLiteral("presets"));
     presets_->setAccessibleName(tr("Use the preset receiver windows"));
     failingOnly_ = new QCheckBox(tr("&Failing runs only"));
+    failingOnly_->setObjectName(QStringLiteral("failingOnly"));
     failingOnly_->setAccessibleName(tr("Failing runs only"));
 
     form->addRow(tr("Source &level:"), level_);
@@ -363,7 +366,7 @@ QWidget* PlannerWindow::buildResults() {
     auto* chartLayout = new QVBoxLayout(chartPage);
     chart_ = new QSvgWidget;
     chart_->setAccessibleName(tr("Chart of received level against length"));
-    chart_->setMinimumSize(480, 240);
+    chart_->setMinimumSize(240, 160);
     chartProblem_ = new QLabel;
     chartLayout->addWidget(chart_, 1);
     chartLayout->addWidget(chartProblem_);
