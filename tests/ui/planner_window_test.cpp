@@ -186,6 +186,12 @@ class PlannerWindowTest : public QObject {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         QTest::keyClick(table(), Qt::Key_Delete);
         QCOMPARE(ids(), QStringList{"new 1"});
+        // A cable and product typed as the table shows them.
+        typeInto(0, RunsModel::Cable, QStringLiteral("cat6a/CAT7"));
+        typeInto(0, RunsModel::Product, QStringLiteral("16-port hub to balun"));
+        QCOMPARE(cell(0, RunsModel::Cable), QStringLiteral("Cat6A/Cat7"));
+        QCOMPARE(cell(0, RunsModel::Product), QStringLiteral("16-port hub to balun"));
+        QVERIFY2(messages_.isEmpty(), qPrintable(messages_.join('\n')));
     }
 
     // A length refused is said in a box, and the cell edited again from what

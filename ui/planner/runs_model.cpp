@@ -30,6 +30,20 @@ const char* const kHeaders[RunsModel::kColumns] = {
     "Analog low",           "Analog high", "Digital low", "Digital high",
     "Smallest margin (dB)", "Verdict",     "Fix"};
 
+// A cable or product typed as the table shows it ("Cat6A/Cat7", "8-port hub
+// to balun"), in any case; its row.
+template <std::size_t N>
+std::optional<std::int16_t> byShownName(const QString& typed,
+                                        std::string_view (*label)(std::int16_t)) {
+    for (std::size_t row = 0; row < N; ++row) {
+        const auto at = static_cast<std::int16_t>(row);
+        if (typed.compare(text(std::string(label(at))), Qt::CaseInsensitive) == 0) {
+            return at;
+        }
+    }
+    return std::nullopt;
+}
+
 // Words worked when shown; no exception may leave a view's call.
 template <typename Words>
 QString worded(Words words) {
@@ -379,7 +393,11 @@ bool RunsModel::setData(const QModelIndex& index, const QVariant& value, int rol
             break;
         }
         case Cable: {
-            const auto cable = cableByName(typed);
+            auto cable = cableByName(typed);
+            if (!cable) {
+                cable =
+                    byShownName<kCableCategories.size()>(value.toString().trimmed(), cableLabel);
+            }
             if (!cable) {
                 emit editRefused(index, value.toString(),
                                  tr("'%1' is not a cable category (cat5e, cat6, cat6a, cat7).")
@@ -387,11 +405,15 @@ bool RunsModel::setData(const QModelIndex& index, const QVariant& value, int rol
                 return false;
             }
             changed.combination.cable = *cable;
-            changed.cableSpelling = *cableSpellingByName(typed);
+            changed.cableSpelling = cableSpellingByName(typed).value_or(firstSpelling(*cable));
             break;
         }
         case Product: {
-            const auto product = productByName(typed);
+            auto product = productByName(typed);
+            if (!product) {
+                product = byShownName<kProductConfigurations.size()>(value.toString().trimmed(),
+                                                                     productLabel);
+            }
             if (!product) {
                 emit editRefused(
                     index, value.toString(),
