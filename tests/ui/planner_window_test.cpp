@@ -171,6 +171,19 @@ class PlannerWindowTest : public QObject {
                                      "runs", "qt_tabwidget_tabbar", "problems"}));
     }
 
+    void f1_shows_the_way_through_a_plan() {
+        QString said;
+        QTimer::singleShot(100, [&said] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                said = box->windowTitle() + ": " + box->informativeText();
+                QTest::keyClick(box, Qt::Key_Escape);
+            }
+        });
+        QTest::keyClick(window_.get(), Qt::Key_F1);
+        QVERIFY2(said.startsWith(QStringLiteral("Tarvelle Planner Help: <ol><li><b>Open</b>")),
+                 qPrintable(said));
+    }
+
     // A run added to an empty plan is named after its row, the first "new 1";
     // Ctrl+Insert adds it from a number box too, which would copy with it.
     void an_added_run_is_named_after_its_row() {
@@ -199,10 +212,16 @@ class PlannerWindowTest : public QObject {
     void a_typed_length_changes_the_verdict_and_undo_and_redo_follow() {
         open(path_);
         window_->setMessagePresenter({});
-        QTimer::singleShot(100, [] {
+        bool answered = false;
+        QTimer::singleShot(100, [&answered] {
             QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Return);  // OK
+            answered = true;
         });
-        typeInto(0, RunsModel::Length, QStringLiteral("12 km"));
+        clickCell(0, RunsModel::Length);
+        QTest::keyClick(table(), Qt::Key_F2);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("12 km\r"));
+        QTRY_VERIFY(answered);
         QTRY_VERIFY(table()->indexWidget(table()->currentIndex()) != nullptr);
         window_->activateWindow();  // as a window manager does once the box is gone
         QVERIFY(QTest::qWaitForWindowActive(window_.get()));

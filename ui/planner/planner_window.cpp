@@ -147,12 +147,14 @@ PlannerWindow::PlannerWindow(QWidget* parent)
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table_->horizontalHeader()->setResizeContentsPrecision(200);
     table_->horizontalHeader()->setStretchLastSection(true);
+    table_->resizeColumnsToContents();  // the headings whole before any run
     splitter_->addWidget(table_);
 
     problemList_ = new QListWidget;
     problemList_->setObjectName(QStringLiteral("problems"));
     problemList_->setAccessibleName(tr("Rows that could not be read"));
     problemList_->setMaximumHeight(90);
+    problemList_->hide();  // until a file has rows it cannot read
     splitter_->addWidget(problemList_);
     splitter_->setStretchFactor(1, 1);
     setCentralWidget(splitter_);
@@ -167,7 +169,7 @@ PlannerWindow::PlannerWindow(QWidget* parent)
     // no cell could be edited again.
     connect(model_, &RunsModel::editRequested, this, [this](const RunsEdit& change) {
         QMetaObject::invokeMethod(
-            this, [this, change] { edit(change, tr("Change run")); }, Qt::QueuedConnection);
+            this, [this, change] { edit(change, tr("Change Run")); }, Qt::QueuedConnection);
     });
     // Said once the editor has closed, then the cell edited again from what was
     // typed: a box shown while the editor closes left the focus on the first
@@ -290,6 +292,11 @@ void PlannerWindow::buildMenus() {
 
     QMenu* view = menuBar()->addMenu(tr("&View"));
     view->addAction(tr("&Chart in a Window"), this, &PlannerWindow::showChartWindow);
+
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    help->addAction(tr("Tarvelle Planner &Help"), this, &PlannerWindow::showHelp)
+        ->setShortcut(QKeySequence::HelpContents);
+    help->addAction(tr("&About Tarvelle Planner"), this, &PlannerWindow::showAbout);
 }
 
 QWidget* PlannerWindow::buildInputs() {
@@ -607,7 +614,7 @@ void PlannerWindow::stopReadingRuns() {
 void PlannerWindow::addRun() {
     const std::size_t at = runs_.size();
     edit(RunsEdit{at, {}, {PlannedRun{"new " + std::to_string(at + 1), 30, chosenCombination()}}},
-         tr("Add run"));
+         tr("Add Run"));
     const QModelIndex added = model_->index(model_->rowOf(at), 0);
     // Alone, though Ctrl is held: Delete next removes only the run added.
     table_->selectionModel()->setCurrentIndex(
@@ -626,7 +633,7 @@ void PlannerWindow::deleteRuns() {
         return;
     }
     const std::vector<std::size_t> sorted(rows.begin(), rows.end());
-    undo_.beginMacro(tr("Delete runs"));
+    undo_.beginMacro(tr("Delete Runs"));
     for (std::size_t end = sorted.size(); end > 0;) {
         std::size_t begin = end - 1;
         while (begin > 0 && sorted[begin - 1] + 1 == sorted[begin]) {
@@ -634,7 +641,7 @@ void PlannerWindow::deleteRuns() {
         }
         const auto first = runs_.begin() + static_cast<std::ptrdiff_t>(sorted[begin]);
         edit(RunsEdit{sorted[begin], {first, first + static_cast<std::ptrdiff_t>(end - begin)}, {}},
-             tr("Delete runs"));
+             tr("Delete Runs"));
         end = begin;
     }
     undo_.endMacro();
@@ -671,7 +678,7 @@ void PlannerWindow::pasteRuns() {
         tell(tr("The clipboard holds no runs (identifier and length, separated by tabs)."));
         return;
     }
-    edit(RunsEdit{runs_.size(), {}, std::move(document.runs)}, tr("Paste runs"));
+    edit(RunsEdit{runs_.size(), {}, std::move(document.runs)}, tr("Paste Runs"));
 }
 
 // The runs moved onto the recommendation and the inputs set to it: one step
@@ -679,7 +686,7 @@ void PlannerWindow::pasteRuns() {
 class PlannerWindow::ChoiceCommand : public QUndoCommand {
   public:
     ChoiceCommand(PlannerWindow& window, RunsMove move, Choice before, Choice after)
-        : QUndoCommand(tr("Apply recommendation")),
+        : QUndoCommand(tr("Apply Recommendation")),
           window_(window),
           move_(std::move(move)),
           before_(before),

@@ -103,6 +103,8 @@ class PlannerWindow : public QMainWindow {
     void showChart(const planning::CheckedPlan& checked);
     void loadChart(QByteArray svg);
     void showChartWindow();
+    void showHelp();
+    void showAbout();
     planning::ReportInputs reportInputs() const;
     std::string reportHtml() const;
     bool writeFile(const QString& path, const std::string& bytes);
