@@ -73,6 +73,7 @@ class PlannerWindowTest : public QObject {
 
     void init() {
         QVERIFY(recoveries().removeRecursively());  // made when first needed
+        QSettings().clear();                        // what a window closed before kept
         // Qt SVG leaves unfilled what it cannot resolve: the chart's hatching.
         QTest::failOnWarning(QRegularExpression(QStringLiteral("Could not resolve")));
         window_ = std::make_unique<PlannerWindow>();
@@ -901,11 +902,23 @@ class PlannerWindowTest : public QObject {
         QTest::mouseMove(handle, grip + QPoint(0, 120));
         QTest::mouseRelease(handle, Qt::LeftButton, {}, grip + QPoint(0, 120));
         const QList<int> left = panes->sizes();
+        // So are the inputs: the feed level and cable chosen, in dBµV.
+        auto* level = window_->findChild<QDoubleSpinBox*>(QStringLiteral("Source level"));
+        QTest::mouseClick(level, Qt::LeftButton);
+        QTest::keyClick(level, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(level, QStringLiteral("25\r"));
+        QTest::keyClick(window_->findChild<QComboBox*>(QStringLiteral("Product")), Qt::Key_Down);
+        QTest::keyClick(window_->findChild<QComboBox*>(QStringLiteral("Level unit")), Qt::Key_End);
         QCOMPARE(closeAnswering({}), 0);
         window_ = std::make_unique<PlannerWindow>();
         window_->show();
         QCOMPARE(window_->size(), QSize(1100, 700));
         QCOMPARE(window_->findChild<QSplitter*>()->sizes(), left);
+        QCOMPARE(window_->findChild<QComboBox*>(QStringLiteral("Product"))->currentIndex(), 1);
+        QCOMPARE(window_->findChild<QComboBox*>(QStringLiteral("Level unit"))->currentText(),
+                 QStringLiteral("dBµV"));
+        QCOMPARE(window_->findChild<QDoubleSpinBox*>(QStringLiteral("Source level"))->text(),
+                 QStringLiteral("85.00"));  // 25 dBmV
     }
 
   private:

@@ -226,6 +226,7 @@ void PlannerWindow::closeEvent(QCloseEvent* event) {
         // edits undone since it was written.
         dropRecovery();
         keepPlacement();
+        keepInputs();
         event->accept();
     } else {
         event->ignore();

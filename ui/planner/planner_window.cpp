@@ -203,6 +203,7 @@ PlannerWindow::PlannerWindow(QWidget* parent)
     setTabOrder(maxDigital_, presets_);
     setTabOrder(presets_, failingOnly_);
     setTabOrder(failingOnly_, table_);
+    restoreInputs();
     recheck();
     updateTitle();
     placeWindow();

@@ -115,6 +115,8 @@ class PlannerWindow : public QMainWindow {
     void writeRecovery();
     void dropRecovery();
     bool recover(RecoveryFile found);
+    void restoreInputs();
+    void keepInputs() const;
     void placeWindow();
     void keepPlacement() const;
     void updateTitle();
