@@ -365,6 +365,31 @@ class PlannerWindowTest : public QObject {
         QCOMPARE(ids(), (QStringList{"C", "A", "D", "B"}));
         clickHeading(RunsModel::Cable);
         QCOMPARE(ids(), (QStringList{"A", "B", "D", "C"}));
+
+        // Failing runs first. C fails and A passes, as worked at the top.
+        write(path_, kRuns);
+        open(path_);
+        clickHeading(RunsModel::Verdict);
+        QCOMPARE(ids(), (QStringList{"C", "A"}));
+        // An edit in a sorted table goes to the run its row shows.
+        clickHeading(RunsModel::Length);
+        clickHeading(RunsModel::Length);
+        QCOMPARE(ids(), (QStringList{"C", "A"}));  // 45.72 m, 45 m
+        typeInto(0, RunsModel::Length, QStringLiteral("5m"));
+        QCOMPARE(ids(), (QStringList{"A", "C"}));
+        QCOMPARE(cell(1, RunsModel::Length), QStringLiteral("5.00 m (16.40 ft)"));
+        // Another file opened over an unsaved edit asks first; Cancel keeps it.
+        QString asked;
+        QTimer::singleShot(100, [&asked] {
+            if (QWidget* box = QApplication::activeModalWidget()) {
+                asked = static_cast<QMessageBox*>(box)->text();
+                QTest::keyClick(box, Qt::Key_Escape);
+            }
+        });
+        window_->openFile(path_);
+        QCOMPARE(asked,
+                 QStringLiteral("The runs have changes that are not saved. Save them first?"));
+        QCOMPARE(cell(1, RunsModel::Length), QStringLiteral("5.00 m (16.40 ft)"));
     }
 
     // A large building is sorted with its check, in the background.
