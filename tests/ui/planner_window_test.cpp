@@ -602,6 +602,23 @@ class PlannerWindowTest : public QObject {
         QCOMPARE(read(path_), mine);
     }
 
+    // Another program's change since the runs were opened is not saved over unasked.
+    void saving_over_a_file_changed_since_it_was_opened_asks_first() {
+        open(path_);
+        typeInto(0, RunsModel::Length, QStringLiteral("40"));
+        write(path_, "id,length_m\nTheirs,12\n");
+        QString asked;
+        QTimer::singleShot(100, [&asked] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                asked = box->text();
+                QTest::keyClick(box, Qt::Key_Escape);  // Cancel
+            }
+        });
+        QTest::keyClick(window_.get(), Qt::Key_S, Qt::ControlModifier);
+        QVERIFY2(asked.contains("runs.csv was changed by another program"), qPrintable(asked));
+        QCOMPARE(read(path_), "id,length_m\nTheirs,12\n");
+    }
+
     // A save that fails (the file's folder gone, or Save As cancelled) keeps
     // the runs unsaved: closing asks again and, saved nowhere, stays open.
     void a_failed_save_keeps_the_edits_unsaved_and_the_window_open() {
@@ -611,10 +628,13 @@ class PlannerWindowTest : public QObject {
         open(runs);
         typeInto(0, RunsModel::Length, QStringLiteral("40"));
         QVERIFY(folder.remove());
+        QTimer::singleShot(100, [] {
+            QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_W);  // Save Anyway
+        });
         QTest::keyClick(window_.get(), Qt::Key_S, Qt::ControlModifier);
         QCOMPARE(messages_.size(), 1);
         QVERIFY(window_->windowTitle().startsWith(QStringLiteral("runs.csv*")));
-        QCOMPARE(closeAnswering({Qt::Key_Return}), 1);  // Save, which fails again
+        QCOMPARE(closeAnswering({Qt::Key_Return, Qt::Key_W}), 2);  // Save, anyway: fails again
         QVERIFY(window_->isVisible());
         QCOMPARE(messages_.size(), 2);
 

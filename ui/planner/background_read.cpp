@@ -5,8 +5,13 @@
 
 namespace tarvelle::planner {
 
+FileStamp FileStamp::of(const QString& path) {
+    const QFileInfo file(path);
+    return {file.exists(), file.lastModified(), file.size()};
+}
+
 BackgroundRead::BackgroundRead(const QString& path, planning::Combination defaults, QObject* parent)
-    : QObject(parent), path_(path), size_(QFileInfo(path).size()) {
+    : QObject(parent), path_(path), stamp_(FileStamp::of(path)) {
     thread_ = QThread::create([this, defaults] {
         try {
             planning::FileInput input(path_.toStdString());

@@ -61,7 +61,7 @@ void PlannerWindow::openFile(const QString& path) {
     progress->setAutoClose(false);
     auto* poll = new QTimer(progress);
     connect(poll, &QTimer::timeout, progress, [job, progress] {
-        const qint64 size = std::max<qint64>(job->size(), 1);
+        const qint64 size = std::max<qint64>(job->stamp().size, 1);
         progress->setValue(static_cast<int>(1000 * static_cast<qint64>(job->bytesRead()) / size));
     });
     poll->start(50);
@@ -83,6 +83,7 @@ void PlannerWindow::openFile(const QString& path) {
     connect(job, &BackgroundRead::read, this, [this, job, done](const QString& name) {
         done();
         adopt(name, job->takeDocument(), false);
+        onDisk_ = job->stamp();
     });
 }
 
@@ -120,8 +121,21 @@ bool PlannerWindow::writeFile(const QString& path, const std::string& bytes) {
     return true;
 }
 
+// Saved over a file another program changed since, the runs would replace
+// that change unseen: said first.
 bool PlannerWindow::save() {
-    return path_.isEmpty() ? saveAs() : saveRuns(path_);
+    if (path_.isEmpty()) {
+        return saveAs();
+    }
+    if (FileStamp::of(path_) != onDisk_) {
+        if (const auto saved = askSavingOver(
+                tr("%1 was changed by another program since it was opened: saved over, the "
+                   "file loses that change. Save the runs as a new file?")
+                    .arg(QFileInfo(path_).fileName()))) {
+            return *saved;
+        }
+    }
+    return saveRuns(path_);
 }
 
 bool PlannerWindow::saveAs() {
@@ -150,20 +164,11 @@ bool PlannerWindow::saveRuns(const QString& path) {
             unkept << (names.size() == 1 ? tr("the column %1") : tr("the columns %1"))
                           .arg(names.join(QStringLiteral(", ")));
         }
-        QMessageBox question(QMessageBox::Warning, windowTitle(),
-                             tr("%1 holds %2, which the runs do not keep: saved over, the "
-                                "file loses them. Save the runs as a new file?")
-                                 .arg(QFileInfo(path).fileName(), unkept.join(tr(" and "))),
-                             QMessageBox::Cancel, this);
-        QPushButton* newFile = question.addButton(tr("Save &As..."), QMessageBox::AcceptRole);
-        QPushButton* anyway = question.addButton(tr("Save Any&way"), QMessageBox::DestructiveRole);
-        question.setDefaultButton(newFile);
-        question.exec();
-        if (question.clickedButton() == newFile) {
-            return saveAs();
-        }
-        if (question.clickedButton() != anyway) {
-            return false;
+        if (const auto saved =
+                askSavingOver(tr("%1 holds %2, which the runs do not keep: saved over, the "
+                                 "file loses them. Save the runs as a new file?")
+                                  .arg(QFileInfo(path).fileName(), unkept.join(tr(" and "))))) {
+            return *saved;
         }
     }
     std::ostringstream csv;
@@ -171,6 +176,7 @@ bool PlannerWindow::saveRuns(const QString& path) {
     if (!writeFile(path, std::move(csv).str())) {
         return false;
     }
+    onDisk_ = FileStamp::of(path);
     if (over) {
         readFrom_.clear();  // it holds the runs alone now
     }
@@ -183,6 +189,21 @@ bool PlannerWindow::saveRuns(const QString& path) {
     dropRecovery();
     statusBar()->showMessage(tr("Saved %1").arg(path_), 5000);
     return true;
+}
+
+std::optional<bool> PlannerWindow::askSavingOver(const QString& text) {
+    QMessageBox question(QMessageBox::Warning, windowTitle(), text, QMessageBox::Cancel, this);
+    QPushButton* newFile = question.addButton(tr("Save &As..."), QMessageBox::AcceptRole);
+    QPushButton* anyway = question.addButton(tr("Save Any&way"), QMessageBox::DestructiveRole);
+    question.setDefaultButton(newFile);
+    question.exec();
+    if (question.clickedButton() == newFile) {
+        return saveAs();
+    }
+    if (question.clickedButton() != anyway) {
+        return false;
+    }
+    return std::nullopt;
 }
 
 void PlannerWindow::saveReport() {
@@ -334,6 +355,7 @@ bool PlannerWindow::recover(RecoveryFile found) {
         recovery_.reset();
         recoveryFile_ = std::move(found);
         adopt(recoveryFile_.source(), std::move(document), true);
+        onDisk_ = FileStamp::of(path_);  // as found now: earlier changes cannot be told
         return true;
     } catch (const std::exception& error) {
         tell(tr("The recovered runs cannot be read: %1").arg(QString::fromStdString(error.what())));

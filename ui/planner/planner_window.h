@@ -10,10 +10,12 @@
 #include <QUndoStack>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "planning/html_report.h"
 #include "planning/plan_results.h"
 #include "planning/units.h"
+#include "ui/planner/background_read.h"
 #include "ui/planner/recovery_file.h"
 #include "ui/planner/report_details.h"
 
@@ -70,6 +72,9 @@ class PlannerWindow : public QMainWindow {
     bool save();
     bool saveAs();
     bool saveRuns(const QString& path);
+    // Asked before the runs are written over a file: Save As, the default,
+    // saves them as a new file instead. Nothing is returned for Save Anyway.
+    std::optional<bool> askSavingOver(const QString& question);
     void saveReport();
     void editReportDetails();
     void print();
@@ -140,6 +145,7 @@ class PlannerWindow : public QMainWindow {
     bool rankingStale_ = true;
     bool sizeColumns_ = false;  // to the first results of a file opened
     QString path_;
+    FileStamp onDisk_;  // path_ as last read or saved
     ReportDetails details_;
     QUndoStack undo_;
     std::unique_ptr<BackgroundCheck> check_;     // the one unfinished check, if any
