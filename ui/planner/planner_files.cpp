@@ -66,8 +66,12 @@ void PlannerWindow::openFile(const QString& path) {
     });
     poll->start(50);
     connect(progress, &QProgressDialog::canceled, job, &BackgroundRead::cancel);
-    const auto done = [job, progress] {
-        progress->hide();  // before any message: not left standing behind it
+    const auto done = [job, progress, poll] {
+        // Hidden for good before any message, which runs its own event loop
+        // while the box waits to be deleted: neither its wait to show nor the
+        // poll can bring it back over the message.
+        poll->stop();
+        progress->cancel();
         progress->deleteLater();
         job->deleteLater();
     };
