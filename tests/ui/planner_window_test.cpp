@@ -719,6 +719,14 @@ class PlannerWindowTest : public QObject {
         QVERIFY(recoveries().isEmpty());  // the runs, their record and the lock
     }
 
+    // A named pipe would hold the reading until something writes to it.
+    void what_is_not_a_regular_file_is_refused() {
+        const QString pipe = dir_.filePath(QStringLiteral("pipe.csv"));
+        QCOMPARE(QProcess::execute(QStringLiteral("mkfifo"), {pipe}), 0);
+        window_->openFile(pipe);
+        QTRY_COMPARE(messages_, QStringList{pipe + " cannot be read: it is not a regular file"});
+    }
+
     void a_large_read_can_be_cancelled() {
         open(path_);
         QByteArray many = "id,length_m\n";

@@ -47,7 +47,13 @@ void PlannerWindow::chooseFile() {
     }
 }
 
+// A named pipe would hold the reading until something writes to it, and
+// quitting waits for the reading: what is not a regular file is refused.
 void PlannerWindow::openFile(const QString& path) {
+    if (const QFileInfo file(path); file.exists() && !file.isFile()) {
+        tell(tr("%1 cannot be read: it is not a regular file").arg(path));
+        return;
+    }
     if (!keepOrDiscard()) {
         return;
     }
