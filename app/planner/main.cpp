@@ -24,7 +24,7 @@ int main(int argc, char* argv[]) {
     window.show();
     window.offerRecovery();
     if (!parser.positionalArguments().isEmpty()) {
-        window.openFile(parser.positionalArguments().front());
+        window.openGiven(parser.positionalArguments().front());
     }
     return QApplication::exec();
 }

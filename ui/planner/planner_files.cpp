@@ -99,6 +99,7 @@ void PlannerWindow::openFile(const QString& path) {
 
 void PlannerWindow::adopt(const QString& path, RunsDocument document, bool modified) {
     undo_.clear();
+    undo_.setClean();  // clear() leaves an empty stack's mark, that of runs recovered
     stopReadingRuns();
     runs_ = std::move(document.runs);
     results_ = PlanResults{};
@@ -338,12 +339,7 @@ void PlannerWindow::offerRecovery() {
             found.remove();
             continue;
         }
-        PlannerWindow* window = into;
-        if (window == nullptr) {
-            window = new PlannerWindow;
-            window->setAttribute(Qt::WA_DeleteOnClose);
-            window->present_ = present_;
-        }
+        PlannerWindow* window = into != nullptr ? into : windowOfItsOwn();
         if (window->recover(std::move(found))) {
             window->show();
             into = nullptr;
@@ -351,6 +347,23 @@ void PlannerWindow::offerRecovery() {
             delete window;
         }
     }
+}
+
+void PlannerWindow::openGiven(const QString& path) {
+    if (undo_.isClean()) {
+        openFile(path);
+    } else if (path_.isEmpty() || QFileInfo(path) != QFileInfo(path_)) {
+        PlannerWindow* window = windowOfItsOwn();
+        window->show();
+        window->openFile(path);
+    }
+}
+
+PlannerWindow* PlannerWindow::windowOfItsOwn() const {
+    auto* window = new PlannerWindow;
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->present_ = present_;
+    return window;
 }
 
 // The file recovered becomes this window's own, still held: its runs stay

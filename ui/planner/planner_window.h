@@ -59,6 +59,11 @@ class PlannerWindow : public QMainWindow {
     // own.
     void offerRecovery();
 
+    // A file given at start: opened here, unless this window holds unsaved
+    // runs (recovered), then in a window of its own, or not again if they are
+    // that file's.
+    void openGiven(const QString& path);
+
   protected:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -120,6 +125,7 @@ class PlannerWindow : public QMainWindow {
     void writeRecovery();
     void dropRecovery();
     bool recover(RecoveryFile found);
+    PlannerWindow* windowOfItsOwn() const;
     void restoreInputs();
     void keepInputs() const;
     void placeWindow();
