@@ -218,8 +218,10 @@ std::optional<bool> PlannerWindow::askSavingOver(const QString& text) {
 }
 
 void PlannerWindow::saveReport() {
-    QString suggested = path_.isEmpty() ? QStringLiteral("report.html")
-                                        : QFileInfo(path_).completeBaseName() + "-report.html";
+    const QFileInfo runs(path_);
+    const QString suggested = path_.isEmpty()
+                                  ? QStringLiteral("report.html")
+                                  : runs.dir().filePath(runs.completeBaseName() + "-report.html");
     const QString path =
         QFileDialog::getSaveFileName(this, tr("Save Report"), suggested, tr("Web pages (*.html)"));
     if (path.isEmpty()) {
