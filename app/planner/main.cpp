@@ -6,7 +6,11 @@
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(tarvelle::kApplicationTitle);
+    // Settings and recovery files under Tarvelle/tarvelle-planner; the
+    // version printed as tarvelle-cli prints its own.
+    QApplication::setOrganizationName(tarvelle::kApplicationTitle);
+    QApplication::setApplicationName(QStringLiteral("tarvelle-planner"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Tarvelle Planner"));
     QApplication::setApplicationVersion(QString::fromLatin1(tarvelle::kVersionText));
     QApplication::setDesktopFileName(QStringLiteral("com.example.Tarvelle.Planner"));
 
