@@ -493,6 +493,7 @@ class PlannerWindowTest : public QObject {
         write(path_, mine);
         open(path_);
         typeInto(1, RunsModel::Cable, QStringLiteral("CAT5"));
+        typeInto(1, RunsModel::Product, QStringLiteral("16-port"));
         QString asked;
         const QString copy = dir_.filePath(QStringLiteral("copy.csv"));
         for (const Qt::Key answer : {Qt::Key_Escape, Qt::Key_Return}) {  // Cancel, Save As
@@ -514,7 +515,7 @@ class PlannerWindowTest : public QObject {
         QVERIFY2(asked.contains("1 row that could not be read and the columns 'notes', 'floor'"),
                  qPrintable(asked));
         QCOMPARE(read(copy),
-                 "id,length_m,cable,product\n101,40,cat7,balun\n103,45.72,cat5,balun\n");
+                 "id,length_m,cable,product\n101,40,cat7,balun\n103,45.72,cat5,16-port\n");
         QCOMPARE(read(path_), mine);
     }
 
