@@ -674,6 +674,16 @@ class PlannerWindowTest : public QObject {
         QVERIFY(text.waitForFinished());
         QStringList pages = QString::fromUtf8(text.readAllStandardOutput()).split(u'\f');
         pages.removeLast();  // after the last page's form feed
+        // At 72 dpi a pixel is a point.
+        const auto printedPage = [&](qsizetype index) {
+            QProcess render;
+            const QString page = QString::number(index + 1);
+            const QString picture = dir_.filePath(QStringLiteral("page"));
+            render.start(QStringLiteral("pdftoppm"), {"-gray", "-r", "72", "-singlefile", "-f",
+                                                      page, "-l", page, pdf, picture});
+            render.waitForFinished();
+            return QImage(picture + ".pgm");
+        };
         QVERIFY(pages.size() >= 3);
         QList<qsizetype> chartPages;
         const QRegularExpression runRow(QStringLiteral(R"(^ *1\d\d +\d+\.\d\d +\d+\.\d\d )"),
@@ -683,8 +693,22 @@ class PlannerWindowTest : public QObject {
             QVERIFY2(page.contains(QStringLiteral("page %1 of %2").arg(i + 1).arg(pages.size())) &&
                          page.contains(QStringLiteral("Harbour Flats \u2014 Quay Street 4")),
                      qPrintable(page));
-            // A page of runs ("101  9.45  31.00") has the table's heading row.
+            // A page of runs ("101  9.45  31.00") has the table's heading row,
+            // and a line across the table under each run.
             QCOMPARE(page.contains(runRow), page.contains(QStringLiteral("Smallest")));
+            const QImage printed = printedPage(i);
+            int rules = 0;
+            for (int y = 0, before = 0; y < printed.height(); ++y) {
+                int longest = 0;
+                for (int x = 0, inked = 0; x < printed.width(); ++x) {
+                    inked = qGray(printed.pixel(x, y)) < 250 ? inked + 1 : 0;
+                    longest = std::max(longest, inked);
+                }
+                rules += longest > printed.width() / 2 && before <= printed.width() / 2 ? 1 : 0;
+                before = longest;
+            }
+            QVERIFY2(rules >= page.count(runRow),
+                     qPrintable(QStringLiteral("%1 lines on page %2").arg(rules).arg(i + 1)));
             if (page.contains(QStringLiteral("\nChart")) &&
                 page.contains(QStringLiteral("Received level at each band edge"))) {
                 chartPages << i;
@@ -721,13 +745,8 @@ class PlannerWindowTest : public QObject {
                 caption = box.captured(1).toDouble();
             }
         }
-        QProcess render;  // at 72 dpi a pixel is a point
-        const QString page = QString::number(chartPages[0] + 1);
-        const QString picture = dir_.filePath(QStringLiteral("chart-page"));
-        render.start(QStringLiteral("pdftoppm"),
-                     {"-gray", "-r", "72", "-singlefile", "-f", page, "-l", page, pdf, picture});
-        QVERIFY(render.waitForFinished());
-        const QImage printed(picture + ".pgm");
+        const QImage printed = printedPage(chartPages[0]);
+        QVERIFY(!printed.isNull());
         int inked = 0;
         for (int y = static_cast<int>(below) + 3; y < static_cast<int>(caption) - 3; ++y) {
             for (int x = 0; x < printed.width(); ++x) {
