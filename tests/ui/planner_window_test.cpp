@@ -715,7 +715,11 @@ class PlannerWindowTest : public QObject {
             }
         }
         QCOMPARE(chartPages.size(), 1);
-        QVERIFY(pages.join(QString()).contains(QString::fromLatin1(longId + "X")));
+        // The long identifier in full; what follows a table, as the count under the runs.
+        for (const QString& text :
+             {QString::fromLatin1(longId + "X"), QStringLiteral("61 runs checked:")}) {
+            QVERIFY2(pages.join(QString()).contains(text), qPrintable(text));
+        }
 
         // No text squeezed below 6 pt to make a table fit the page.
         QProcess boxes;
