@@ -52,6 +52,8 @@ const Row kRows[] = {
     // An encoded surrogate is no character: each of its bytes is shown replaced.
     {"surrogate in an identifier", "A\xed\xa0\x80" "B,45m\n", {},
      kRuns + QStringList{"--format", "csv"}, 0, {"out:A\uFFFD\uFFFD\uFFFDB,"}},
+    {"accented identifier", "\u00D6lraum,45m\n", {}, kRuns + QStringList{"--format", "csv"}, 0,
+     {"out:\u00D6lraum,"}},
     {"separator ambiguous", "Lobby; east,40m\n", {}, kRuns, 2, {"err:line 1: both"}},
     {"semicolon in a comma file", "room,length\n101;85,50m\n102,40m\n", {}, kRuns, 1,
      {"err:line 2: a semicolon or tab and a number", "!out:101"}},
