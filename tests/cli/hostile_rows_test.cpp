@@ -52,6 +52,8 @@ const Row kRows[] = {
     // An encoded surrogate is no character: each of its bytes is shown replaced.
     {"surrogate in an identifier", "A\xed\xa0\x80" "B,45m\n", {},
      kRuns + QStringList{"--format", "csv"}, 0, {"out:A\uFFFD\uFFFD\uFFFDB,"}},
+    {"overlong encoding in an identifier", "A\xc1\x81" "B,45m\n", {}, kRuns, 0,
+     {"out:A\\xc1\\x81B"}},
     {"accented identifier", "\u00D6lraum,45m\n", {}, kRuns + QStringList{"--format", "csv"}, 0,
      {"out:\u00D6lraum,"}},
     {"separator ambiguous", "Lobby; east,40m\n", {}, kRuns, 2, {"err:line 1: both"}},
