@@ -49,6 +49,7 @@ const Row kRows[] = {
      {"out:85.50 m"}},
     {"tab after the last field", "101,45m\t\n102,5m\n", {}, kRuns, 1,
      {"out:45.00 m", "out:5.00 m"}},
+    {"tabs beside a cable's name", "101,45m,\tcat6\t\n", {}, kRuns, 0, {"out:45.00 m"}},
     // An encoded surrogate is no character: each of its bytes is shown replaced.
     {"surrogate in an identifier", "A\xed\xa0\x80" "B,45m\n", {},
      kRuns + QStringList{"--format", "csv"}, 0, {"out:A\uFFFD\uFFFD\uFFFDB,"}},
