@@ -752,9 +752,11 @@ class PlannerWindowTest : public QObject {
             }
         }
         QCOMPARE(chartPages.size(), 1);
-        // The long identifier in full; what follows a table, as the count under the runs.
+        // The long identifier in full; what follows a table, as the count under
+        // the runs; a column's longest cell on one line.
         for (const QString& text :
-             {QString::fromLatin1(longId + "X"), QStringLiteral("61 runs checked:")}) {
+             {QString::fromLatin1(longId + "X"), QStringLiteral("61 runs checked:"),
+              QStringLiteral("Receiver window, analog")}) {
             QVERIFY2(pages.join(QString()).contains(text), qPrintable(text));
         }
 
