@@ -22,10 +22,12 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPageLayout>
 #include <QPainter>
 #include <QProcess>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QSet>
 #include <QSettings>
@@ -674,15 +676,7 @@ class PlannerWindowTest : public QObject {
         window_->activateWindow();  // as a window manager does once the dialog is gone
         QVERIFY(QTest::qWaitForWindowActive(window_.get()));
         const QString pdf = dir_.filePath(QStringLiteral("building-report.pdf"));
-        QTimer::singleShot(100, [pdf] {
-            QWidget* dialog = QApplication::activeModalWidget();
-            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("filename"));
-            QTest::mouseDClick(name, Qt::LeftButton);
-            QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
-            QTest::keyClicks(name, pdf);
-            QTest::keyClick(dialog, Qt::Key_Return);
-        });
-        QTest::keyClick(window_.get(), Qt::Key_P, Qt::ControlModifier);
+        printTo(pdf);
         QVERIFY2(messages_.isEmpty(), qPrintable(messages_.join('\n')));
 
         QProcess text;
@@ -791,6 +785,27 @@ class PlannerWindowTest : public QObject {
         }
         QVERIFY2(inked > right * 3 / 4 && inked < right - 4,
                  qPrintable(QStringLiteral("ink to %1 pt of %2").arg(inked).arg(right)));
+    }
+
+    // Turned to landscape, the chart is as tall as what its heading and caption
+    // leave of the page, and all three share it.
+    void a_chart_printed_in_landscape_keeps_its_heading_and_caption() {
+        open(path_);
+        const QString pdf = dir_.filePath(QStringLiteral("landscape.pdf"));
+        printTo(pdf, QPageLayout::Landscape);
+        QProcess info;
+        info.start(QStringLiteral("pdfinfo"), {pdf});
+        QVERIFY(info.waitForFinished());
+        QVERIFY(info.readAllStandardOutput().contains("842 x 595 pts"));
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"),
+                   {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+        QVERIFY(text.waitForFinished());
+        const QStringList pages = QString::fromUtf8(text.readAllStandardOutput()).split(u'\f');
+        QVERIFY(std::ranges::any_of(pages, [](const QString& page) {
+            return page.contains(QStringLiteral("\nChart")) &&
+                   page.contains(QStringLiteral("Received level at each band edge"));
+        }));
     }
 
     void figures_and_verdicts_equal_the_command_lines() {
@@ -1035,6 +1050,28 @@ class PlannerWindowTest : public QObject {
                 cell(1, RunsModel::Cable),
                 summary(),
                 window_->findChild<QLabel*>(QStringLiteral("feed"))->text()};
+    }
+
+    // Ctrl+P, printed to a PDF file, the page turned in the dialog's properties if asked.
+    void printTo(const QString& pdf, QPageLayout::Orientation turned = QPageLayout::Portrait) {
+        QTimer::singleShot(100, [pdf, turned] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            if (turned == QPageLayout::Landscape) {
+                QTimer::singleShot(100, [] {
+                    QWidget* properties = QApplication::activeModalWidget();
+                    auto* landscape = properties->findChild<QRadioButton*>("landscape");
+                    QTest::mouseClick(landscape, Qt::LeftButton, {}, {6, landscape->height() / 2});
+                    QTest::keyClick(properties, Qt::Key_Return);
+                });
+                QTest::mouseClick(dialog->findChild<QPushButton*>("properties"), Qt::LeftButton);
+            }
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("filename"));
+            QTest::mouseDClick(name, Qt::LeftButton);
+            QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(name, pdf);
+            QTest::keyClick(dialog, Qt::Key_Return);
+        });
+        QTest::keyClick(window_.get(), Qt::Key_P, Qt::ControlModifier);
     }
 
     // Clicks the cell, opens its editor with F2 and types over what it holds.
