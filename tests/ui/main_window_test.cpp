@@ -1,3 +1,4 @@
+#include <QImage>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -68,6 +69,11 @@ class MainWindowTest : public QObject {
         QCOMPARE(main.results(), QStringList(12, QString()));
         QCOMPARE(main.window.focusWidget(), products);
         QCOMPARE(main.window.windowTitle(), "Tarvelle");
+        // The title bar's small icon is the emblem drawn for 16 x 16, not the 32 shrunk.
+        // Premultiplied: clear pixels compare equal, whatever colour they keep.
+        constexpr auto kFormat = QImage::Format_ARGB32_Premultiplied;
+        QCOMPARE(main.window.windowIcon().pixmap(16, 16).toImage().convertToFormat(kFormat),
+                 QImage(":/pictures/emblem-16.png").convertToFormat(kFormat));
         QCOMPARE(main.ui().mnuHelp->title(), "&Help");
         QCOMPARE(main.ui().mnuHelpAbout->text(), "&About ");
         QVERIFY(main.messages.isEmpty());

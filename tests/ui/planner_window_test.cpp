@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QDirIterator>
 #include <QDoubleSpinBox>
@@ -21,10 +22,12 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPageLayout>
 #include <QPainter>
 #include <QProcess>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QSet>
 #include <QSettings>
@@ -570,13 +573,15 @@ class PlannerWindowTest : public QObject {
 
     // Saved over, a file would lose rows not read and columns not kept: asked
     // first, Save As the default (Save Anyway: above). Cables are kept as named.
+    // A column without a name counts once a run fills it, not a row not read.
     void saving_over_what_the_runs_do_not_keep_asks_first() {
         const QByteArray mine =
-            "room,length,cable,notes,floor\n101,40m,cat7,\"behind the wardrobe\",1\n"
-            "102,40 metres,cat6,\"typo in length\",1\n103,150ft,cat6a,,2\n";
+            "room,length,cable,notes,floor,\n101,40m,cat7,\"behind the wardrobe\",1\n"
+            "102,40 metres,cat6,\"typo in length\",1,x\n103,150ft,cat6a,,2\n";
         write(path_, mine);
         open(path_);
         typeInto(1, RunsModel::Cable, QStringLiteral("CAT5"));
+        typeInto(1, RunsModel::Product, QStringLiteral("16-port"));
         QString asked;
         const QString copy = dir_.filePath(QStringLiteral("copy.csv"));
         for (const Qt::Key answer : {Qt::Key_Escape, Qt::Key_Return}) {  // Cancel, Save As
@@ -595,10 +600,11 @@ class PlannerWindowTest : public QObject {
             window_->activateWindow();  // as a window manager does once the box is gone
             QVERIFY(QTest::qWaitForWindowActive(window_.get()));
         }
-        QVERIFY2(asked.contains("1 row that could not be read and the columns 'notes', 'floor'"),
-                 qPrintable(asked));
+        QVERIFY2(
+            asked.contains("1 row that could not be read and the columns 'notes', 'floor', which"),
+            qPrintable(asked));
         QCOMPARE(read(copy),
-                 "id,length_m,cable,product\n101,40,cat7,balun\n103,45.72,cat5,balun\n");
+                 "id,length_m,cable,product\n101,40,cat7,balun\n103,45.72,cat5,16-port\n");
         QCOMPARE(read(path_), mine);
     }
 
@@ -772,18 +778,24 @@ class PlannerWindowTest : public QObject {
             QTest::keyClick(details, Qt::Key_Return);
         });
         clickMenu(0, QStringLiteral("Report &Details..."));
+        bool cancelled = false;  // by its button, leaving the details as they were
+        QTimer::singleShot(100, [&cancelled] {
+            QWidget* details = QApplication::activeModalWidget();
+            QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Other"));
+            QTest::mouseClick(
+                details->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel),
+                Qt::LeftButton);
+            cancelled = details->isHidden();
+            if (!cancelled) {
+                QTest::keyClick(details, Qt::Key_Escape);  // not to wait for ever
+            }
+        });
+        clickMenu(0, QStringLiteral("Report &Details..."));
+        QVERIFY(cancelled);
         window_->activateWindow();  // as a window manager does once the dialog is gone
         QVERIFY(QTest::qWaitForWindowActive(window_.get()));
         const QString pdf = dir_.filePath(QStringLiteral("building-report.pdf"));
-        QTimer::singleShot(100, [pdf] {
-            QWidget* dialog = QApplication::activeModalWidget();
-            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("filename"));
-            QTest::mouseDClick(name, Qt::LeftButton);
-            QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
-            QTest::keyClicks(name, pdf);
-            QTest::keyClick(dialog, Qt::Key_Return);
-        });
-        QTest::keyClick(window_.get(), Qt::Key_P, Qt::ControlModifier);
+        printTo(pdf);
         QVERIFY2(messages_.isEmpty(), qPrintable(messages_.join('\n')));
 
         QProcess text;
@@ -792,6 +804,24 @@ class PlannerWindowTest : public QObject {
         QVERIFY(text.waitForFinished());
         QStringList pages = QString::fromUtf8(text.readAllStandardOutput()).split(u'\f');
         pages.removeLast();  // after the last page's form feed
+        // At 72 dpi a pixel is a point.
+        const auto printedPage = [&](qsizetype index) {
+            QProcess render;
+            const QString page = QString::number(index + 1);
+            const QString picture = dir_.filePath(QStringLiteral("page"));
+            render.start(QStringLiteral("pdftoppm"), {"-gray", "-r", "72", "-singlefile", "-f",
+                                                      page, "-l", page, pdf, picture});
+            render.waitForFinished();
+            return QImage(picture + ".pgm");
+        };
+        QProcess boxes;
+        boxes.start(QStringLiteral("pdftotext"),
+                    {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+        QVERIFY(boxes.waitForFinished());
+        const QRegularExpression word(QStringLiteral(
+            R"re(<word xMin="[\d.]+" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*))re"));
+        const QString boxText = QString::fromUtf8(boxes.readAllStandardOutput());
+        const QStringList pageBoxes = boxText.split(QStringLiteral("</page>"));
         QVERIFY(pages.size() >= 3);
         QList<qsizetype> chartPages;
         const QRegularExpression runRow(QStringLiteral(R"(^ *1\d\d +\d+\.\d\d +\d+\.\d\d )"),
@@ -802,24 +832,49 @@ class PlannerWindowTest : public QObject {
                          page.contains(QStringLiteral("Harbour Flats \u2014 Quay Street 4")) &&
                          page.contains(QStringLiteral("report, tarvelle-planner 1.0.0")),
                      qPrintable(page));
-            // A page of runs ("101  9.45  31.00") has the table's heading row.
+            // A page of runs ("101  9.45  31.00") has the table's heading row,
+            // and a line across the table under each run, clear of its words.
             QCOMPARE(page.contains(runRow), page.contains(QStringLiteral("Smallest")));
+            const QImage printed = printedPage(i);
+            // Rows of pixels a line over half the page wide crosses; a line may
+            // touch a word's box (a heading's rule does), never run through it.
+            QList<int> lines;
+            for (int y = 0; y < printed.height(); ++y) {
+                int longest = 0;
+                for (int x = 0, inked = 0; x < printed.width(); ++x) {
+                    inked = qGray(printed.pixel(x, y)) < 250 ? inked + 1 : 0;
+                    longest = std::max(longest, inked);
+                }
+                if (longest > printed.width() / 2) {
+                    lines << y;
+                }
+            }
+            const auto rules =
+                std::ranges::count_if(lines, [&](int y) { return !lines.contains(y - 1); });
+            QVERIFY2(rules >= page.count(runRow),
+                     qPrintable(QStringLiteral("%1 lines on page %2").arg(rules).arg(i + 1)));
+            for (const QRegularExpressionMatch& box : word.globalMatch(pageBoxes[i])) {
+                for (const int y : lines) {
+                    QVERIFY2(y <= box.captured(1).toDouble() || y + 1 >= box.captured(3).toDouble(),
+                             qPrintable(
+                                 QStringLiteral("%1 on page %2").arg(box.captured(4)).arg(i + 1)));
+                }
+            }
             if (page.contains(QStringLiteral("\nChart")) &&
                 page.contains(QStringLiteral("Received level at each band edge"))) {
                 chartPages << i;
             }
         }
         QCOMPARE(chartPages.size(), 1);
-        QVERIFY(pages.join(QString()).contains(QString::fromLatin1(longId + "X")));
+        // The long identifier in full; what follows a table, as the count under
+        // the runs; a column's longest cell on one line.
+        for (const QString& text :
+             {QString::fromLatin1(longId + "X"), QStringLiteral("61 runs checked:"),
+              QStringLiteral("Receiver window, analog")}) {
+            QVERIFY2(pages.join(QString()).contains(text), qPrintable(text));
+        }
 
         // No text squeezed below 6 pt to make a table fit the page.
-        QProcess boxes;
-        boxes.start(QStringLiteral("pdftotext"),
-                    {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
-        QVERIFY(boxes.waitForFinished());
-        const QRegularExpression word(QStringLiteral(
-            R"re(<word xMin="[\d.]+" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*))re"));
-        const QString boxText = QString::fromUtf8(boxes.readAllStandardOutput());
         for (const QRegularExpressionMatch& box : word.globalMatch(boxText)) {
             QVERIFY2(box.captured(3).toDouble() - box.captured(1).toDouble() >= 6,
                      qPrintable(box.captured(4)));
@@ -840,13 +895,8 @@ class PlannerWindowTest : public QObject {
                 caption = box.captured(1).toDouble();
             }
         }
-        QProcess render;  // at 72 dpi a pixel is a point
-        const QString page = QString::number(chartPages[0] + 1);
-        const QString picture = dir_.filePath(QStringLiteral("chart-page"));
-        render.start(QStringLiteral("pdftoppm"),
-                     {"-gray", "-r", "72", "-singlefile", "-f", page, "-l", page, pdf, picture});
-        QVERIFY(render.waitForFinished());
-        const QImage printed(picture + ".pgm");
+        const QImage printed = printedPage(chartPages[0]);
+        QVERIFY(!printed.isNull());
         int inked = 0;
         for (int y = static_cast<int>(below) + 3; y < static_cast<int>(caption) - 3; ++y) {
             for (int x = 0; x < printed.width(); ++x) {
@@ -855,6 +905,27 @@ class PlannerWindowTest : public QObject {
         }
         QVERIFY2(inked > right * 3 / 4 && inked < right - 4,
                  qPrintable(QStringLiteral("ink to %1 pt of %2").arg(inked).arg(right)));
+    }
+
+    // Turned to landscape, the chart is as tall as what its heading and caption
+    // leave of the page, and all three share it.
+    void a_chart_printed_in_landscape_keeps_its_heading_and_caption() {
+        open(path_);
+        const QString pdf = dir_.filePath(QStringLiteral("landscape.pdf"));
+        printTo(pdf, QPageLayout::Landscape);
+        QProcess info;
+        info.start(QStringLiteral("pdfinfo"), {pdf});
+        QVERIFY(info.waitForFinished());
+        QVERIFY(info.readAllStandardOutput().contains("842 x 595 pts"));
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"),
+                   {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+        QVERIFY(text.waitForFinished());
+        const QStringList pages = QString::fromUtf8(text.readAllStandardOutput()).split(u'\f');
+        QVERIFY(std::ranges::any_of(pages, [](const QString& page) {
+            return page.contains(QStringLiteral("\nChart")) &&
+                   page.contains(QStringLiteral("Received level at each band edge"));
+        }));
     }
 
     void figures_and_verdicts_equal_the_command_lines() {
@@ -1111,6 +1182,28 @@ class PlannerWindowTest : public QObject {
                 cell(1, RunsModel::Cable),
                 summary(),
                 window_->findChild<QLabel*>(QStringLiteral("feed"))->text()};
+    }
+
+    // Ctrl+P, printed to a PDF file, the page turned in the dialog's properties if asked.
+    void printTo(const QString& pdf, QPageLayout::Orientation turned = QPageLayout::Portrait) {
+        QTimer::singleShot(100, [pdf, turned] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            if (turned == QPageLayout::Landscape) {
+                QTimer::singleShot(100, [] {
+                    QWidget* properties = QApplication::activeModalWidget();
+                    auto* landscape = properties->findChild<QRadioButton*>("landscape");
+                    QTest::mouseClick(landscape, Qt::LeftButton, {}, {6, landscape->height() / 2});
+                    QTest::keyClick(properties, Qt::Key_Return);
+                });
+                QTest::mouseClick(dialog->findChild<QPushButton*>("properties"), Qt::LeftButton);
+            }
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("filename"));
+            QTest::mouseDClick(name, Qt::LeftButton);
+            QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(name, pdf);
+            QTest::keyClick(dialog, Qt::Key_Return);
+        });
+        QTest::keyClick(window_.get(), Qt::Key_P, Qt::ControlModifier);
     }
 
     // Clicks the cell, opens its editor with F2 and types over what it holds.

@@ -17,6 +17,9 @@ double keptTogether(std::span<const PagePiece> pieces, std::size_t first) {
 }  // namespace
 
 std::vector<PrintedPage> paginate(std::span<const PagePiece> pieces, double pageHeight) {
+    // Heights are sums: a chart sized to what its heading and caption leave of
+    // a page fills it only to a rounding error, which must not part them.
+    const double room = pageHeight * (1 + 1e-12);
     std::vector<PrintedPage> pages(1);
     double y = 0;
     const auto newPage = [&] {
@@ -30,8 +33,8 @@ std::vector<PrintedPage> paginate(std::span<const PagePiece> pieces, double page
         if (y > 0) {
             // What belongs together moves on whole when a page can hold it;
             // otherwise only the piece itself decides.
-            const double needed = group + repeated <= pageHeight ? group : piece.height;
-            if (y + piece.spaceBefore + needed > pageHeight) {
+            const double needed = group + repeated <= room ? group : piece.height;
+            if (y + piece.spaceBefore + needed > room) {
                 newPage();
             } else {
                 y += piece.spaceBefore;
@@ -44,7 +47,7 @@ std::vector<PrintedPage> paginate(std::span<const PagePiece> pieces, double page
         for (double cut = 0;;) {
             pages.back().push_back({i, y, cut});
             const double left = piece.height - cut;
-            if (y + left <= pageHeight) {
+            if (y + left <= room) {
                 y += left;
                 break;
             }
