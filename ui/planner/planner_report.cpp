@@ -8,6 +8,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QStatusBar>
+#include <optional>
 #include <sstream>
 #include <stdexcept>
 
@@ -59,20 +60,22 @@ void PlannerWindow::print() {
     try {
         const QString page = QString::fromStdString(reportHtml());
         const PageTitles titles = pageTitles(reportInputs());
-        if (printer.outputFormat() != QPrinter::PdfFormat) {
-            printReport(printer, page, titles);
+        // The printer itself, or a PDF in memory laid out as it would be.
+        QBuffer pdfBytes;
+        std::optional<QPdfWriter> pdf;
+        if (printer.outputFormat() == QPrinter::PdfFormat) {
+            pdfBytes.open(QIODevice::WriteOnly);
+            pdf.emplace(&pdfBytes);
+            pdf->setPageLayout(printer.pageLayout());
+            pdf->setResolution(printer.resolution());
+            pdf->setTitle(QString::fromStdString(titles.topLeft));
+            pdf->setCreator(QStringLiteral("tarvelle-planner ") + kVersionText);
+        }
+        printReport(pdf ? static_cast<QPagedPaintDevice&>(*pdf) : printer, page, titles);
+        if (!pdf) {
             return;
         }
-        QBuffer pdfBytes;
-        pdfBytes.open(QIODevice::WriteOnly);
-        {
-            QPdfWriter pdf(&pdfBytes);
-            pdf.setPageLayout(printer.pageLayout());
-            pdf.setResolution(printer.resolution());
-            pdf.setTitle(QString::fromStdString(titles.topLeft));
-            pdf.setCreator(QStringLiteral("tarvelle-planner ") + kVersionText);
-            printReport(pdf, page, titles);
-        }
+        pdf.reset();  // the PDF's last bytes are written as the writer goes
         if (writeFile(printer.outputFileName(), pdfBytes.data().toStdString())) {
             statusBar()->showMessage(tr("Saved the report as %1").arg(printer.outputFileName()),
                                      5000);
