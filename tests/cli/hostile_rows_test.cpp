@@ -28,6 +28,14 @@ struct Row {
 
 const QByteArray kLong = "\"" + QByteArray(70'000, 'x') + "\n202,5m\n\",3m\n303,40m\n";
 const QByteArray kThousand = "room,length\n" + QByteArray("1,5m\n").repeated(1000);
+// As many different identifiers as are remembered, the last of them then repeated.
+const QByteArray kRemembered = [] {
+    QByteArray runs = "room,length\n";
+    for (int id = 1; id <= 65'536; ++id) {
+        runs += QByteArray::number(id) + ",5m\n";
+    }
+    return runs + "65536,5m\n";
+}();
 const QString kLongName = QString(246, 'n') + ".svg";
 // A JSON row six times the length of its identifier: longer than the block
 // rows are written into.
@@ -97,6 +105,8 @@ const Row kRows[] = {
      {}, kRuns, 2, {"out:G2 ", "!out:G3", "err:holds a NUL byte on line 4"}},
     {"repeat among many identifiers", "room,length\nR179,20m\nS1542,22m\nR179,25m\n", {},
      kRuns, 1, {"err:line 4: warning: identifier 'R179' repeats line 2", "!err:S1542"}},
+    {"repeat of the last identifier remembered", kRemembered, {}, kRuns, 1,
+     {"err:line 65538: warning: identifier '65536' repeats line 65537"}},
     // 99 kB: the last row, with no line end, lies beyond the first read.
     {"last row past the first read", QByteArray("V,20m\n").repeated(16'500) + "LAST,3m", {},
      kRuns, 1, {"out:16501 runs checked", "out:LAST "}},
