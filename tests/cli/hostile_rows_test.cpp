@@ -69,6 +69,8 @@ const Row kRows[] = {
      {"err:line 1: both commas and semicolons could separate its fields"}},
     {"semicolon in a comma file", "room,length\n101;85,50m\n102,40m\n", {}, kRuns, 1,
      {"err:line 2: a semicolon or tab and a number", "!out:101"}},
+    {"semicolon before a comma file's first field", "room,length\n;85,50m\n102,40m\n", {}, kRuns,
+     1, {"err:line 2: a semicolon or tab and a number", "!out:;85"}},
     {"over-long quoted record", "room,length\n101," + kLong, {}, kRuns, 1,
      {"err:lines 2-4: longer than 64 KiB", "out:303", "!out:202"}},
     {"over-long quoted record, CRLF",
