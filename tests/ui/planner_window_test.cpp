@@ -720,8 +720,9 @@ class PlannerWindowTest : public QObject {
         QVERIFY(!window_->windowTitle().contains('*'));
     }
 
-    // Closed straight after the last edit is undone, before the recovery file is due.
-    void edits_undone_leave_nothing_to_recover_after_closing() {
+    // Closed straight after the last edit is undone, or discarded, before the
+    // recovery file is due.
+    void edits_undone_or_discarded_leave_nothing_to_recover_after_closing() {
         open(path_);
         typeInto(0, RunsModel::Length, QStringLiteral("61.5"));
         QTRY_COMPARE_WITH_TIMEOUT(recoveries().entryList({QStringLiteral("*.csv")}).size(), 1,
@@ -730,6 +731,18 @@ class PlannerWindowTest : public QObject {
         clickMenu(0, QStringLiteral("&Quit"));
         QVERIFY(!window_->isVisible());
         QVERIFY(recoveries().isEmpty());  // the runs, their record and the lock
+        window_->show();                  // as the first window is while another stays open
+        window_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+        typeInto(0, RunsModel::Length, QStringLiteral("62"));
+        QTimer::singleShot(100, [] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QTest::mouseClick(box->button(QMessageBox::Discard), Qt::LeftButton);
+        });
+        clickMenu(0, QStringLiteral("&Quit"));
+        QVERIFY(!window_->isVisible());
+        QTest::qWait(1500);  // past the time the recovery file was due
+        QVERIFY(recoveries().isEmpty());
     }
 
     // A named pipe would hold the reading until something writes to it.
