@@ -44,6 +44,7 @@
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
+#include <set>
 
 #include "ui/planner/planner_window.h"
 #include "ui/planner/runs_model.h"
@@ -938,10 +939,32 @@ class PlannerWindowTest : public QObject {
                    {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
         QVERIFY(text.waitForFinished());
         const QStringList pages = QString::fromUtf8(text.readAllStandardOutput()).split(u'\f');
-        QVERIFY(std::ranges::any_of(pages, [](const QString& page) {
+        const auto chart = std::ranges::find_if(pages, [](const QString& page) {
             return page.contains(QStringLiteral("\nChart")) &&
                    page.contains(QStringLiteral("Received level at each band edge"));
-        }));
+        });
+        QVERIFY(chart != pages.end());
+        // Filled: the caption ends as far above the page's foot as the heading
+        // begins below its head (the words' boxes, in points).
+        QProcess boxes;
+        boxes.start(QStringLiteral("pdftotext"),
+                    {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+        QVERIFY(boxes.waitForFinished());
+        const QString chartPage = QString::fromUtf8(boxes.readAllStandardOutput())
+                                      .split(QStringLiteral("</page>"))[chart - pages.begin()];
+        const QRegularExpression word(
+            QStringLiteral(R"re(yMin="([\d.]+)" xMax="[\d.]+" yMax="([\d.]+)")re"));
+        std::set<double> tops;
+        std::set<double> bottoms;
+        for (const QRegularExpressionMatch& box : word.globalMatch(chartPage)) {
+            tops.insert(box.captured(1).toDouble());
+            bottoms.insert(box.captured(2).toDouble());
+        }
+        QVERIFY(tops.size() >= 2 && bottoms.size() >= 2);
+        const double above = *std::next(tops.begin()) - *tops.begin();
+        const double below = *bottoms.rbegin() - *std::next(bottoms.rbegin());
+        QVERIFY2(qAbs(above - below) < 1,
+                 qPrintable(QStringLiteral("%1 pt above, %2 pt below").arg(above).arg(below)));
     }
 
     void figures_and_verdicts_equal_the_command_lines() {
