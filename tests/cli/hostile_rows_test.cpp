@@ -78,6 +78,8 @@ const Row kRows[] = {
      {"err:lines 2-4: longer than 64 KiB", "out:303", "!out:202"}},
     {"exponent before a quoted field", "id,length_m,cable\n101,1e2,\"1\"\n", {}, kRuns, 1,
      {"out:100.00 m"}},
+    {"signed length before a quoted note", "id,length_m,notes\n101,+12,\"East wing\"\n", {}, kRuns,
+     1, {"out:12.00 m"}},
     {"length beyond 10 km", "101,20000m\n102,45m\n", {}, kRuns, 1, {"err:beyond 10 km"}},
     {"length of exactly 10 km", "101,10000m\n", {}, kRuns, 1, {"out:10000.00 m", "!err:beyond"}},
     {"length option beyond 10 km", "", {}, {"--length", "1e300m"}, 2, {"err:beyond 10 km"}},
