@@ -750,12 +750,20 @@ class PlannerWindowTest : public QObject {
         QVERIFY(recoveries().isEmpty());
     }
 
-    // A named pipe would hold the reading until something writes to it.
-    void what_is_not_a_regular_file_is_refused() {
+    // A named pipe would hold the reading until something writes to it; a
+    // file that is not text is read no further than its first NUL.
+    void what_is_not_a_regular_file_or_text_is_refused() {
         const QString pipe = dir_.filePath(QStringLiteral("pipe.csv"));
         QCOMPARE(QProcess::execute(QStringLiteral("mkfifo"), {pipe}), 0);
         window_->openFile(pipe);
         QTRY_COMPARE(messages_, QStringList{pipe + " cannot be read: it is not a regular file"});
+        const QString sheet = dir_.filePath(QStringLiteral("runs.xlsx"));
+        write(sheet, QByteArray("PK\x03\x04\x14\0\x06\0", 8));
+        window_->openFile(sheet);
+        QTRY_COMPARE(messages_.size(), 2);
+        QCOMPARE(messages_.last(), sheet +
+                                       " cannot be read: holds a NUL byte on line 1: not a "
+                                       "text file (a runs file is CSV in UTF-8 or ASCII)");
     }
 
     void a_large_read_can_be_cancelled() {
