@@ -413,6 +413,11 @@ class PlannerWindowTest : public QObject {
         clickHeading(RunsModel::Length);
         QTRY_COMPARE(cell(0, RunsModel::Id), QStringLiteral("r96"));  // the first of 106 m
         QCOMPARE(table()->model()->headerData(0, Qt::Vertical).toInt(), 97);
+        // A run added waits for its check among the runs, also those picked at once by Ctrl+F.
+        QTest::keyClick(window_.get(), Qt::Key_Insert, Qt::ControlModifier);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QTest::keyClick(window_.get(), Qt::Key_F, Qt::ControlModifier);
+        QVERIFY(ids().contains(QStringLiteral("new 60001")));
     }
 
     // The receiver presets, 0 to 15 dBmV analog and -12 to 15 dBmV digital, are
