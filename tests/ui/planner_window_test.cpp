@@ -950,7 +950,11 @@ class PlannerWindowTest : public QObject {
         QProcess info;
         info.start(QStringLiteral("pdfinfo"), {pdf});
         QVERIFY(info.waitForFinished());
-        QVERIFY(info.readAllStandardOutput().contains("842 x 595 pts"));
+        const QByteArray about = info.readAllStandardOutput();
+        QVERIFY(about.contains("842 x 595 pts"));
+        // Titled as its pages are headed, and named by the program that made it.
+        QVERIFY2(about.contains("Cable-run report") && about.contains("tarvelle-planner 1.0.0"),
+                 about.constData());
         QProcess text;
         text.start(QStringLiteral("pdftotext"),
                    {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
