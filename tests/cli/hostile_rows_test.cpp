@@ -28,6 +28,14 @@ struct Row {
 
 const QByteArray kLong = "\"" + QByteArray(70'000, 'x') + "\n202,5m\n\",3m\n303,40m\n";
 const QByteArray kThousand = "room,length\n" + QByteArray("1,5m\n").repeated(1000);
+// As many different identifiers as are remembered, the last of them then repeated.
+const QByteArray kRemembered = [] {
+    QByteArray runs = "room,length\n";
+    for (int id = 1; id <= 65'536; ++id) {
+        runs += QByteArray::number(id) + ",5m\n";
+    }
+    return runs + "65536,5m\n";
+}();
 const QString kLongName = QString(246, 'n') + ".svg";
 // A JSON row six times the length of its identifier: longer than the block
 // rows are written into.
@@ -55,12 +63,14 @@ const Row kRows[] = {
      kRuns + QStringList{"--format", "csv"}, 0, {"out:A\uFFFD\uFFFD\uFFFDB,"}},
     {"overlong encoding in an identifier", "A\xc1\x81" "B,45m\n", {}, kRuns, 0,
      {"out:A\\xc1\\x81B"}},
-    {"accented identifier", "\u00D6lraum,45m\n", {}, kRuns + QStringList{"--format", "csv"}, 0,
-     {"out:\u00D6lraum,"}},
+    {"accented identifier", "\u00C0rea 2,45m\n", {}, kRuns + QStringList{"--format", "csv"}, 0,
+     {"out:\u00C0rea 2,"}},
     {"separator ambiguous", "Lobby; east,40m\n", {}, kRuns, 2,
      {"err:line 1: both commas and semicolons could separate its fields"}},
     {"semicolon in a comma file", "room,length\n101;85,50m\n102,40m\n", {}, kRuns, 1,
      {"err:line 2: a semicolon or tab and a number", "!out:101"}},
+    {"semicolon before a comma file's first field", "room,length\n;85,50m\n102,40m\n", {}, kRuns,
+     1, {"err:line 2: a semicolon or tab and a number", "!out:;85"}},
     {"over-long quoted record", "room,length\n101," + kLong, {}, kRuns, 1,
      {"err:lines 2-4: longer than 64 KiB", "out:303", "!out:202"}},
     {"over-long quoted record, CRLF",
@@ -68,6 +78,8 @@ const Row kRows[] = {
      {"err:lines 2-4: longer than 64 KiB", "out:303", "!out:202"}},
     {"exponent before a quoted field", "id,length_m,cable\n101,1e2,\"1\"\n", {}, kRuns, 1,
      {"out:100.00 m"}},
+    {"signed length before a quoted note", "id,length_m,notes\n101,+12,\"East wing\"\n", {}, kRuns,
+     1, {"out:12.00 m"}},
     {"length beyond 10 km", "101,20000m\n102,45m\n", {}, kRuns, 1, {"err:beyond 10 km"}},
     {"length of exactly 10 km", "101,10000m\n", {}, kRuns, 1, {"out:10000.00 m", "!err:beyond"}},
     {"length option beyond 10 km", "", {}, {"--length", "1e300m"}, 2, {"err:beyond 10 km"}},
@@ -97,6 +109,8 @@ const Row kRows[] = {
      {}, kRuns, 2, {"out:G2 ", "!out:G3", "err:holds a NUL byte on line 4"}},
     {"repeat among many identifiers", "room,length\nR179,20m\nS1542,22m\nR179,25m\n", {},
      kRuns, 1, {"err:line 4: warning: identifier 'R179' repeats line 2", "!err:S1542"}},
+    {"repeat of the last identifier remembered", kRemembered, {}, kRuns, 1,
+     {"err:line 65538: warning: identifier '65536' repeats line 65537"}},
     // 99 kB: the last row, with no line end, lies beyond the first read.
     {"last row past the first read", QByteArray("V,20m\n").repeated(16'500) + "LAST,3m", {},
      kRuns, 1, {"out:16501 runs checked", "out:LAST "}},

@@ -44,6 +44,7 @@
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
+#include <set>
 
 #include "ui/planner/planner_window.h"
 #include "ui/planner/runs_model.h"
@@ -292,7 +293,11 @@ class PlannerWindowTest : public QObject {
         QCOMPARE(cell(59'999, RunsModel::Margin), QStringLiteral("0.47"));
     }
 
+    // Undone, each run gets its own cable back: D's, beside A on the same product.
     void applying_the_recommendation_is_one_step_to_undo_and_redo() {
+        write(path_,
+              "id,length,cable,product\nA,45m,cat6,8-port\nD,45m,cat5e,8-port\n"
+              "C,150ft,cat5e,balun\n");
         open(path_);
         const QStringList before = shown();
         auto* tabs = window_->findChild<QTabWidget*>();
@@ -302,14 +307,14 @@ class PlannerWindowTest : public QObject {
         // Balun to balun on Cat6A/Cat7: C's 45.72 m lose 47.72 x 0.4572 = 21.82 dB
         // at 550 MHz, 20 - 2.2 - 21.82 = -4.02 dBmV, 4.02 dB below the minimum.
         QCOMPARE(choiceCell(QStringLiteral("balun to balun"), QStringLiteral("Cat6A/Cat7")),
-                 QStringLiteral("0 of 2 pass, smallest margin -4.02 dB"));
+                 QStringLiteral("0 of 3 pass, smallest margin -4.02 dB"));
         QTest::mouseClick(window_->findChild<QPushButton*>(QStringLiteral("applyRecommendation")),
                           Qt::LeftButton);
         const QStringList applied = shown();
-        QCOMPARE(cell(0, RunsModel::Product), cell(1, RunsModel::Product));
-        QCOMPARE(cell(0, RunsModel::Cable), cell(1, RunsModel::Cable));
+        QCOMPARE(cell(0, RunsModel::Product), cell(2, RunsModel::Product));
+        QCOMPARE(cell(0, RunsModel::Cable), cell(2, RunsModel::Cable));
         QVERIFY2(reason.contains(" on " + cell(0, RunsModel::Cable) + ":"), qPrintable(reason));
-        QVERIFY2(summary().startsWith(QStringLiteral("2 runs: 2 pass")), qPrintable(summary()));
+        QVERIFY2(summary().startsWith(QStringLiteral("3 runs: 3 pass")), qPrintable(summary()));
         for (int input = 0; input < 3; ++input) {  // product, cable and level all set
             QVERIFY2(applied[input] != before[input], qPrintable(applied.join(", ")));
         }
@@ -408,6 +413,11 @@ class PlannerWindowTest : public QObject {
         clickHeading(RunsModel::Length);
         QTRY_COMPARE(cell(0, RunsModel::Id), QStringLiteral("r96"));  // the first of 106 m
         QCOMPARE(table()->model()->headerData(0, Qt::Vertical).toInt(), 97);
+        // A run added waits for its check among the runs, also those picked at once by Ctrl+F.
+        QTest::keyClick(window_.get(), Qt::Key_Insert, Qt::ControlModifier);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QTest::keyClick(window_.get(), Qt::Key_F, Qt::ControlModifier);
+        QVERIFY(ids().contains(QStringLiteral("new 60001")));
     }
 
     // The receiver presets, 0 to 15 dBmV analog and -12 to 15 dBmV digital, are
@@ -576,7 +586,7 @@ class PlannerWindowTest : public QObject {
     // A column without a name counts once a run fills it, not a row not read.
     void saving_over_what_the_runs_do_not_keep_asks_first() {
         const QByteArray mine =
-            "room,length,cable,notes,floor,\n101,40m,cat7,\"behind the wardrobe\",1\n"
+            "room,length,cable,notes,floor,,\n101,40m,cat7,\"behind the wardrobe\",1,,z\n"
             "102,40 metres,cat6,\"typo in length\",1,x\n103,150ft,cat6a,,2\n";
         write(path_, mine);
         open(path_);
@@ -600,9 +610,9 @@ class PlannerWindowTest : public QObject {
             window_->activateWindow();  // as a window manager does once the box is gone
             QVERIFY(QTest::qWaitForWindowActive(window_.get()));
         }
-        QVERIFY2(
-            asked.contains("1 row that could not be read and the columns 'notes', 'floor', which"),
-            qPrintable(asked));
+        QVERIFY2(asked.contains("1 row that could not be read and the columns 'notes', 'floor', "
+                                "unnamed column 7, which"),
+                 qPrintable(asked));
         QCOMPARE(read(copy),
                  "id,length_m,cable,product\n101,40,cat7,balun\n103,45.72,cat5,16-port\n");
         QCOMPARE(read(path_), mine);
@@ -720,8 +730,9 @@ class PlannerWindowTest : public QObject {
         QVERIFY(!window_->windowTitle().contains('*'));
     }
 
-    // Closed straight after the last edit is undone, before the recovery file is due.
-    void edits_undone_leave_nothing_to_recover_after_closing() {
+    // Closed straight after the last edit is undone, or discarded, before the
+    // recovery file is due.
+    void edits_undone_or_discarded_leave_nothing_to_recover_after_closing() {
         open(path_);
         typeInto(0, RunsModel::Length, QStringLiteral("61.5"));
         QTRY_COMPARE_WITH_TIMEOUT(recoveries().entryList({QStringLiteral("*.csv")}).size(), 1,
@@ -730,14 +741,34 @@ class PlannerWindowTest : public QObject {
         clickMenu(0, QStringLiteral("&Quit"));
         QVERIFY(!window_->isVisible());
         QVERIFY(recoveries().isEmpty());  // the runs, their record and the lock
+        window_->show();                  // as the first window is while another stays open
+        window_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+        typeInto(0, RunsModel::Length, QStringLiteral("62"));
+        QTimer::singleShot(100, [] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QTest::mouseClick(box->button(QMessageBox::Discard), Qt::LeftButton);
+        });
+        clickMenu(0, QStringLiteral("&Quit"));
+        QVERIFY(!window_->isVisible());
+        QTest::qWait(1500);  // past the time the recovery file was due
+        QVERIFY(recoveries().isEmpty());
     }
 
-    // A named pipe would hold the reading until something writes to it.
-    void what_is_not_a_regular_file_is_refused() {
+    // A named pipe would hold the reading until something writes to it; a
+    // file that is not text is read no further than its first NUL.
+    void what_is_not_a_regular_file_or_text_is_refused() {
         const QString pipe = dir_.filePath(QStringLiteral("pipe.csv"));
         QCOMPARE(QProcess::execute(QStringLiteral("mkfifo"), {pipe}), 0);
         window_->openFile(pipe);
         QTRY_COMPARE(messages_, QStringList{pipe + " cannot be read: it is not a regular file"});
+        const QString sheet = dir_.filePath(QStringLiteral("runs.xlsx"));
+        write(sheet, QByteArray("PK\x03\x04\x14\0\x06\0", 8));
+        window_->openFile(sheet);
+        QTRY_COMPARE(messages_.size(), 2);
+        QCOMPARE(messages_.last(), sheet +
+                                       " cannot be read: holds a NUL byte on line 1: not a "
+                                       "text file (a runs file is CSV in UTF-8 or ASCII)");
     }
 
     void a_large_read_can_be_cancelled() {
@@ -826,15 +857,18 @@ class PlannerWindowTest : public QObject {
         QList<qsizetype> chartPages;
         const QRegularExpression runRow(QStringLiteral(R"(^ *1\d\d +\d+\.\d\d +\d+\.\d\d )"),
                                         QRegularExpression::MultilineOption);
+        const QRegularExpression headingRow(QStringLiteral(
+            R"(\nRun +\(m\) +\(ft\) +Cable +55 MHz +550 MHz +550 MHz +860 MHz +\(dB\) +Verdict)"));
         for (qsizetype i = 0; i < pages.size(); ++i) {
             const QString& page = pages[i];
             QVERIFY2(page.contains(QStringLiteral("page %1 of %2").arg(i + 1).arg(pages.size())) &&
                          page.contains(QStringLiteral("Harbour Flats \u2014 Quay Street 4")) &&
                          page.contains(QStringLiteral("report, tarvelle-planner 1.0.0")),
                      qPrintable(page));
-            // A page of runs ("101  9.45  31.00") has the table's heading row,
-            // and a line across the table under each run, clear of its words.
-            QCOMPARE(page.contains(runRow), page.contains(QStringLiteral("Smallest")));
+            // A page of runs ("101  9.45  31.00") has the table's heading, each
+            // column's under it, and a line across the table under each run,
+            // clear of its words.
+            QCOMPARE(page.contains(runRow), page.contains(headingRow));
             const QImage printed = printedPage(i);
             // Rows of pixels a line over half the page wide crosses; a line may
             // touch a word's box (a heading's rule does), never run through it.
@@ -916,16 +950,42 @@ class PlannerWindowTest : public QObject {
         QProcess info;
         info.start(QStringLiteral("pdfinfo"), {pdf});
         QVERIFY(info.waitForFinished());
-        QVERIFY(info.readAllStandardOutput().contains("842 x 595 pts"));
+        const QByteArray about = info.readAllStandardOutput();
+        QVERIFY(about.contains("842 x 595 pts"));
+        // Titled as its pages are headed, and named by the program that made it.
+        QVERIFY2(about.contains("Cable-run report") && about.contains("tarvelle-planner 1.0.0"),
+                 about.constData());
         QProcess text;
         text.start(QStringLiteral("pdftotext"),
                    {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
         QVERIFY(text.waitForFinished());
         const QStringList pages = QString::fromUtf8(text.readAllStandardOutput()).split(u'\f');
-        QVERIFY(std::ranges::any_of(pages, [](const QString& page) {
+        const auto chart = std::ranges::find_if(pages, [](const QString& page) {
             return page.contains(QStringLiteral("\nChart")) &&
                    page.contains(QStringLiteral("Received level at each band edge"));
-        }));
+        });
+        QVERIFY(chart != pages.end());
+        // Filled: the caption ends as far above the page's foot as the heading
+        // begins below its head (the words' boxes, in points).
+        QProcess boxes;
+        boxes.start(QStringLiteral("pdftotext"),
+                    {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+        QVERIFY(boxes.waitForFinished());
+        const QString chartPage = QString::fromUtf8(boxes.readAllStandardOutput())
+                                      .split(QStringLiteral("</page>"))[chart - pages.begin()];
+        const QRegularExpression word(
+            QStringLiteral(R"re(yMin="([\d.]+)" xMax="[\d.]+" yMax="([\d.]+)")re"));
+        std::set<double> tops;
+        std::set<double> bottoms;
+        for (const QRegularExpressionMatch& box : word.globalMatch(chartPage)) {
+            tops.insert(box.captured(1).toDouble());
+            bottoms.insert(box.captured(2).toDouble());
+        }
+        QVERIFY(tops.size() >= 2 && bottoms.size() >= 2);
+        const double above = *std::next(tops.begin()) - *tops.begin();
+        const double below = *bottoms.rbegin() - *std::next(bottoms.rbegin());
+        QVERIFY2(qAbs(above - below) < 1,
+                 qPrintable(QStringLiteral("%1 pt above, %2 pt below").arg(above).arg(below)));
     }
 
     void figures_and_verdicts_equal_the_command_lines() {
