@@ -63,6 +63,8 @@ const Row kRows[] = {
      kRuns + QStringList{"--format", "csv"}, 0, {"out:A\uFFFD\uFFFD\uFFFDB,"}},
     {"overlong encoding in an identifier", "A\xc1\x81" "B,45m\n", {}, kRuns, 0,
      {"out:A\\xc1\\x81B"}},
+    {"lead byte beyond the last code point", "A\xf5\x80\x80\x80" "B,45m\n", {}, kRuns, 0,
+     {"out:A\\xf5\\x80\\x80\\x80B"}},
     {"accented identifier", "\u00C0rea 2,45m\n", {}, kRuns + QStringList{"--format", "csv"}, 0,
      {"out:\u00C0rea 2,"}},
     {"separator ambiguous", "Lobby; east,40m\n", {}, kRuns, 2,
