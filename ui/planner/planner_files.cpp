@@ -259,8 +259,7 @@ void PlannerWindow::closeEvent(QCloseEvent* event) {
         // Nothing is left unsaved: no write outlives the window, nor a file of
         // edits undone since it was written.
         dropRecovery();
-        keepPlacement();
-        keepInputs();
+        keepSettings();
         event->accept();
     } else {
         event->ignore();

@@ -126,10 +126,10 @@ class PlannerWindow : public QMainWindow {
     void dropRecovery();
     bool recover(RecoveryFile found);
     PlannerWindow* windowOfItsOwn() const;
+    // What the window was closed with: the inputs, then its place and panes.
     void restoreInputs();
-    void keepInputs() const;
     void placeWindow();
-    void keepPlacement() const;
+    void keepSettings() const;
     void updateTitle();
     void tell(const QString& message);
 
