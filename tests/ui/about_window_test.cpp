@@ -120,7 +120,7 @@ class AboutWindowTest : public QObject {
         for (const ControlSpec& row : aboutWindowControls()) {
             const QString name = toQString(row.name);
             auto* widget = tableControl(about, name);
-            QCOMPARE(widget->geometry(), row.rect.toPixels());
+            QCOMPARE(widget->geometry(), row.rect.pixels);
             QCOMPARE(widget->property("Tag").toString(), toQString(row.tag));
             QCOMPARE(widget->font().pointSizeF(), 8.25);
         }

@@ -101,7 +101,7 @@ class MainLayoutTest : public QObject {
             auto* widget = main.layoutControl(name);
             const QString container = row.container.empty() ? "client" : toQString(row.container);
             QCOMPARE(widget->parentWidget()->objectName(), container);
-            QCOMPARE(widget->geometry(), row.rect.toPixels());
+            QCOMPARE(widget->geometry(), row.rect.pixels);
             QCOMPARE(widget->property("kindName").toString(), QString(kindName(row.kind)));
             QCOMPARE(widget->property("Tag").toString(), QString());
             // A list whose entries would not read whole may take a narrower face.

@@ -139,7 +139,7 @@ void buildControls(QWidget& client, std::span<const ControlSpec> table) {
         QWidget* widget = createWidget(row, parent, *frameStyle);
         widget->setObjectName(toQString(row.name));
         markControl(*widget, kindName(row.kind), toQString(row.tag));
-        widget->setGeometry(row.rect.toPixels());
+        widget->setGeometry(row.rect.pixels);
         // Setting a font re-polishes the widget: only where it differs from the inherited one.
         if (const QFont font = controlFont(row.font); widget->font() != font) {
             widget->setFont(font);

@@ -4,26 +4,25 @@
 // device-independent pixel, so the layout scales with the screen.
 
 #include <QRect>
-#include <cmath>
 
 namespace tarvelle::widgets {
 
 inline constexpr int kTwipsPerPixel = 15;
 
-inline int twipsToPixels(int twips) {
-    return static_cast<int>(std::lround(static_cast<double>(twips) / kTwipsPerPixel));
+// To the nearest pixel, halves away from zero.
+constexpr int twipsToPixels(int twips) {
+    const int half = twips < 0 ? -kTwipsPerPixel / 2 : kTwipsPerPixel / 2;
+    return (twips + half) / kTwipsPerPixel;
 }
 
+// A rectangle written in twips and held in pixels, worked out as the program
+// is compiled: the layout tables carry only what the screen shows.
 struct TwipRect {
-    int left;
-    int top;
-    int width;
-    int height;
+    constexpr TwipRect(int left, int top, int width, int height)
+        : pixels(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
+                 twipsToPixels(height)) {}
 
-    QRect toPixels() const {
-        return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
-                twipsToPixels(height)};
-    }
+    QRect pixels;
 };
 
 }  // namespace tarvelle::widgets
