@@ -65,6 +65,16 @@ class PlanAnswerTest : public QObject {
             << QByteArray("near,20m\nfar,70m\n") << 1
             << "No feed level passes every run (2 runs); at 6.61 dBmV, 1 of 2 runs pass, the "
                "most.\nStill failing there: 'far'.\n";
+        // 860 MHz receives P - 15.4416: a digital minimum of 1e12 - 15.435
+        // needs 0.0066 dB more than the largest feed, 1e12 dBmV.
+        QTest::newRow("passing only just above the largest feed")
+            << hub + QString(
+                         "--length 45m --feed-range --pmin-digital 999999999984.565 "
+                         "--pmax-analog 1e12 --pmax-digital 1e12")
+                         .split(' ')
+            << QByteArray() << 1
+            << "No feed level passes any run (1 run): at these lengths the receiver windows are "
+               "too narrow for the levels at every feed.\n";
         QTest::newRow("in dBuV: the same levels 60 dB up")
             << hub +
                    QStringList{"--units", "dBuV", "--pin", "80", "--length", "45m", "--feed-range"}
