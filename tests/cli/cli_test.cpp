@@ -685,6 +685,26 @@ class CliTest : public QObject {
         QVERIFY(process.waitForFinished());
         QCOMPARE(process.exitStatus(), QProcess::CrashExit);
         QCOMPARE(dir.entryList(QDir::Files | QDir::Hidden), QStringList());
+
+        // Started with standard input closed, the temporary file is
+        // descriptor 0; a full standard output holds the program there.
+        int full[2];
+        QVERIFY(::pipe2(full, O_NONBLOCK) == 0);
+        while (::write(full[1], "x", 1) == 1) {
+        }
+        QVERIFY(::fcntl(full[1], F_SETFL, 0) == 0);
+        QProcess held;
+        held.setChildProcessModifier([&full] {
+            ::dup2(full[1], STDOUT_FILENO);
+            ::close(STDIN_FILENO);
+        });
+        held.start(TARVELLE_CLI, {"--length", "45m", "--report", dir.filePath("r.html")});
+        QTRY_VERIFY(!dir.entryList(QDir::Files | QDir::Hidden).isEmpty());
+        held.terminate();
+        QVERIFY(held.waitForFinished());
+        ::close(full[0]);
+        ::close(full[1]);
+        QCOMPARE(dir.entryList(QDir::Files | QDir::Hidden), QStringList());
     }
 
     void help_and_version() {
