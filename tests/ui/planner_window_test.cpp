@@ -680,6 +680,20 @@ class PlannerWindowTest : public QObject {
         QCOMPARE(cell(0, RunsModel::Length), QStringLiteral("61.50 m (201.77 ft)"));
         QCOMPARE(cell(1, RunsModel::Id), QStringLiteral("Lobby"));
         QVERIFY(window_->windowTitle().startsWith(QStringLiteral("runs.csv*")));
+        // A file given on the command line then opens in a window of its own.
+        const QString other = dir_.filePath(QStringLiteral("other.csv"));
+        write(other, "id,length_m\nX,12\n");
+        window_->openGiven(other);
+        const auto opened = [] {
+            for (QWidget* shown : QApplication::topLevelWidgets()) {
+                if (shown->windowTitle().startsWith(QStringLiteral("other.csv - "))) {
+                    return shown;
+                }
+            }
+            return static_cast<QWidget*>(nullptr);
+        };
+        QTRY_VERIFY(opened() != nullptr);
+        delete opened();
         window_->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window_.get()));
         QTest::keyClick(window_.get(), Qt::Key_S, Qt::ControlModifier);
