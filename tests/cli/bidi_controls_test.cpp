@@ -1,5 +1,6 @@
-// A run's identifier may hold characters that reorder the text around them; on
-// a terminal and on standard error they are shown escaped, never obeyed.
+// A run's identifier may hold characters that reorder the text around them or
+// do not show; on a terminal and on standard error they are shown escaped,
+// never obeyed.
 
 #include <QTest>
 
@@ -23,6 +24,7 @@ class BidiControlsTest : public QObject {
         for (uint c = 0x2066; c <= 0x2069; ++c) {
             QTest::newRow(isolates[c - 0x2066]) << c << true;
         }
+        QTest::newRow("soft hyphen") << 0xADu << true;
         QTest::newRow("narrow no-break space, shown as it is") << 0x202Fu << false;
         QTest::newRow("e acute, shown as it is") << 0xE9u << false;
     }
@@ -39,7 +41,8 @@ class BidiControlsTest : public QObject {
                    id + ",45m\n" + id + ",50m\n");
         QCOMPARE(outcome.status, 0);
         const QByteArray shown =
-            escaped ? "room \\u" + QByteArray::number(codePoint, 16) + "12" : id;
+            escaped ? "room \\u" + QByteArray::number(codePoint, 16).rightJustified(4, '0') + "12"
+                    : id;
         QCOMPARE(outcome.rawOut.count(shown), 2);
         QCOMPARE(outcome.rawErr.count(shown), 1);
         if (escaped) {
