@@ -584,6 +584,7 @@ class PlannerWindowTest : public QObject {
     // Saved over, a file would lose rows not read and columns not kept: asked
     // first, Save As the default (Save Anyway: above). Cables are kept as named.
     // A column without a name counts once a run fills it, not a row not read.
+    // Saved as a copy, the window holds the copy.
     void saving_over_what_the_runs_do_not_keep_asks_first() {
         const QByteArray mine =
             "room,length,cable,notes,floor,,\n101,40m,cat7,\"behind the wardrobe\",1,,z\n"
@@ -616,6 +617,7 @@ class PlannerWindowTest : public QObject {
         QCOMPARE(read(copy),
                  "id,length_m,cable,product\n101,40,cat7,balun\n103,45.72,cat5,16-port\n");
         QCOMPARE(read(path_), mine);
+        QCOMPARE(window_->windowTitle(), QStringLiteral("copy.csv - Tarvelle Planner"));
     }
 
     // Another program's change since the runs were opened is not saved over unasked.
