@@ -573,6 +573,7 @@ class PlannerWindowTest : public QObject {
         });
         QTest::keyClick(window_.get(), Qt::Key_S, Qt::ControlModifier);
         QVERIFY(!window_->windowTitle().contains('*'));
+        QCOMPARE(window_->statusBar()->currentMessage(), "Saved " + path_);
         window_ = std::make_unique<PlannerWindow>();
         window_->show();
         open(path_);
