@@ -857,10 +857,10 @@ class PlannerWindowTest : public QObject {
             QProcess render;
             const QString page = QString::number(index + 1);
             const QString picture = dir_.filePath(QStringLiteral("page"));
-            render.start(QStringLiteral("pdftoppm"), {"-gray", "-r", "72", "-singlefile", "-f",
-                                                      page, "-l", page, pdf, picture});
+            render.start(QStringLiteral("pdftoppm"),
+                         {"-r", "72", "-singlefile", "-f", page, "-l", page, pdf, picture});
             render.waitForFinished();
-            return QImage(picture + ".pgm");
+            return QImage(picture + ".ppm");
         };
         QProcess boxes;
         boxes.start(QStringLiteral("pdftotext"),
@@ -904,6 +904,15 @@ class PlannerWindowTest : public QObject {
                 std::ranges::count_if(lines, [&](int y) { return !lines.contains(y - 1); });
             QVERIFY2(rules >= page.count(runRow),
                      qPrintable(QStringLiteral("%1 lines on page %2").arg(rules).arg(i + 1)));
+            for (const int y : page.contains(runRow) ? lines : QList<int>()) {  // grey
+                int coloured = 0;
+                for (int x = 0; x < printed.width(); ++x) {
+                    const QRgb pixel = printed.pixel(x, y);
+                    coloured += qRed(pixel) != qGreen(pixel) || qGreen(pixel) != qBlue(pixel);
+                }
+                QVERIFY2(coloured < printed.width() / 4,
+                         qPrintable(QStringLiteral("line %1 on page %2").arg(y).arg(i + 1)));
+            }
             for (const QRegularExpressionMatch& box : word.globalMatch(pageBoxes[i])) {
                 for (const int y : lines) {
                     QVERIFY2(y <= box.captured(1).toDouble() || y + 1 >= box.captured(3).toDouble(),
