@@ -84,6 +84,7 @@ const Row kRows[] = {
      1, {"out:12.00 m"}},
     {"length beyond 10 km", "101,20000m\n102,45m\n", {}, kRuns, 1, {"err:beyond 10 km"}},
     {"length of exactly 10 km", "101,10000m\n", {}, kRuns, 1, {"out:10000.00 m", "!err:beyond"}},
+    {"length of 0 m", "101,0m\n", {}, kRuns, 1, {"out:0.00 m"}},
     {"length option beyond 10 km", "", {}, {"--length", "1e300m"}, 2, {"err:beyond 10 km"}},
     {"bidi override shown", "\u202E102,45m\n", {}, kReport, 0,
      {"r.html:\u27E8U+202E\u27E9102", "out:\\u202e102"}},
