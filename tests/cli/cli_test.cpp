@@ -1,5 +1,6 @@
 #include <fcntl.h>
 #include <spawn.h>
+#include <sys/ioctl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -705,6 +706,26 @@ class CliTest : public QObject {
         ::close(full[0]);
         ::close(full[1]);
         QCOMPARE(dir.entryList(QDir::Files | QDir::Hidden), QStringList());
+    }
+
+    // A pipe may bring the first line in pieces: the separator is decided
+    // from the whole line (semicolons here, not the commas of "85,50").
+    void a_first_line_in_pieces_is_read_whole() {
+        int input[2];
+        QVERIFY(::pipe2(input, O_CLOEXEC) == 0);
+        QProcess process;
+        process.setChildProcessModifier([&input] { ::dup2(input[0], STDIN_FILENO); });
+        process.start(TARVELLE_CLI,
+                      {"--pin", "20", "--product", "8-port", "--cable", "cat6", "--runs", "-"});
+        QVERIFY(::write(input[1], "101", 3) == 3);
+        int unread = 3;
+        QTRY_VERIFY(::ioctl(input[0], FIONREAD, &unread) == 0 && unread == 0);
+        QVERIFY(::write(input[1], ";85,50m\n", 8) == 8);
+        ::close(input[0]);
+        ::close(input[1]);
+        QVERIFY(process.waitForFinished());
+        QCOMPARE(process.exitCode(), 1);
+        QVERIFY(process.readAllStandardOutput().contains("85.50 m"));
     }
 
     void help_and_version() {
