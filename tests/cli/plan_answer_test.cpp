@@ -65,6 +65,12 @@ class PlanAnswerTest : public QObject {
             << QByteArray("near,20m\nfar,70m\n") << 1
             << "No feed level passes every run (2 runs); at 6.61 dBmV, 1 of 2 runs pass, the "
                "most.\nStill failing there: 'far'.\n";
+        // 0 m receives P at 55 MHz and P + 15 at 550 MHz: it passes at 0.00 alone.
+        QTest::newRow("a run passing only at 0 dBmV, the lowest span")
+            << hub + QStringList{"--runs", "@runs.csv", "--feed-range"}
+            << QByteArray("zero,0m\nmid,45m\n") << 1
+            << "No feed level passes every run (2 runs); at 0.00 dBmV, 1 of 2 runs pass, the "
+               "most.\nStill failing there: 'mid'.\n";
         // 860 MHz receives P - 15.4416: a digital minimum of 1e12 - 15.435
         // needs 0.0066 dB more than the largest feed, 1e12 dBmV.
         QTest::newRow("passing only just above the largest feed")
