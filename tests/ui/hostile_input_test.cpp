@@ -13,6 +13,7 @@ const QLocale kEnglish(QLocale::English, QLocale::UnitedStates);
 const QLocale kGerman(QLocale::German, QLocale::Germany);
 const QLocale kFrench(QLocale::French, QLocale::France);
 const QLocale kSwiss(QLocale::German, QLocale::Switzerland);
+const QLocale kArabic(QLocale::Arabic, QLocale::Egypt);  // decimal separator U+066B
 
 }  // namespace
 
@@ -59,6 +60,7 @@ class HostileInputTest : public QObject {
         row("French decimal comma", kFrench, "20,5", Result);
         row("Swiss decimal point", kSwiss, "20.5", Result);
         row("Swiss rejects a comma", kSwiss, "20,5", ValidationMessage);
+        row("one digit, a two-byte decimal separator", kArabic, "5", Result);
     }
 
     void level_field() {
