@@ -322,6 +322,11 @@ class PlannerWindowTest : public QObject {
         QCOMPARE(shown(), before);
         QTest::keyClick(window_.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(shown(), applied);
+        // One run moved off again, with the inputs as applied: Apply brings it back.
+        typeInto(1, RunsModel::Cable, QStringLiteral("cat5e"));
+        QTest::mouseClick(window_->findChild<QPushButton*>(QStringLiteral("applyRecommendation")),
+                          Qt::LeftButton);
+        QCOMPARE(shown(), applied);
     }
 
     // 80 m of Cat6A/Cat7 lose 11.14 dB at 55 MHz, 38.18 at 550 and 49.11 at
