@@ -157,16 +157,18 @@ class TextRowsTest : public QObject {
     // little above or below the half, and prints as that double rounds:
     // 0.015 is 0.01499999999999999944..., 0.025 is 0.02500000000000000139...,
     // 0.045 is 0.04499999999999999833... and 0.055 is 0.05500000000000000028...
+    // 0.125 and 0.375 are exact: halves, to the even hundredth as printf does.
     void a_length_on_a_half_rounds_as_its_exact_value() {
         const QStringList rows = runCli(kPlan + QStringList{"--format", "csv"},
-                                        "a,0.015m\nb,0.025m\nc,0.045m\nd,0.055m\n")
+                                        "a,0.015m\nb,0.025m\nc,0.045m\nd,0.055m\ne,0.125m\n"
+                                        "f,0.375m\n")
                                      .out.split('\n');
-        QVERIFY(rows.size() > 4);
+        QVERIFY(rows.size() > 6);
         QStringList meters;
-        for (const QString& row : rows.mid(1, 4)) {
+        for (const QString& row : rows.mid(1, 6)) {
             meters << row.section(',', 2, 2);
         }
-        QCOMPARE(meters, (QStringList{"0.01", "0.03", "0.04", "0.06"}));
+        QCOMPARE(meters, (QStringList{"0.01", "0.03", "0.04", "0.06", "0.12", "0.38"}));
     }
 };
 
