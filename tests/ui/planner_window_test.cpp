@@ -909,15 +909,21 @@ class PlannerWindowTest : public QObject {
                 std::ranges::count_if(lines, [&](int y) { return !lines.contains(y - 1); });
             QVERIFY2(rules >= page.count(runRow),
                      qPrintable(QStringLiteral("%1 lines on page %2").arg(rules).arg(i + 1)));
-            for (const int y : page.contains(runRow) ? lines : QList<int>()) {  // grey
+            // Grey, and one dark under the heading (repeated on each page).
+            bool headed = !page.contains(runRow);
+            for (const int y : headed ? QList<int>() : lines) {
                 int coloured = 0;
+                int dark = 0;
                 for (int x = 0; x < printed.width(); ++x) {
                     const QRgb pixel = printed.pixel(x, y);
                     coloured += qRed(pixel) != qGreen(pixel) || qGreen(pixel) != qBlue(pixel);
+                    dark += qGray(pixel) < 100;
                 }
                 QVERIFY2(coloured < printed.width() / 4,
                          qPrintable(QStringLiteral("line %1 on page %2").arg(y).arg(i + 1)));
+                headed = headed || dark > printed.width() / 2;
             }
+            QVERIFY2(headed, qPrintable(QStringLiteral("no heading's rule on page %1").arg(i + 1)));
             for (const QRegularExpressionMatch& box : word.globalMatch(pageBoxes[i])) {
                 for (const int y : lines) {
                     QVERIFY2(y <= box.captured(1).toDouble() || y + 1 >= box.captured(3).toDouble(),
